@@ -17,7 +17,7 @@ TEST(UciSession, PositionWithMovesAndPerft) {
     s.handle("position startpos");
     s.handle("go perft 2");
     const std::string text = out.str();
-    EXPECT_NE(text.find("h2e2: 44"), std::string::npos);
+    EXPECT_NE(text.find("h2e2: 45"), std::string::npos);
     EXPECT_NE(text.find("Nodes searched: 1920"), std::string::npos);
     EXPECT_FALSE(s.handle("quit"));
 }
