@@ -9,28 +9,23 @@ namespace {
 
 using namespace bp;
 
+// The moves a generator writes, as a vector.
+template <typename Generate> std::vector<EngineMove> listed(Generate generate) {
+    MoveEntry list[MOVE_LIST_SIZE];
+    const int n = generate(list);
+    std::vector<EngineMove> out;
+    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
+    return out;
+}
+
 std::vector<EngineMove> movesOf(const Engine& e, Side side) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generateMoves(side, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generateMoves(side, l); });
 }
-
 std::vector<EngineMove> capturesOf(const Engine& e, Side side) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generateCaptures(side, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generateCaptures(side, l); });
 }
-
 std::vector<EngineMove> pieceMovesOf(const Engine& e, int code) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generatePieceMoves(code, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generatePieceMoves(code, l); });
 }
 
 bool contains(const std::vector<EngineMove>& v, EngineMove m) { return std::find(v.begin(), v.end(), m) != v.end(); }
