@@ -88,6 +88,17 @@ TEST(MoveGeneration, HorseLegAndElephantEyeBlock) {
     EXPECT_EQ(pieceMovesOf(*elephant, 3), std::vector<EngineMove>{sqMove(2, 0, 0, 2)});
 }
 
+TEST(MoveGeneration, ProtectionsTargetOwnPiecesOnly) {
+    // Red rook (0,0) defends its king along rank 0 and the horse (0,4) up the
+    // file; the cannon (0,8) defends the horse over the black pawn (0,6); the
+    // king defends its advisor (the advisor cannot step onto the king).
+    auto e = engineAt(boardWith({{4, 0, RK}, {3, 9, BK}, {4, 1, RA}, {0, 0, RR}, {0, 4, RH}, {0, 6, BP}, {0, 8, RC}}),
+                      SIDE_RED);
+    std::vector<EngineMove> got = listed([&](MoveEntry* l) { return e->generateProtections(SIDE_RED, l); });
+    EXPECT_EQ(got, (std::vector<EngineMove>{sqMove(0, 0, 4, 0), sqMove(0, 0, 0, 4), sqMove(0, 8, 0, 4),
+                                             sqMove(4, 0, 4, 1)}));
+}
+
 TEST(MoveGeneration, FacingKings) {
     auto e = engineAt(boardWith({{4, 0, RK}, {4, 9, BK}, {0, 0, RR}, {8, 9, BR}}), SIDE_RED);
     auto red = movesOf(*e, SIDE_RED), black = movesOf(*e, SIDE_BLACK);
