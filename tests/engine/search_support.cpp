@@ -1,6 +1,9 @@
 #include "search_support.h"
 
+#include <cstring>
+
 #include "engine/fen.h"
+#include "engine/search.h"
 
 std::unique_ptr<Engine> makeSearchEngine() {
     auto engine = std::make_unique<Engine>();
@@ -67,3 +70,16 @@ int sideScore(const Engine& engine) {
     const int s = engine.publishedStats.score;
     return engine.publishedStats.side == SIDE_RED ? s : -s;
 }
+
+void resetSearch(Engine& engine) {
+    std::memset(engine.searchStack.data(), 0, sizeof engine.searchStack);
+    std::memset(&engine.stats, 0, sizeof engine.stats);
+    engine.ply = 0;
+}
+
+int rootSearch(Engine& engine, int depth) {
+    resetSearch(engine);
+    return engine.searchRoot(depth, -INFINITE_SCORE, INFINITE_SCORE);
+}
+
+EngineMove engineMove(const std::string& move) { return Engine::toEngineMove(readCoordinateMove(move)); }

@@ -25,3 +25,13 @@ void thinkToDepth(Engine& engine, int depth);
 
 // The published score from the side to move's view.
 int sideScore(const Engine& engine);
+
+// One root iteration at the given depth on fresh search records and
+// counters, as think runs it (no book, no deepening).
+int rootSearch(Engine& engine, int depth);
+
+// Records and counters zeroed, as think does before its first iteration.
+void resetSearch(Engine& engine);
+
+// The engine move for a coordinate move.
+EngineMove engineMove(const std::string& move);
