@@ -83,3 +83,17 @@ int rootSearch(Engine& engine, int depth) {
 }
 
 EngineMove engineMove(const std::string& move) { return Engine::toEngineMove(readCoordinateMove(move)); }
+
+void markAfter(Engine& engine, const std::string& move) {
+    const EngineMove m = engineMove(move);
+    const Engine::SavedState saved = engine.makeMove(m);
+    markHistory(engine);
+    engine.unmakeMove(m, saved);
+}
+
+int rootScoreOf(const Engine& engine, EngineMove move) {
+    const PlyRecord& root = engine.searchStack[0];
+    for (int i = 0; i < root.count; ++i)
+        if (root.moves[i].move() == move) return root.moves[i].key;
+    return -99999;
+}

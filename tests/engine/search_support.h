@@ -35,3 +35,9 @@ void resetSearch(Engine& engine);
 
 // The engine move for a coordinate move.
 EngineMove engineMove(const std::string& move);
+
+// Marks the position after the move (from the current one) as game history.
+void markAfter(Engine& engine, const std::string& move);
+
+// The root list's score of a move after a root iteration (its order key).
+int rootScoreOf(const Engine& engine, EngineMove move);
