@@ -298,6 +298,10 @@ TEST_F(SearchTest, RecordedLinesArePlayableFromTheRoot) {
         SCOPED_TRACE(fen);
         load(fen);
         thinkToDepth(*engine, 6);
+        // Again with the table of the first think: children of the root now
+        // answer from the table and their lines are completed from it.
+        load(fen);
+        thinkToDepth(*engine, 6);
         const SearchStats& s = engine->publishedStats;
         ASSERT_GT(s.iterations, 0);
         for (int i = 0; i < s.iterations; ++i) {
