@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <ctime>
 
-#include "engine/engine.h"
 
 namespace {
 
@@ -112,16 +111,8 @@ OpeningBook& openingBook() {
     return book;
 }
 
-EngineMove bookMoveFor(const Engine& engine, const OpeningBook& book) {
-    const PackedMove packed = book.probeBook(engine.hashLow, engine.hashHigh);
-    if (packed == 0) return 0;
-    const EngineMove move = Engine::toEngineMove(packed);
-    MoveEntry list[MOVE_LIST_SIZE];
-    const int count = engine.generateMoves(engine.sideToMove, list);
-    for (int i = 0; i < count; ++i) {
-        if (list[i].move() == move) return move;
-    }
-    return 0;  // a move that does not fit the position: search instead
+PackedMove probeOpeningBook(std::uint64_t key) {
+    return openingBook().probeBook(static_cast<std::uint32_t>(key), static_cast<std::uint32_t>(key >> 32));
 }
 
 std::vector<std::uint8_t> encodeBookRecords(const std::vector<BookRecord>& records) {

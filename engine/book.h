@@ -12,8 +12,6 @@
 #include "engine/pieces.h"
 #include "engine/types.h"
 
-class Engine;
-
 struct BookMove {
     PackedMove move;
     std::int16_t weight;
@@ -69,10 +67,9 @@ private:
 // The process-wide book, empty until start-up loads it.
 OpeningBook& openingBook();
 
-// The book move for the engine's current position (hashLow/hashHigh must be
-// up to date), as an EngineMove; 0 when the position is not in the book or
-// when the chosen move is not among the position's generated moves.
-EngineMove bookMoveFor(const Engine& engine, const OpeningBook& book);
+// The process-wide book's answer for a 64-bit key (hashHigh in the upper
+// half), as the thinking engine asks it.
+PackedMove probeOpeningBook(std::uint64_t key);
 
 // Writing books: the inflated record bytes, and the full resource form.
 std::vector<std::uint8_t> encodeBookRecords(const std::vector<BookRecord>& records);

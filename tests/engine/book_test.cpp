@@ -162,19 +162,4 @@ TEST(OpeningBook, OnlyInflatedBytesAreRead) {
     EXPECT_EQ(book.size(), 1u);
 }
 
-TEST(OpeningBook, BookMoveMustFitThePosition) {
-    const StartKey k = keyOf(INITIAL_BOARD, SIDE_RED);
-    Engine engine;
-    engine.setPosition(INITIAL_BOARD, SIDE_RED);
-    engine.computeHash();
-    const OpeningBook legal = loaded(encodeBook({{k.low, k.high, {{CENTRAL_CANNON, 5}}}}));
-    EXPECT_EQ(bookMoveFor(engine, legal), Engine::toEngineMove(CENTRAL_CANNON));
-    // A rook that cannot jump its own horse, and a move from an empty point.
-    const OpeningBook bad = loaded(encodeBook({{k.low, k.high, {{packMove(0, 0, 2, 0), 5}}}}));
-    EXPECT_EQ(bookMoveFor(engine, bad), 0);
-    const OpeningBook empty = loaded(encodeBook({{k.low, k.high, {{packMove(4, 4, 4, 5), 5}}}}));
-    EXPECT_EQ(bookMoveFor(engine, empty), 0);
-    EXPECT_EQ(bookMoveFor(engine, OpeningBook{}), 0);
-}
-
 }  // namespace
