@@ -81,7 +81,7 @@ void Engine::think() {
         // 29871, one below the mate threshold, as the stop rule has always had it.
         if (score > 29871 || score < -29871 || onlyOneMove) return;
         if (activeLimits.limitsDepth() && stats.depth >= activeLimits.depth) return;
-        if (activeLimits.limitsTime() && stats.elapsed > activeLimits.seconds * 1000 / 3) return;
+        if (activeLimits.limitsTime() && stats.elapsed > timeLimitMs() / 3) return;
         if (stats.depth >= MAX_SEARCH_DEPTH) return;
     }
 }
