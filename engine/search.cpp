@@ -77,8 +77,6 @@ inline void adoptLine(PlyRecord& r, EngineMove m, const PlyRecord& child) {
     r.pvLength = static_cast<std::int8_t>(child.pvLength + 1);
 }
 
-}  // namespace
-
 // A position marked on the path while its move's subtree is searched.
 class PathMark {
 public:
@@ -97,6 +95,8 @@ private:
     std::uint32_t low_;
     bool wrote_;
 };
+
+}  // namespace
 
 int Engine::repetitionVerdict(EngineMove move, std::int8_t mover) {
     if (!tables->repetition.contains(hashLow, hashHigh)) return REP_NONE;
