@@ -67,7 +67,7 @@ std::int32_t shareOfClock(const GoClock& clock, Side side) {
 }  // namespace
 
 UciSession::UciSession(std::ostream& out)
-    : out_(out), thinker_(thinkingEngine()), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
+    : out_(out), engine_(makeThinkingEngine()), thinker_(*engine_), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
       board_(INITIAL_BOARD) {
     thinker_.setPonderEnabled(false);
     thinker_.iterationReport = reportIteration;
@@ -77,8 +77,6 @@ UciSession::UciSession(std::ostream& out)
 UciSession::~UciSession() {
     thinker_.abandonAndWait();
     thinker_.shutdownEngine();
-    thinker_.iterationReport = nullptr;
-    thinker_.iterationContext = nullptr;
 }
 
 void UciSession::emit(const char* text) {
