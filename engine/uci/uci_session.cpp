@@ -293,8 +293,13 @@ void UciSession::bench(const std::vector<std::string>& words) {
         return info("bench takes a depth 1..20");
     const BenchResult r = runBench(depth);
     const std::uint64_t nps = r.nodes * 1000 / std::max<std::uint64_t>(r.milliseconds, 1);
-    char text[160];
-    std::snprintf(text, sizeof text, "Nodes searched: %" PRIu64 "\nNodes/second: %" PRIu64, r.nodes, nps);
+    const std::uint64_t cpuNps = r.nodes * 1000 / std::max<std::uint64_t>(r.cpuMilliseconds, 1);
+    // Processor time too: on a shared machine the wall clock undercounts the speed.
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Time: %" PRIu64 " ms, processor %" PRIu64 " ms (%" PRIu64 " nodes/second)\n"
+                  "Nodes searched: %" PRIu64 "\nNodes/second: %" PRIu64,
+                  r.milliseconds, r.cpuMilliseconds, cpuNps, r.nodes, nps);
     emit(text);
 }
 
