@@ -45,6 +45,7 @@ public:
     // The program's game. Tests may build their own.
     static Game& instance();
     Game();
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -122,6 +123,7 @@ private:
     void resetGameInfo();
     void loadThinkingPosition();
     void ponderIfDue(std::uint64_t key);
+    void startThinking(bool analysis);
     bool continueDemoIfDue();
 
     ShellPort* shellPort = nullptr;
@@ -140,4 +142,6 @@ private:
     // Demo play goes on from the next idle pass after a computer move was shown.
     bool demoContinuationDue = false;
     bool forcingAnimationEnd = false;
+    // A job of the thinking engine will call back into this game.
+    bool engineJobOut = false;
 };
