@@ -84,6 +84,16 @@ void Game::resumePlay() {
     if ((mode() == MODE_HUMAN_COMPUTER && computerPlaysRed()) || mode() == MODE_DEMO) computerMove();
 }
 
+void Game::settleBoard() {
+    finishAnimation();
+    shell().restoreView();
+    thinkingEngine().stopAndWait();
+    // The search just stopped may have played its move and started a
+    // slide; it is shown now, while the engine is idle and its result
+    // still the one that goes with the move.
+    finishAnimation();
+}
+
 void Game::loadThinkingPosition() {
     Engine& engine = thinkingEngine();
     std::vector<PackedMove> moves;
@@ -99,9 +109,7 @@ void Game::computerMove() {
     if (result_ != RESULT_IN_PLAY || isSetupOpen()) return;
     demoContinuationDue = false;
     analysing = false;
-    finishAnimation();
-    shell().restoreView();
-    thinkingEngine().stopAndWait();
+    settleBoard();
     loadThinkingPosition();
     shell().showSearchResult(nullptr, 0);
     startThinking(false);
@@ -168,10 +176,8 @@ void Game::analyse() {
     if (engineBusy() || isSetupOpen()) return;
     demoContinuationDue = false;
     analysing = true;
-    finishAnimation();
-    shell().restoreView();
+    settleBoard();
     Engine& engine = thinkingEngine();
-    engine.stopAndWait();
     loadThinkingPosition();
     engine.clearTable();
     shell().showSearchResult(nullptr, 0);

@@ -121,6 +121,7 @@ public:
 private:
     void clearRecord();
     void resetGameInfo();
+    void settleBoard();
     void loadThinkingPosition();
     void ponderIfDue(std::uint64_t key);
     void startThinking(bool analysis);

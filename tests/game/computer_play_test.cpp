@@ -184,6 +184,25 @@ TEST_F(ComputerPlayTest, ComputerMoveDuringASlideStartsOneSearch) {
     EXPECT_EQ(game.moveCount(), 2);
 }
 
+TEST_F(ComputerPlayTest, ComputerMoveDuringASearchShowsThatMoveFirst) {
+    shell.radio[0] = MODE_ITEM_HUMAN_COMPUTER;
+    shell.radio[1] = SIDE_ITEM_BLACK;
+    game.newGame();
+    thinkingEngine().setLimits({LIMIT_TIME, 0, 60});
+    game.computerMove();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const int shown = shell.searchResultsShown;
+    game.computerMove();  // e.g. 电脑演示 chosen while the computer thinks
+    // The stopped search's move is played and shown before the next search
+    // starts, so its result is read while the engine is idle.
+    EXPECT_EQ(game.moveCount(), 1);
+    EXPECT_FALSE(shell.animating);
+    EXPECT_EQ(shell.searchResultsShown, shown + 1);
+    EXPECT_EQ(game.thinkingStatus(), THINKING_MOVE);
+    game.moveNow();
+    EXPECT_EQ(game.moveCount(), 2);
+}
+
 TEST_F(ComputerPlayTest, AFinishedGameMakesComputerMoveDoNothing) {
     shell.radio[0] = MODE_ITEM_TWO_HUMANS;
     game.newGame();
