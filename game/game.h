@@ -103,6 +103,9 @@ public:
     void onComputerMoveFound();
     void onAnalysisDone();
     void onPonderDone();
+    // The board view calls this when the slide of a computer move ends. It
+    // shows the move; demo play goes on from the next idle(), after that
+    // pass has judged the new position.
     void onComputerMoveShown();
     ThinkingStatus thinkingStatus() const;
     GameMode mode() const;
@@ -113,9 +116,10 @@ public:
     void setComputerSide(Side side);
     void setUseBook(bool use);
     void setPonderEnabled(bool enabled);
-    // Ends a running move animation because something else needs the board;
-    // a computer move cut short this way is shown, but demo play does not
-    // go on from it.
+    // Ends a running move animation because something else needs the board
+    // (the shell's undo and redo commands end a slide through this too): a
+    // computer move cut short this way is shown, but demo play does not go
+    // on from it.
     void finishAnimation();
 
 private:
