@@ -175,3 +175,17 @@ TEST(SplitTokens, RunsBetweenSeparators) {
     const std::string two = std::string(CANNON_TO_CENTRE_TEXT) + " " + BLACK_HORSE_TEXT;
     EXPECT_EQ(GameFile::splitTokens(two, " .:\t\r\n"), (V{CANNON_TO_CENTRE_TEXT, BLACK_HORSE_TEXT}));
 }
+
+TEST_F(GameFileTest, SaveThroughALinkReplacesTheFileItNames) {
+    file.setDocument(sampleGame("one"));
+    ASSERT_TRUE(file.save(dir.file("real.sav")));
+    ASSERT_EQ(::symlink("real.sav", dir.file("link.sav").c_str()), 0);
+    file.setDocument(sampleGame("two"));
+    ASSERT_TRUE(file.save(dir.file("link.sav")));
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.file("link.sav").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    GameFile reader;
+    ASSERT_EQ(reader.load(dir.file("real.sav")), 0);
+    EXPECT_EQ(reader.document().info.notes, "two");
+}
