@@ -75,7 +75,8 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, const WriteFunction& 
 }  // namespace
 
 ReadFileResult readWholeFile(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out) {
-    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Not blocking: a named pipe must not hang the program; it is refused below.
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) return READ_FILE_CANNOT_OPEN;
     struct stat st {};
     if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return READ_FILE_CANNOT_OPEN;

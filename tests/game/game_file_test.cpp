@@ -84,6 +84,14 @@ TEST_F(GameFileTest, OtherExtensionsAreTriedAsGameFileThenAsTextRecord) {
     EXPECT_EQ(reader.load(dir.file("missing.sav")), 1);
     EXPECT_EQ(reader.load(dir.file("missing.txt")), 1);
     EXPECT_EQ(reader.load(dir.path()), 1) << "a folder is not a file";
+    ASSERT_EQ(::mkfifo(dir.file("pipe.sav").c_str(), 0600), 0);
+    EXPECT_EQ(reader.load(dir.file("pipe.sav")), 1) << "a pipe is not a file, and must not block";
+
+    // A damaged game file under another extension fails as a game and then as text.
+    Bytes damaged = readBytes(dir.file("game.bak"));
+    damaged[20] ^= 1;
+    writeBytes(dir.file("damaged.bak"), damaged);
+    EXPECT_EQ(reader.load(dir.file("damaged.bak")), 2);
 }
 
 TEST_F(GameFileTest, FailedLoadKeepsTheHeldDocument) {
