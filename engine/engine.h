@@ -5,10 +5,14 @@
 // instance with its worker thread.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "engine/pieces.h"
 #include "engine/search_stack.h"
+#include "engine/tables.h"
+#include "engine/think.h"
 #include "engine/types.h"
 #include "engine/zobrist.h"
 
@@ -90,6 +94,66 @@ public:
 
     SearchStack searchStack;
 
+    // ================= search (tables.cpp, search.cpp, think.cpp) =================
+    // Only the thinking instance searches: it calls createSearchTables once
+    // when it is built. Nothing here allocates during a search.
+    void createSearchTables();
+    bool hasSearchTables() const { return tables != nullptr; }
+
+    // tables.cpp
+    void clearTable();
+    std::int16_t probe(int depth, int alpha, int beta, EngineMove* hashMoves);
+    void store(int depth, std::uint8_t bound, int score, EngineMove move, bool forced);
+    bool tableWalkRepeats(int half, std::uint32_t entryIndex);
+    void extractLine(std::int8_t& length, EngineMove* line, int maxMoves);
+    // The repetition table as loadHistory and background thinking fill it.
+    RepetitionTable& repetitionTable() { return tables->repetition; }
+    TranspositionTable& transpositionTable() { return tables->transposition; }
+
+    // search.cpp
+    std::int16_t searchRoot(int depth, int alpha, int beta);
+    std::int16_t search(PlyRecord& record, int depth, int alpha, int beta);
+    std::int16_t quiesce(PlyRecord& record, int alpha, int beta);
+    EngineMove nextMove(PlyRecord& record);
+    int repetitionVerdict(EngineMove move, std::int8_t mover);
+
+    // think.cpp
+    void think();
+    void thinkJob();
+    PackedMove bestMove() const { return toPackedMove(bestEngineMove); }
+    void exportResult(SearchResult& out) const;
+    void exportPonder(PonderExport& out) const;
+    std::uint32_t workerTime() const { return clock(clockContext); }
+    void setClock(WorkerClock newClock, void* context) { clock = newClock; clockContext = context; }
+    void setStopFlag(std::atomic<int>* flag) { stopFlag = flag ? flag : &ownStopFlag; }
+    bool stopRequested() const { return stopFlag->load(std::memory_order_relaxed) != 0; }
+
+    std::unique_ptr<SearchTables> tables;
+    std::uint8_t searchAge = 0;
+    bool followingPV = false;
+    bool inNullMove = false;
+    bool onlyOneMove = false;
+    // The stop word (0 run, 1 time is up, 2 aborted) lives wherever the
+    // engine service keeps it; until it says otherwise, in ownStopFlag.
+    std::atomic<int> ownStopFlag{0};
+    std::atomic<int>* stopFlag = &ownStopFlag;
+    WorkerClock clock = currentThreadCpuMillis;
+    void* clockContext = nullptr;
+    std::uint32_t startTime = 0;
+    EngineMove bestEngineMove = 0;
+    SearchStats stats{};
+    SearchStats publishedStats{};
+    SearchRequest configuredLimits{LIMIT_DEPTH, 1, 0};
+    SearchRequest activeLimits{LIMIT_DEPTH, 1, 0};
+    PonderRecord ponderRecord{};
+    bool useBook = true;
+    // The opening book's answer for a key (0 = none); no book when empty.
+    PackedMove (*bookProbe)(std::uint64_t key) = nullptr;
+    // Called on the searching thread after every recorded iteration
+    // (progress reports); may be empty.
+    void (*iterationReport)(const Engine& engine, void* context) = nullptr;
+    void* iterationContext = nullptr;
+    // ============================== end of search ==============================
 };
 
 // The instance without a worker thread, used by the game model to judge

@@ -1,0 +1,143 @@
+// The one game being played: current and start position, the record with
+// its redo tail, the result, the file name and the unsaved-changes flag,
+// and the hand-off to the thinking engine. Runs on the user-interface
+// thread only; talks to the shell through ShellPort and judges every move
+// with plainEngine().
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+#include "game/shell_port.h"
+
+// One move of the record.
+struct RecordEntry {
+    PackedMove move = 0;
+    BoardPiece captured = NO_PIECE;  // what stood on the to cell before the move
+    std::string comment;             // GBK
+};
+
+enum GameMode : int {
+    MODE_HUMAN_COMPUTER = 1,
+    MODE_TWO_HUMANS = 2,
+    MODE_DEMO = 3,
+};
+
+enum Level : int {
+    LEVEL_BEGINNER = 1,
+    LEVEL_INTERMEDIATE = 2,
+    LEVEL_ADVANCED = 3,
+    LEVEL_CUSTOM = 4,
+};
+
+// What the thinking engine is doing, as the shell shows it.
+enum ThinkingStatus : int {
+    THINKING_IDLE = 1,
+    THINKING_MOVE = 2,
+    THINKING_ANALYSIS = 3,
+    THINKING_PONDER = 4,
+};
+
+class Game {
+public:
+    // The program's game. Tests may build their own.
+    static Game& instance();
+    Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The shell to talk to; attached before the first game starts.
+    void attachShell(ShellPort* port);
+    ShellPort& shell() const { return *shellPort; }
+
+    // ---- accessors ----
+    const Board90& board() const { return board_; }
+    const Board90& startBoard() const { return startBoard_; }
+    Side sideToMove() const { return sideToMove_; }
+    Side startSide() const { return startSide_; }
+    int moveCount() const { return moveCount_; }
+    int recordSize() const { return static_cast<int>(record.size()); }
+    const RecordEntry* recordEntry(int i) const;
+    RecordEntry* recordEntry(int i);
+    GameResult result() const { return result_; }
+    const std::string& fileName() const { return fileName_; }
+    bool modified() const { return modified_; }
+    bool isSetupOpen() const { return shellPort->isSetupOpen(); }
+    int lastCaptureCount() const { return lastCaptureCount_; }
+
+    // ---- record (game_record.cpp) ----
+    void makeMove(PackedMove move);
+    bool tryUserMove(PackedMove move);
+    void undo();
+    void redo();
+    void goToPly(int n);
+
+    // ---- game life (game.cpp) ----
+    void newGame();
+    void enterSetup();
+    void setBoard(const Board90& board, Side side);
+    void commitStartPosition();
+    GameResult checkResult() const;
+    void updateResult();
+    void idle();
+    std::uint64_t positionKey() const;
+    void setTitle(const std::string& path);
+    void setModified(bool flag);
+
+    // ---- files and settings (game_io.cpp, game_settings.cpp) ----
+    void openFile(const std::string& path);
+    bool saveFile(const std::string& path);
+    void saveSettings();
+    void loadSettings();
+
+    // ---- computer play (computer_play.cpp) ----
+    void resumePlay();
+    void computerMove();
+    void analyse();
+    void moveNow();
+    void stopThinking();
+    void startPondering();
+    void onComputerMoveFound();
+    void onAnalysisDone();
+    void onPonderDone();
+    void onComputerMoveShown();
+    ThinkingStatus thinkingStatus() const;
+    GameMode mode() const;
+    void setMode(int mode);
+    Level level() const;
+    void setLevel(int level);
+    bool computerPlaysRed() const;
+    void setComputerSide(Side side);
+    void setUseBook(bool use);
+    void setPonderEnabled(bool enabled);
+    // Ends a running move animation because something else needs the board;
+    // a computer move cut short this way is shown, but demo play does not
+    // go on from it.
+    void finishAnimation();
+
+private:
+    void clearRecord();
+    void resetGameInfo();
+    void loadThinkingPosition();
+    void ponderIfDue(std::uint64_t key);
+    bool continueDemoIfDue();
+
+    ShellPort* shellPort = nullptr;
+    std::string fileName_;
+    bool modified_ = false;
+    GameResult result_ = RESULT_IN_PLAY;
+    Board90 startBoard_ = INITIAL_BOARD;
+    Side startSide_ = SIDE_RED;
+    Board90 board_ = INITIAL_BOARD;
+    Side sideToMove_ = SIDE_RED;
+    std::vector<RecordEntry> record;
+    int moveCount_ = 0;
+    bool analysing = false;
+    int lastCaptureCount_ = 0;
+    std::uint64_t lastKey = 0;
+    // Demo play goes on from the next idle pass after a computer move was shown.
+    bool demoContinuationDue = false;
+    bool forcingAnimationEnd = false;
+};

@@ -1,0 +1,91 @@
+// What the game model asks of the desktop shell. The game never paints,
+// never opens a window and never reads a menu itself: everything of that
+// kind goes through this one interface, which the Qt shell implements and
+// the tests replace by a recording fake. Texts cross it as GBK bytes.
+#pragma once
+
+#include <string>
+
+#include "engine/types.h"
+
+struct GameInfo;
+struct SearchResult;
+struct PonderRecord;
+
+enum class MessageIcon { Error, Information, Warning };
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// The radio groups of the settings menu that hold the game's choices.
+enum class RadioGroup {
+    Mode,          // items 0..2: 人机对弈, 两人对弈, 电脑演示
+    ComputerSide,  // items 0..1: 电脑执红, 电脑执黑
+    Level,         // items 0..3: 初级, 中级, 高级, 自定义
+};
+
+// The check marks of the menu.
+enum class CheckMark { Book, Ponder, Animation, Sound };
+
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+
+    // ---- board view ----
+    // Ends a running move animation at once; its completion still runs.
+    virtual void finishAnimation() = 0;
+    virtual bool isAnimating() const = 0;
+    // Slides the computer's move (already played on the game board); when the
+    // slide ends the shell calls Game::onComputerMoveShown.
+    virtual void animateComputerMove(PackedMove move) = 0;
+    // Shows the game's position again when the view shows something else.
+    virtual void restoreView() = 0;
+    // The view's idle step: takes the game's position when it changed.
+    virtual void syncView() = 0;
+    // Takes the view's current position as the game's, without drawing.
+    virtual void markViewSynced() = 0;
+    // Plays the capture or the move sound when sounds are on.
+    virtual void playMoveSound(bool captured) = 0;
+    virtual bool boardReversed() const = 0;
+    virtual void setBoardReversed(bool reversed) = 0;
+
+    // ---- main window ----
+    // Enables and greys the toolbar buttons and menu items.
+    virtual void refreshCommands() = 0;
+    // Cursor from Game::thinkingStatus, or the busy cursor.
+    virtual void updateCursor() = 0;
+    virtual void showBusyCursor() = 0;
+    virtual std::string windowTitle() const = 0;
+    virtual void setWindowTitle(const std::string& title) = 0;
+    virtual MessageAnswer showMessage(const std::string& text, const std::string& caption,
+                                      MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // ---- menu state ----
+    // The selected item of a radio group, -1 when none is selected.
+    virtual int selectedItem(RadioGroup group) const = 0;
+    virtual void selectItem(RadioGroup group, int item) = 0;
+    virtual bool isChecked(CheckMark mark) const = 0;
+    virtual void setChecked(CheckMark mark, bool checked) = 0;
+
+    // ---- clock window ----
+    virtual void clockReset() = 0;          // stopped at zero
+    virtual void clockResetAndStart() = 0;
+    virtual void clockGameOver() = 0;
+    virtual void clockGameResumed() = 0;
+
+    // ---- game-information window ----
+    virtual GameInfo gameInfo() const = 0;
+    virtual void setGameInfo(const GameInfo& info) = 0;
+    virtual void setGameInfoResult(const std::string& resultText) = 0;
+
+    // ---- situation window ----
+    virtual void situationReset() = 0;
+    // result null: clear the shown result; skip: leading moves of the
+    // principal variation to leave out.
+    virtual void showSearchResult(const SearchResult* result, int skip) = 0;
+    virtual void showPonderRecord(const PonderRecord* record) = 0;
+
+    // ---- set-up window ----
+    virtual bool isSetupOpen() const = 0;
+    virtual void openSetupWindow() = 0;
+};

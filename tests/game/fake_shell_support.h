@@ -1,0 +1,78 @@
+// A shell for the game tests: records what the game asks of it, keeps the
+// menu state and the game-information texts, and slides computer moves
+// only when the test (or the emulated idle pass) lets it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "game/game_info.h"
+#include "game/shell_port.h"
+
+class FakeShell final : public ShellPort {
+public:
+    explicit FakeShell(Game& game);
+    ~FakeShell() override;
+
+    // ---- what the tests look at and steer ----
+    std::vector<std::string> calls;  // one entry per notifying call, in order
+    std::vector<std::string> messages;  // "text|caption" of every message box
+    std::string title;
+    GameInfo info;
+    int radio[3] = {0, 1, 0};  // mode 1, computer plays Black, level 1
+    bool checks[4] = {true, true, true, true};
+    bool setupOpen = false;
+    bool animating = false;
+    PackedMove animatedMove = 0;
+    std::vector<PackedMove> animatedMoves;
+    bool reversed = true;
+    int searchResultsShown = 0;   // non-null results
+    int searchResultsCleared = 0;
+    int lastSkip = -1;
+    int ponderRecordsShown = 0;
+    int ponderRecordsCleared = 0;
+    MessageAnswer nextAnswer = MessageAnswer::Yes;
+
+    int count(const std::string& call) const;
+    void clearLog();
+    // The slide of a computer move reaches its end.
+    void endAnimation();
+
+    // ---- ShellPort ----
+    void finishAnimation() override;
+    bool isAnimating() const override { return animating; }
+    void animateComputerMove(PackedMove move) override;
+    void restoreView() override { calls.push_back("restoreView"); }
+    void syncView() override { calls.push_back("syncView"); }
+    void markViewSynced() override { calls.push_back("markViewSynced"); }
+    void playMoveSound(bool captured) override;
+    bool boardReversed() const override { return reversed; }
+    void setBoardReversed(bool r) override { reversed = r; }
+    void refreshCommands() override { calls.push_back("refreshCommands"); }
+    void updateCursor() override { calls.push_back("updateCursor"); }
+    void showBusyCursor() override { calls.push_back("busyCursor"); }
+    std::string windowTitle() const override { return title; }
+    void setWindowTitle(const std::string& t) override { title = t; }
+    MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override;
+    int selectedItem(RadioGroup group) const override { return radio[static_cast<int>(group)]; }
+    void selectItem(RadioGroup group, int item) override { radio[static_cast<int>(group)] = item; }
+    bool isChecked(CheckMark mark) const override { return checks[static_cast<int>(mark)]; }
+    void setChecked(CheckMark mark, bool on) override { checks[static_cast<int>(mark)] = on; }
+    void clockReset() override { calls.push_back("clockReset"); }
+    void clockResetAndStart() override { calls.push_back("clockResetAndStart"); }
+    void clockGameOver() override { calls.push_back("clockGameOver"); }
+    void clockGameResumed() override { calls.push_back("clockGameResumed"); }
+    GameInfo gameInfo() const override { return info; }
+    void setGameInfo(const GameInfo& i) override { info = i; }
+    void setGameInfoResult(const std::string& text) override { info.result = text; }
+    void situationReset() override { calls.push_back("situationReset"); }
+    void showSearchResult(const SearchResult* result, int skip) override;
+    void showPonderRecord(const PonderRecord* record) override;
+    bool isSetupOpen() const override { return setupOpen; }
+    void openSetupWindow() override { setupOpen = true; calls.push_back("openSetup"); }
+
+private:
+    Game& game;
+};
