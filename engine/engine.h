@@ -7,10 +7,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <ctime>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "engine/pieces.h"
 #include "engine/search_stack.h"
+#include "engine/service.h"
 #include "engine/tables.h"
 #include "engine/think.h"
 #include "engine/types.h"
@@ -154,6 +158,58 @@ public:
     void (*iterationReport)(const Engine& engine, void* context) = nullptr;
     void* iterationContext = nullptr;
     // ============================== end of search ==============================
+
+    // ============================ engine service (service.cpp) ============================
+    // The thinking instance runs its jobs on a worker thread (startWorker,
+    // once, when it is built). Everything below except workerLoop and
+    // ponderJob is called on the interface thread. Shared words are atomics:
+    // the worker's results are visible once STATE_DONE has been read.
+    using CompletionCallback = std::function<void()>;
+    ~Engine();
+    void startWorker();
+    void workerLoop();
+    void ponderJob();
+    // Both refuse (false) after shutdown, without a worker, or while a job
+    // is still running or unpolled; startPonder also when pondering is off.
+    bool startThink(CompletionCallback callback);
+    bool startPonder(CompletionCallback callback);
+    void pollEngine();
+    void stopAndWait();
+    void abandonAndWait();
+    void loadHistory(const Board90& startBoard, Side startSide, const PackedMove* moves, int count);
+    void shutdownEngine();
+    void setLimits(SearchRequest limits) { configuredLimits = limits; }
+    void setUseBook(bool on) { bookSwitch = on; }
+    bool getUseBook() const { return bookSwitch; }
+    void setPonderEnabled(bool on) { ponderEnabled = on; }
+    bool getPonderEnabled() const { return ponderEnabled; }
+    EngineState state() const { return static_cast<EngineState>(engineState.load(std::memory_order_acquire)); }
+    // The time limit of activeLimits in milliseconds, -1 without one. A
+    // moveTimeMs of 0 or more replaces seconds x 1000 (the protocol's
+    // millisecond budgets).
+    std::int32_t timeLimitMs() const;
+    void beginTimePhase();
+    bool startJob(CompletionCallback callback, EngineState job);
+    void applyTimeRule();
+    void finishJob();
+
+    std::atomic<int> engineState{STATE_IDLE};
+    std::atomic<bool> quitFlag{false};
+    std::thread worker;
+    CompletionCallback completionCallback;
+    bool bookSwitch = true;  // copied into useBook when a job starts
+    bool ponderEnabled = true;
+    std::int32_t moveTimeMs = -1;
+    // The running phase's time rule as the interface thread reads it. The
+    // worker changes start and budget between two steps of timePhase (odd
+    // while it writes), so a reader can tell a consistent pair and notice
+    // that a phase ended under it.
+    std::atomic<std::uint32_t> timePhase{0};
+    std::atomic<std::uint32_t> phaseStart{0};
+    std::atomic<std::int32_t> phaseBudget{-1};
+    clockid_t workerClock{};
+    std::uint32_t frozenWorkerTime = 0;  // the clock after the worker ended
+    // ========================== end of engine service ==========================
 };
 
 // The instance without a worker thread, used by the game model to judge

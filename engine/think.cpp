@@ -3,6 +3,7 @@
 #include "engine/think.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <cstring>
 
@@ -30,6 +31,16 @@ bool isGenerated(Engine& e, EngineMove m) {
     for (int i = 0; i < n; ++i)
         if (e.scratchMoves[i].move() == m) return true;
     return false;
+}
+
+// A mate score ends the deepening once the iteration was deep enough to
+// have seen every shorter line: a mate first met through extensions in a
+// shallow iteration may not be the quickest one. (29871, one below the
+// mate threshold, is the stop rule's own bound.)
+bool mateSettled(int score, int depth) {
+    if (score <= 29871 && score >= -29871) return false;
+    const int moves = std::abs(mateMoves(score));
+    return 2 * moves - 1 <= depth;
 }
 
 bool ponderAnswers(const PonderRecord& p, const SearchRequest& active, std::uint32_t low, std::uint32_t high) {
@@ -78,10 +89,9 @@ void Engine::think() {
         bestEngineMove = root.pvLength > 0 ? root.pv[0] : 0;
         publishedStats = stats;
         if (iterationReport) iterationReport(*this, iterationContext);
-        // 29871, one below the mate threshold, as the stop rule has always had it.
-        if (score > 29871 || score < -29871 || onlyOneMove) return;
+        if (mateSettled(score, stats.depth) || onlyOneMove) return;
         if (activeLimits.limitsDepth() && stats.depth >= activeLimits.depth) return;
-        if (activeLimits.limitsTime() && stats.elapsed > activeLimits.seconds * 1000 / 3) return;
+        if (activeLimits.limitsTime() && stats.elapsed > timeLimitMs() / 3) return;
         if (stats.depth >= MAX_SEARCH_DEPTH) return;
     }
 }

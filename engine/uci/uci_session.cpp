@@ -1,12 +1,21 @@
 #include "engine/uci/uci_session.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cinttypes>
+#include <cstdio>
 #include <sstream>
 
+#include "engine/bench.h"
 #include "engine/fen.h"
 #include "engine/perft.h"
+#include "engine/service.h"
 
 namespace {
+
+// Without "movestogo" a clock is shared out as if this many moves remained.
+constexpr std::int64_t DEFAULT_MOVES_TO_GO = 30;
 
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream in(line);
@@ -15,9 +24,15 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
-bool parseInt(const std::string& text, int& value) {
+template <typename Int>
+bool parseInt(const std::string& text, Int& value) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
 }
 
 // Plays a move on the board if it is legal there; returns false otherwise.
@@ -31,28 +46,109 @@ bool playLegal(Engine& engine, Board90& board, Side& side, PackedMove move) {
     return true;
 }
 
+// The clock values of "go" (-1 = not given).
+struct GoClock {
+    std::int64_t time[2] = {-1, -1};  // by Side: [0] Black, [1] Red
+    std::int64_t increment[2] = {0, 0};
+    std::int64_t movesToGo = -1;
+};
+
+// A simple share of the remaining time: an equal part of what is left for
+// the moves to go plus most of the increment, never more than half the
+// clock, at least 1 ms.
+std::int32_t shareOfClock(const GoClock& clock, Side side) {
+    const std::int64_t left = clock.time[side];
+    const std::int64_t moves = clock.movesToGo > 0 ? clock.movesToGo : DEFAULT_MOVES_TO_GO;
+    std::int64_t budget = left / moves + clock.increment[side] * 3 / 4;
+    budget = std::min(budget, left / 2);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(budget, 1, 1 << 30));
+}
+
 }  // namespace
 
-UciSession::UciSession(std::ostream& out) : out_(out), engine_(std::make_unique<Engine>()), board_(INITIAL_BOARD) {}
+UciSession::UciSession(std::ostream& out)
+    : out_(out), thinker_(thinkingEngine()), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
+      board_(INITIAL_BOARD) {
+    thinker_.setPonderEnabled(false);
+    thinker_.iterationReport = reportIteration;
+    thinker_.iterationContext = this;
+}
 
-void UciSession::info(const std::string& text) { out_ << "info string " << text << std::endl; }
+UciSession::~UciSession() {
+    thinker_.abandonAndWait();
+    thinker_.shutdownEngine();
+    thinker_.iterationReport = nullptr;
+    thinker_.iterationContext = nullptr;
+}
+
+void UciSession::emit(const char* text) {
+    std::lock_guard<std::mutex> lock(outMutex_);
+    out_ << text << std::endl;
+}
+
+void UciSession::info(const std::string& text) { emit(("info string " + text).c_str()); }
+
+bool UciSession::searching() const { return thinker_.state() != STATE_IDLE || answerHeld_; }
 
 bool UciSession::handle(const std::string& line) {
     const auto words = splitWords(line);
     if (words.empty()) return true;
     const std::string& cmd = words[0];
-    if (cmd == "quit") return false;
-    if (cmd == "position") position(words);
+    if (cmd == "quit") {
+        thinker_.abandonAndWait();
+        return false;
+    }
+    if (cmd == "uci") uci();
+    else if (cmd == "isready") emit("readyok");
+    else if (cmd == "ucinewgame") newGame();
+    else if (cmd == "setoption") setOption(words);
+    else if (cmd == "position") position(words);
     else if (cmd == "go") go(words);
+    else if (cmd == "stop") stop();
+    else if (cmd == "bench") bench(words);
     else if (cmd == "d") display();
-    else if (cmd == "isready") out_ << "readyok" << std::endl;
     else info("unknown command: " + cmd);
     return true;
 }
 
+void UciSession::poll() { thinker_.pollEngine(); }
+
+void UciSession::endOfInput() {
+    if (infinite_) stop();
+    while (thinker_.state() != STATE_IDLE) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(SERVICE_POLL_MS));
+        thinker_.pollEngine();
+    }
+}
+
+void UciSession::uci() {
+    emit("id name Morlan");
+    emit("id author the Morlan developers");
+    emit("option name OwnBook type check default true");
+    emit("uciok");
+}
+
+void UciSession::newGame() {
+    if (searching()) stop();
+    thinker_.clearTable();
+}
+
+void UciSession::setOption(const std::vector<std::string>& words) {
+    std::string name, value;
+    std::size_t i = 1;
+    if (i < words.size() && words[i] == "name") ++i;
+    for (; i < words.size() && words[i] != "value"; ++i) name += (name.empty() ? "" : " ") + words[i];
+    if (i < words.size()) ++i;
+    for (; i < words.size(); ++i) value += (value.empty() ? "" : " ") + words[i];
+    if (lower(name) != "ownbook") return info("unknown option: " + name);
+    const std::string v = lower(value);
+    if (v != "true" && v != "false") return info("OwnBook needs the value true or false");
+    ownBook_ = v == "true";
+}
+
 void UciSession::position(const std::vector<std::string>& words) {
-    Board90 board = INITIAL_BOARD;
-    Side side = SIDE_RED;
+    Board90 start = INITIAL_BOARD;
+    Side startSide = SIDE_RED;
     std::size_t i = 1;
     if (i < words.size() && words[i] == "startpos") {
         ++i;
@@ -60,41 +156,150 @@ void UciSession::position(const std::vector<std::string>& words) {
         std::string fen;
         for (++i; i < words.size() && words[i] != "moves"; ++i) fen += words[i] + " ";
         std::string error;
-        if (!readFen(fen, board, side, error)) return info("bad FEN: " + error);
+        if (!readFen(fen, start, startSide, error)) return info("bad FEN: " + error + "; position unchanged");
     } else {
-        return info("position needs startpos or fen");
+        return info("position needs startpos or fen; position unchanged");
     }
+    Board90 board = start;
+    Side side = startSide;
+    std::vector<PackedMove> moves;
     if (i < words.size() && words[i] == "moves") {
         for (++i; i < words.size(); ++i) {
-            if (!playLegal(*engine_, board, side, readCoordinateMove(words[i])))
-                return info("illegal move " + words[i] + "; position unchanged");
+            const PackedMove move = readCoordinateMove(words[i]);
+            if (!playLegal(*judge_, board, side, move)) return info("illegal move " + words[i] + "; position unchanged");
+            moves.push_back(move);
         }
     } else if (i < words.size()) {
         return info("unexpected word " + words[i] + "; position unchanged");
     }
+    startBoard_ = start;
+    startSide_ = startSide;
+    moves_ = std::move(moves);
     board_ = board;
     side_ = side;
 }
 
 void UciSession::go(const std::vector<std::string>& words) {
-    if (words.size() >= 3 && words[1] == "perft") {
-        int depth = 0;
-        if (!parseInt(words[2], depth) || depth < 1 || depth > 12) return info("go perft needs a depth 1..12");
-        return goPerft(depth);
+    if (words.size() >= 2 && words[1] == "perft") return goPerft(words);
+    SearchRequest limits{0, 0, 0};
+    std::int32_t moveTime = -1;
+    bool infinite = false;
+    GoClock clock;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        if (w == "infinite") {
+            infinite = true;
+            continue;
+        }
+        std::int64_t value = 0;
+        if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0)
+            return info("go " + w + " needs a number that is not negative; nothing started");
+        ++i;
+        if (w == "depth") {
+            if (value < 1 || value > MAX_SEARCH_DEPTH) return info("go depth needs 1..99; nothing started");
+            limits.flags |= LIMIT_DEPTH;
+            limits.depth = static_cast<std::int8_t>(value);
+        } else if (w == "movetime") {
+            limits.flags |= LIMIT_TIME;
+            moveTime = static_cast<std::int32_t>(std::min<std::int64_t>(value, 1 << 30));
+        } else if (w == "wtime" || w == "btime") {
+            clock.time[w == "wtime" ? SIDE_RED : SIDE_BLACK] = value;
+        } else if (w == "winc" || w == "binc") {
+            clock.increment[w == "winc" ? SIDE_RED : SIDE_BLACK] = value;
+        } else if (w == "movestogo") {
+            clock.movesToGo = value;
+        } else {
+            return info("unsupported go parameter " + w + "; nothing started");
+        }
     }
-    info("unsupported go command");
+    if (moveTime < 0 && clock.time[side_] >= 0) {
+        limits.flags |= LIMIT_TIME;
+        moveTime = shareOfClock(clock, side_);
+    }
+    if (limits.flags == 0) infinite = true;  // a bare "go" searches until "stop"
+    if (limits.flags & LIMIT_TIME)
+        limits.seconds = static_cast<std::int16_t>(std::min<std::int32_t>((moveTime + 999) / 1000, 32767));
+    startSearch(limits, moveTime, infinite);
 }
 
-void UciSession::goPerft(int depth) {
-    engine_->setPosition(board_, side_);
+void UciSession::startSearch(const SearchRequest& limits, std::int32_t moveTimeMs, bool infinite) {
+    if (searching()) return info("already searching; send stop first");
+    thinker_.loadHistory(startBoard_, startSide_, moves_.data(), static_cast<int>(moves_.size()));
+    thinker_.setPosition(board_, side_);
+    thinker_.setUseBook(ownBook_);
+    thinker_.setLimits(limits);
+    thinker_.moveTimeMs = moveTimeMs;
+    infinite_ = infinite;
+    if (!thinker_.startThink([this] { searchDone(); })) info("the engine cannot search now");
+}
+
+void UciSession::searchDone() {
+    heldMove_ = thinker_.bestMove();
+    // An infinite search that ended on its own answers only after "stop".
+    if (infinite_) answerHeld_ = true;
+    else writeBestMove();
+}
+
+void UciSession::writeBestMove() {
+    answerHeld_ = false;
+    infinite_ = false;
+    const std::string move = heldMove_ == 0 ? std::string("(none)") : writeCoordinateMove(heldMove_);
+    emit(("bestmove " + move).c_str());
+}
+
+void UciSession::stop() {
+    infinite_ = false;
+    if (answerHeld_) return writeBestMove();
+    thinker_.stopAndWait();
+}
+
+void UciSession::reportIteration(const Engine& engine, void* context) {
+    // Runs on the worker after each recorded iteration; formats into a
+    // fixed buffer (short move texts stay in their string's own storage).
+    auto* session = static_cast<UciSession*>(context);
+    const SearchStats& s = engine.stats;
+    const int score = s.side == SIDE_RED ? s.score : -s.score;
+    const int mate = mateMoves(score);
+    const std::uint64_t nodes = s.counters.nodes;
+    const std::int64_t elapsed = std::max<std::int32_t>(s.elapsed, 0);
+    const std::uint64_t nps = nodes * 1000 / static_cast<std::uint64_t>(std::max<std::int64_t>(elapsed, 1));
+    char text[2048];
+    int n = std::snprintf(text, sizeof text,
+                          "info depth %d seldepth %d score %s %d nodes %" PRIu64 " nps %" PRIu64 " time %" PRId64 " pv",
+                          s.depth, s.maxPly, mate != 0 ? "mate" : "cp", mate != 0 ? mate : score, nodes, nps, elapsed);
+    const IterationLine& line = s.lines[s.iterations - 1];
+    for (int i = 0; i < line.length && n + 8 < static_cast<int>(sizeof text); ++i)
+        n += std::snprintf(text + n, sizeof text - n, " %s", writeCoordinateMove(Engine::toPackedMove(line.moves[i])).c_str());
+    session->emit(text);
+}
+
+void UciSession::goPerft(const std::vector<std::string>& words) {
+    int depth = 0;
+    if (words.size() < 3 || !parseInt(words[2], depth) || depth < 1 || depth > 12)
+        return info("go perft needs a depth 1..12");
+    judge_->setPosition(board_, side_);
     std::uint64_t total = 0;
-    for (const auto& d : perftDivide(*engine_, depth)) {
-        out_ << writeCoordinateMove(d.move) << ": " << d.nodes << '\n';
+    std::ostringstream text;
+    for (const auto& d : perftDivide(*judge_, depth)) {
+        text << writeCoordinateMove(d.move) << ": " << d.nodes << '\n';
         total += d.nodes;
     }
-    out_ << "\nNodes searched: " << total << std::endl;
+    text << "\nNodes searched: " << total;
+    emit(text.str().c_str());
+}
+
+void UciSession::bench(const std::vector<std::string>& words) {
+    if (searching()) return info("bench waits until the search has stopped");
+    int depth = BENCH_DEPTH;
+    if (words.size() >= 2 && (!parseInt(words[1], depth) || depth < 1 || depth > 20))
+        return info("bench takes a depth 1..20");
+    const BenchResult r = runBench(depth);
+    const std::uint64_t nps = r.nodes * 1000 / std::max<std::uint64_t>(r.milliseconds, 1);
+    char text[160];
+    std::snprintf(text, sizeof text, "Nodes searched: %" PRIu64 "\nNodes/second: %" PRIu64, r.nodes, nps);
+    emit(text);
 }
 
 void UciSession::display() {
-    out_ << boardDiagram(board_) << "\nFen: " << writeFen(board_, side_) << std::endl;
+    emit((boardDiagram(board_) + "\nFen: " + writeFen(board_, side_)).c_str());
 }

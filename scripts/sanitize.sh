@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the engine, the game library and their tests with sanitizers and
+# runs the tests: ThreadSanitizer in build-tsan, AddressSanitizer with
+# UndefinedBehaviorSanitizer in build-asan. The desktop program is left out
+# (its libraries are not instrumented).
+#   scripts/sanitize.sh [thread|address|all] [ctest arguments...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+which="${1:-all}"
+[ $# -gt 0 ] && shift
+
+run() {
+  local kind=$1 dir=$2
+  shift 2
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORLAN_SANITIZE="$kind" \
+    -DMORLAN_BUILD_SHELL=OFF >/dev/null
+  cmake --build "$dir" -j2
+  (cd "$dir" && ctest --output-on-failure -j2 "$@")
+}
+
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ${TSAN_OPTIONS:-}"
+export ASAN_OPTIONS="detect_leaks=1 ${ASAN_OPTIONS:-}"
+export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 ${UBSAN_OPTIONS:-}"
+
+case "$which" in
+  thread) run thread build-tsan "$@" ;;
+  address) run address build-asan "$@" ;;
+  all) run thread build-tsan "$@"; run address build-asan "$@" ;;
+  *) echo "usage: $0 [thread|address|all] [ctest arguments...]" >&2; exit 2 ;;
+esac
