@@ -137,7 +137,9 @@ std::uint64_t Game::positionKey() const {
 
 void Game::setTitle(const std::string& path) {
     fileName_ = path;
-    std::string title = "Morlan - " + baseName(path);
+    // The title is GBK; a path is the platform's.
+    std::string title = "Morlan - ";
+    title += path == GBK_UNTITLED ? path : utf8ToGbkLossy(baseName(path));
     if (modified_) title += '*';
     shell().setWindowTitle(title);
 }

@@ -10,7 +10,9 @@
 
 struct GameInfo;
 struct SearchResult;
-struct PonderRecord;
+struct PonderExport;
+struct SearchRequest;
+struct WindowPlacement;
 
 enum class MessageIcon { Error, Information, Warning };
 enum class MessageButtons { Ok, YesNoCancel };
@@ -25,6 +27,9 @@ enum class RadioGroup {
 
 // The check marks of the menu.
 enum class CheckMark { Book, Ponder, Animation, Sound };
+
+// The windows whose placement the settings file remembers.
+enum class ShellWindow { Main, Clock, Info, Book, Situation };
 
 class ShellPort {
 public:
@@ -83,9 +88,20 @@ public:
     // result null: clear the shown result; skip: leading moves of the
     // principal variation to leave out.
     virtual void showSearchResult(const SearchResult* result, int skip) = 0;
-    virtual void showPonderRecord(const PonderRecord* record) = 0;
+    virtual void showPonderRecord(const PonderExport* record) = 0;
 
     // ---- set-up window ----
     virtual bool isSetupOpen() const = 0;
     virtual void openSetupWindow() = 0;
+
+    // ---- settings ----
+    // Creates the main window, at the stored position when one is given.
+    virtual void createMainWindow(const WindowPlacement* placement) = 0;
+    // Where a window is; visible: the main window exists, a tool window is open.
+    virtual WindowPlacement windowPlacement(ShellWindow window) const = 0;
+    // Moves a tool window there and opens it when the placement is visible.
+    virtual void placeWindow(ShellWindow window, const WindowPlacement& placement) = 0;
+    // The custom level the level dialog holds.
+    virtual SearchRequest customLimits() const = 0;
+    virtual void setCustomLimits(const SearchRequest& limits) = 0;
 };

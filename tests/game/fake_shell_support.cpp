@@ -50,10 +50,25 @@ void FakeShell::showSearchResult(const SearchResult* result, int skip) {
     }
 }
 
-void FakeShell::showPonderRecord(const PonderRecord* record) {
+void FakeShell::showPonderRecord(const PonderExport* record) {
     if (record) {
         ++ponderRecordsShown;
     } else {
         ++ponderRecordsCleared;
     }
+}
+
+void FakeShell::createMainWindow(const WindowPlacement* placement) {
+    mainWindowCreated = true;
+    if (placement) placements[ShellWindow::Main] = *placement;
+}
+
+WindowPlacement FakeShell::windowPlacement(ShellWindow window) const {
+    const auto it = placements.find(window);
+    if (it != placements.end()) return it->second;
+    return {window == ShellWindow::Main && mainWindowCreated, 0, 0};
+}
+
+void FakeShell::placeWindow(ShellWindow window, const WindowPlacement& placement) {
+    placements[window] = placement;
 }

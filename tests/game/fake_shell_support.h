@@ -3,12 +3,14 @@
 // only when the test (or the emulated idle pass) lets it.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "game/game.h"
 #include "game/game_info.h"
 #include "game/shell_port.h"
+#include "game/stored_settings.h"
 
 class FakeShell final : public ShellPort {
 public:
@@ -33,6 +35,9 @@ public:
     int ponderRecordsShown = 0;
     int ponderRecordsCleared = 0;
     MessageAnswer nextAnswer = MessageAnswer::Yes;
+    bool mainWindowCreated = false;
+    std::map<ShellWindow, WindowPlacement> placements;
+    SearchRequest custom{LIMIT_DEPTH, 8, 10};
 
     int count(const std::string& call) const;
     void clearLog();
@@ -69,9 +74,14 @@ public:
     void setGameInfoResult(const std::string& text) override { info.result = text; }
     void situationReset() override { calls.push_back("situationReset"); }
     void showSearchResult(const SearchResult* result, int skip) override;
-    void showPonderRecord(const PonderRecord* record) override;
+    void showPonderRecord(const PonderExport* record) override;
     bool isSetupOpen() const override { return setupOpen; }
     void openSetupWindow() override { setupOpen = true; calls.push_back("openSetup"); }
+    void createMainWindow(const WindowPlacement* placement) override;
+    WindowPlacement windowPlacement(ShellWindow window) const override;
+    void placeWindow(ShellWindow window, const WindowPlacement& placement) override;
+    SearchRequest customLimits() const override { return custom; }
+    void setCustomLimits(const SearchRequest& limits) override { custom = limits; }
 
 private:
     Game& game;

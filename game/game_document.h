@@ -1,0 +1,28 @@
+// A game as the game files hold it: start position, every move with its
+// comment, the ply shown when it was saved, and the game's texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+#include "game/game_info.h"
+
+struct DocumentMove {
+    PackedMove move = 0;
+    std::string comment;  // GBK
+
+    friend bool operator==(const DocumentMove&, const DocumentMove&) = default;
+};
+
+// A new document has every field zero or empty.
+struct GameDocument {
+    Board90 startBoard{};
+    Side startSide = 0;
+    std::int16_t currentPly = 0;        // moves played in the position shown
+    std::vector<DocumentMove> moves;    // the whole record, redo tail included
+    GameInfo info;
+
+    friend bool operator==(const GameDocument&, const GameDocument&) = default;
+};

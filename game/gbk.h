@@ -1,0 +1,129 @@
+// Every GBK text of the game layer, in one place, and the conversion
+// between GBK and UTF-8.
+//
+// The program stores and writes all text as GBK (code page 936): every
+// Chinese character, and every fullwidth digit, is two bytes. Source files
+// are UTF-8, so each text here is written as byte escapes with its UTF-8
+// form in the comment beside it. Conversion to UTF-8 happens only where
+// text leaves for the desktop shell or arrives from a UTF-8 file.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// ---- pieces, by BoardPiece kind ----
+inline constexpr char GBK_RED_KING[] = "\xCB\xA7";        // 帅
+inline constexpr char GBK_RED_ADVISOR[] = "\xCA\xCB";     // 仕
+inline constexpr char GBK_RED_ELEPHANT[] = "\xCF\xE0";    // 相
+inline constexpr char GBK_HORSE[] = "\xC2\xED";           // 马
+inline constexpr char GBK_ROOK[] = "\xB3\xB5";            // 车
+inline constexpr char GBK_CANNON[] = "\xC5\xDA";          // 炮
+inline constexpr char GBK_RED_PAWN[] = "\xB1\xF8";        // 兵
+inline constexpr char GBK_BLACK_KING[] = "\xBD\xAB";      // 将
+inline constexpr char GBK_BLACK_ADVISOR[] = "\xCA\xBF";   // 士
+inline constexpr char GBK_BLACK_ELEPHANT[] = "\xCF\xF3";  // 象
+inline constexpr char GBK_BLACK_PAWN[] = "\xD7\xE4";      // 卒
+
+// By BoardPiece code 0..13; Red's names are entries 0..6, Black's 7..13.
+inline constexpr const char* PIECE_NAMES[14] = {
+    GBK_RED_KING, GBK_RED_ADVISOR, GBK_RED_ELEPHANT, GBK_HORSE, GBK_ROOK, GBK_CANNON, GBK_RED_PAWN,
+    GBK_BLACK_KING, GBK_BLACK_ADVISOR, GBK_BLACK_ELEPHANT, GBK_HORSE, GBK_ROOK, GBK_CANNON, GBK_BLACK_PAWN,
+};
+
+// ---- numerals: Red counts its files in Chinese numerals, Black in fullwidth digits ----
+inline constexpr const char* RED_NUMERALS[9] = {
+    "\xD2\xBB",  // 一
+    "\xB6\xFE",  // 二
+    "\xC8\xFD",  // 三
+    "\xCB\xC4",  // 四
+    "\xCE\xE5",  // 五
+    "\xC1\xF9",  // 六
+    "\xC6\xDF",  // 七
+    "\xB0\xCB",  // 八
+    "\xBE\xC5",  // 九
+};
+inline constexpr const char* BLACK_NUMERALS[9] = {
+    "\xA3\xB1",  // １
+    "\xA3\xB2",  // ２
+    "\xA3\xB3",  // ３
+    "\xA3\xB4",  // ４
+    "\xA3\xB5",  // ５
+    "\xA3\xB6",  // ６
+    "\xA3\xB7",  // ７
+    "\xA3\xB8",  // ８
+    "\xA3\xB9",  // ９
+};
+
+// ---- the words of a move ----
+inline constexpr char GBK_FRONT[] = "\xC7\xB0";     // 前
+inline constexpr char GBK_BACK[] = "\xBA\xF3";      // 后
+inline constexpr char GBK_FORWARD[] = "\xBD\xF8";   // 进
+inline constexpr char GBK_BACKWARD[] = "\xCD\xCB";  // 退
+inline constexpr char GBK_SIDEWAYS[] = "\xC6\xBD";  // 平
+
+// ---- game results, by GameResult ----
+inline constexpr char GBK_IN_PLAY[] = "\xB6\xD4\xDE\xC4\xD6\xD0";    // 对弈中
+inline constexpr char GBK_RED_WINS[] = "\xBA\xEC\xB7\xBD\xCA\xA4";   // 红方胜
+inline constexpr char GBK_BLACK_WINS[] = "\xBA\xDA\xB7\xBD\xCA\xA4"; // 黑方胜
+inline constexpr char GBK_DRAW[] = "\xBA\xCD\xC6\xE5";               // 和棋
+
+// ---- texts the game hands to the shell ----
+inline constexpr char GBK_UNTITLED[] = "\xCE\xB4\xC3\xFC\xC3\xFB";  // 未命名
+inline constexpr char GBK_CAPTION_ERROR[] = "\xB4\xED\xCE\xF3";      // 错误
+inline constexpr char GBK_CAPTION_NOTICE[] = "\xCC\xE1\xCA\xBE";     // 提示
+// 将(帅)被将军
+inline constexpr char GBK_KING_IN_CHECK[] = "\xBD\xAB(\xCB\xA7)\xB1\xBB\xBD\xAB\xBE\xFC";
+// %d年%d月%d日 (year, month 1..12, day)
+inline constexpr char GBK_DATE_FORMAT[] = "%d\xC4\xEA%d\xD4\xC2%d\xC8\xD5";
+// 找不到文件 %s
+inline constexpr char GBK_FILE_NOT_FOUND[] = "\xD5\xD2\xB2\xBB\xB5\xBD\xCE\xC4\xBC\xFE %s";
+// %s 文件格式不正确
+inline constexpr char GBK_BAD_FILE_FORMAT[] = "%s \xCE\xC4\xBC\xFE\xB8\xF1\xCA\xBD\xB2\xBB\xD5\xFD\xC8\xB7";
+// 保存文件 %s 失败
+inline constexpr char GBK_SAVE_FAILED[] = "\xB1\xA3\xB4\xE6\xCE\xC4\xBC\xFE %s \xCA\xA7\xB0\xDC";
+// 保存当前对局吗？
+inline constexpr char GBK_ASK_SAVE[] = "\xB1\xA3\xB4\xE6\xB5\xB1\xC7\xB0\xB6\xD4\xBE\xD6\xC2\xF0\xA3\xBF";
+
+// ---- GBK <-> UTF-8 (glibc iconv) ----
+
+// A byte of 0x81..0xFE starts a two-byte GBK character.
+constexpr bool isGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+// Converts the whole text. On success fills out and returns true. On bad
+// input (a byte sequence that is not a character of the source encoding, a
+// character the target cannot hold, or a character cut off at the end)
+// returns false, leaves out unchanged and, when badOffset is given, stores
+// the offset of the first offending input byte there.
+bool gbkToUtf8(std::string_view gbk, std::string& out, std::size_t* badOffset = nullptr);
+bool utf8ToGbk(std::string_view utf8, std::string& out, std::size_t* badOffset = nullptr);
+
+// Never fail: bad GBK bytes become U+FFFD, UTF-8 that GBK cannot hold
+// (or that is not UTF-8) becomes '?'. For showing text whatever it holds.
+std::string gbkToUtf8Lossy(std::string_view gbk);
+std::string utf8ToGbkLossy(std::string_view utf8);
+
+// True when the text is well-formed UTF-8 (no overlong forms, no
+// surrogates). A sequence cut off at the very end counts as well-formed
+// when allowTruncatedEnd is set, so that a prefix of a file can be sniffed.
+bool isValidUtf8(std::string_view text, bool allowTruncatedEnd = false);
+
+// One open conversion, for converting many pieces of text in a row.
+class TextConverter {
+public:
+    enum Direction { GBK_TO_UTF8, UTF8_TO_GBK };
+    explicit TextConverter(Direction direction);
+    ~TextConverter();
+    TextConverter(const TextConverter&) = delete;
+    TextConverter& operator=(const TextConverter&) = delete;
+
+    // False when the system has no GBK converter; every conversion then fails.
+    bool available() const;
+    bool convert(std::string_view in, std::string& out, std::size_t* badOffset = nullptr);
+    // Replaces what cannot be converted (see the lossy functions above).
+    std::string convertLossy(std::string_view in);
+
+private:
+    Direction direction;
+    void* handle;  // iconv_t
+};

@@ -1,0 +1,350 @@
+#include "game/pgn_reader.h"
+
+#include <cstring>
+#include <zlib.h>
+
+#include "engine/fen.h"
+#include "game/gbk.h"
+#include "game/rules.h"
+
+namespace {
+
+// ---- move text normalisation (GBK) ----
+
+struct CharMapping {
+    const char* from;
+    const char* to;
+};
+
+// Traditional forms and the red/black variants some sets use, to the
+// simplified GBK forms of the notation.
+constexpr CharMapping TRADITIONAL_FORMS[] = {
+    {"\xDC\x87", GBK_ROOK},      // 車 -> 车
+    {"\x82\x65", GBK_ROOK},      // 俥 -> 车
+    {"\xF1\x52", GBK_HORSE},     // 馬 -> 马
+    {"\x82\xD8", GBK_HORSE},     // 傌 -> 马
+    {"\xB3\x68", GBK_CANNON},    // 砲 -> 炮
+    {"\x8C\xA2", GBK_BLACK_KING},  // 將 -> 将
+    {"\x8E\x9B", GBK_RED_KING},    // 帥 -> 帅
+    {"\xDF\x4D", GBK_FORWARD},   // 進 -> 进
+    {"\xE1\xE1", GBK_BACK},      // 後 -> 后
+};
+
+// The names that differ between the sides: Red's form, Black's form.
+constexpr CharMapping SIDE_NAMES[] = {
+    {GBK_RED_KING, GBK_BLACK_KING},
+    {GBK_RED_ADVISOR, GBK_BLACK_ADVISOR},
+    {GBK_RED_ELEPHANT, GBK_BLACK_ELEPHANT},
+    {GBK_RED_PAWN, GBK_BLACK_PAWN},
+};
+
+bool sameChar(const char* a, const char* b) { return a[0] == b[0] && a[1] == b[1]; }
+
+void mapChar(std::string& text, std::size_t at, const char* to) {
+    text[at] = to[0];
+    text[at + 1] = to[1];
+}
+
+// Byte offsets of the characters of a GBK text (ASCII is one byte).
+std::vector<std::size_t> charOffsets(std::string_view text) {
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < text.size();) {
+        offsets.push_back(i);
+        i += isGbkLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    }
+    return offsets;
+}
+
+// Which side a numeral belongs to: 1 Red, 0 Black, -1 not a numeral.
+int numeralSide(const char* c) {
+    for (int i = 0; i < 9; ++i) {
+        if (sameChar(c, RED_NUMERALS[i])) return 1;
+        if (sameChar(c, BLACK_NUMERALS[i])) return 0;
+    }
+    return -1;
+}
+
+std::string widenDigits(std::string_view gbk, Side sideToMove) {
+    std::string out;
+    for (std::size_t i = 0; i < gbk.size(); ++i) {
+        const char c = gbk[i];
+        if (isGbkLeadByte(static_cast<unsigned char>(c)) && i + 1 < gbk.size()) {
+            out += c;
+            out += gbk[++i];
+        } else if (c >= '1' && c <= '9') {
+            out += (sideToMove == SIDE_RED ? RED_NUMERALS : BLACK_NUMERALS)[c - '1'];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string normalizeMoveText(std::string_view gbk, Side sideToMove) {
+    std::string text = widenDigits(gbk, sideToMove);
+    const std::vector<std::size_t> at = charOffsets(text);
+    auto isWide = [&](std::size_t k) { return k < at.size() && at[k] + 1 < text.size() &&
+                                              isGbkLeadByte(static_cast<unsigned char>(text[at[k]])); };
+    for (std::size_t k = 0; k < at.size(); ++k) {
+        if (!isWide(k)) continue;
+        for (const CharMapping& m : TRADITIONAL_FORMS)
+            if (sameChar(text.data() + at[k], m.from)) mapChar(text, at[k], m.to);
+    }
+    if (at.size() < 4 || !isWide(0) || !isWide(1) || !isWide(3)) return text;
+    const int textSide = numeralSide(text.data() + at[3]);
+    const bool red = textSide < 0 ? sideToMove == SIDE_RED : textSide == 1;
+    const bool frontOrBack = sameChar(text.data(), GBK_FRONT) || sameChar(text.data(), GBK_BACK);
+    const std::size_t name = at[frontOrBack ? 1 : 0];
+    for (const CharMapping& m : SIDE_NAMES) {
+        const char* wrong = red ? m.to : m.from;
+        if (sameChar(text.data() + name, wrong)) mapChar(text, name, red ? m.from : m.to);
+    }
+    return text;
+}
+
+std::string PgnGame::tag(std::string_view name) const {
+    for (const auto& [key, value] : tags)
+        if (key == name) return value;
+    return {};
+}
+
+// ---- the file ----
+
+struct PgnReader::Source {
+    enum Encoding { UNKNOWN, UTF8, GBK };
+    gzFile file = nullptr;
+    std::vector<char> buffer = std::vector<char>(1 << 16);
+    std::size_t position = 0, length = 0;
+    bool atEnd = false;
+    bool startOfFile = true;
+    Encoding encoding = UNKNOWN;
+    TextConverter toGbk{TextConverter::UTF8_TO_GBK};
+    std::string heldLine;  // a line read ahead: the first tag of the next game
+    bool holding = false;
+
+    ~Source() {
+        if (file) gzclose(file);
+    }
+
+    // Decides the text's encoding from the first bytes that are not ASCII.
+    void sniff(std::string_view chunk) {
+        bool ascii = true;
+        for (char c : chunk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        if (!ascii) encoding = isValidUtf8(chunk, true) ? UTF8 : GBK;
+    }
+
+    std::string gbkOf(std::string_view raw) {
+        return encoding == UTF8 ? toGbk.convertLossy(raw) : std::string(raw);
+    }
+};
+
+PgnReader::PgnReader() = default;
+PgnReader::~PgnReader() = default;
+
+bool PgnReader::isUtf8() const { return source && source->encoding == Source::UTF8; }
+
+bool PgnReader::open(const std::string& path) {
+    source = std::make_unique<Source>();
+    failure.clear();
+    gamesRead = 0;
+    // gzopen reads files that are not compressed as they are.
+    source->file = gzopen(path.c_str(), "rb");
+    if (!source->file) {
+        failure = std::string("cannot open: ") + std::strerror(errno);
+        source.reset();
+        return false;
+    }
+    return true;
+}
+
+bool PgnReader::readLine(std::string& line) {
+    Source& s = *source;
+    if (s.holding) {
+        line = std::move(s.heldLine);
+        s.holding = false;
+        return true;
+    }
+    line.clear();
+    bool any = false;
+    for (;;) {
+        if (s.position == s.length) {
+            if (s.atEnd) break;
+            const int n = gzread(s.file, s.buffer.data(), static_cast<unsigned>(s.buffer.size()));
+            if (n < 0) {
+                int code = 0;
+                const char* message = gzerror(s.file, &code);
+                failure = std::string("read error: ") + (message ? message : "unknown");
+                s.atEnd = true;
+                return false;
+            }
+            if (n == 0) {
+                s.atEnd = true;
+                break;
+            }
+            s.position = 0;
+            s.length = static_cast<std::size_t>(n);
+            if (s.startOfFile && s.length >= 3 && std::memcmp(s.buffer.data(), "\xEF\xBB\xBF", 3) == 0) {
+                s.position = 3;
+                s.encoding = Source::UTF8;
+            }
+            s.startOfFile = false;
+            if (s.encoding == Source::UNKNOWN)
+                s.sniff(std::string_view(s.buffer.data() + s.position, s.length - s.position));
+        }
+        any = true;
+        const char* begin = s.buffer.data() + s.position;
+        const void* newline = std::memchr(begin, '\n', s.length - s.position);
+        const std::size_t n = newline ? static_cast<const char*>(newline) - begin : s.length - s.position;
+        line.append(begin, n);
+        s.position += n;
+        if (newline) {
+            ++s.position;
+            break;
+        }
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return any;
+}
+
+namespace {
+
+// Stray zero bytes count as space, so that a damaged line cannot stall the scan.
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
+bool isDelimiter(char c) { return c == '{' || c == '}' || c == ';' || c == '(' || c == ')'; }
+
+bool isResult(std::string_view t) {
+    return t == "1-0" || t == "0-1" || t == "1/2-1/2" || t == "*" || t == "\xC2\xBD-\xC2\xBD";
+}
+
+// Strips a leading move number ("12." or "12...") and trailing marks ("!?+#").
+std::string_view stripDecorations(std::string_view t) {
+    std::size_t digits = 0;
+    while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9') ++digits;
+    std::size_t dots = digits;
+    while (dots < t.size() && t[dots] == '.') ++dots;
+    if (dots > digits || digits == t.size()) t.remove_prefix(dots);
+    while (!t.empty() && (t.back() == '!' || t.back() == '?' || t.back() == '+' || t.back() == '#'))
+        t.remove_suffix(1);
+    return t;
+}
+
+// Reads [Name "value"]; false when the line is not a tag.
+bool readTag(std::string_view line, bool gbk, std::string& name, std::string& value) {
+    std::size_t i = line.find('[');
+    if (i == std::string_view::npos) return false;
+    ++i;
+    while (i < line.size() && isSpace(line[i])) ++i;
+    const std::size_t nameStart = i;
+    while (i < line.size() && !isSpace(line[i]) && line[i] != '"' && line[i] != ']') ++i;
+    name.assign(line.substr(nameStart, i - nameStart));
+    while (i < line.size() && line[i] != '"') ++i;
+    if (name.empty() || i == line.size()) return false;
+    value.clear();
+    for (++i; i < line.size() && line[i] != '"'; ++i) {
+        if (gbk && isGbkLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size()) {
+            value += line[i];
+            value += line[++i];
+            continue;
+        }
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        value += line[i];
+    }
+    return true;
+}
+
+void setStartPosition(PgnGame& game) {
+    const std::string fen = game.tag("FEN");
+    if (fen.empty()) return;
+    Board90 board;
+    Side side;
+    std::string error;
+    if (!readFen(fen, board, side, error)) {
+        game.error = "bad FEN tag: " + error;
+    } else if (!isSoundPieceSet(board)) {
+        game.error = "FEN tag: not a playable set of pieces";
+    } else {
+        game.startBoard = board;
+        game.startSide = side;
+    }
+}
+
+// The state of the move text of one game while its lines are read.
+struct MoveTextScan {
+    bool inComment = false;
+    int variationDepth = 0;
+    bool ended = false;  // the result was read
+    Side sideToMove = SIDE_RED;
+};
+
+}  // namespace
+
+bool PgnReader::next(PgnGame& game) {
+    if (!source) return false;
+    game = PgnGame{};
+    MoveTextScan scan;
+    bool sawTags = false, sawMoveText = false, startSet = false;
+    bool blankAfterTags = false;  // a game may consist of its tags alone
+    std::string line;
+    while (!scan.ended && readLine(line)) {
+        const bool gbk = source->encoding != Source::UTF8;
+        std::size_t first = 0;
+        while (first < line.size() && isSpace(line[first])) ++first;
+        if (first == line.size()) {
+            blankAfterTags = sawTags;
+            continue;
+        }
+        if (!scan.inComment && scan.variationDepth == 0 && line[first] == '[') {
+            if (sawMoveText || blankAfterTags) {  // the next game's tags
+                source->heldLine = std::move(line);
+                source->holding = true;
+                break;
+            }
+            std::string name, value;
+            if (readTag(line, gbk, name, value)) {
+                game.tags.emplace_back(std::move(name), source->gbkOf(value));
+                sawTags = true;
+            }
+            continue;
+        }
+        if (!startSet) {
+            setStartPosition(game);
+            scan.sideToMove = game.startSide;
+            startSet = true;
+        }
+        sawMoveText = true;
+        std::size_t i = first;
+        while (i < line.size() && !scan.ended) {
+            const char c = line[i];
+            if (scan.inComment) {
+                if (c == '}') scan.inComment = false;
+                i += gbk && isGbkLeadByte(static_cast<unsigned char>(c)) ? 2 : 1;
+                continue;
+            }
+            if (isSpace(c)) { ++i; continue; }
+            if (c == '{') { scan.inComment = true; ++i; continue; }
+            if (c == '}') { ++i; continue; }  // a stray comment end
+            if (c == ';') break;
+            if (c == '(') { ++scan.variationDepth; ++i; continue; }
+            if (c == ')') { if (scan.variationDepth > 0) --scan.variationDepth; ++i; continue; }
+            std::size_t end = i;
+            while (end < line.size() && !isSpace(line[end]) && !isDelimiter(line[end]))
+                end += gbk && isGbkLeadByte(static_cast<unsigned char>(line[end])) ? 2 : 1;
+            end = std::min(end, line.size());
+            const std::string_view token(line.data() + i, end - i);
+            i = end;
+            if (scan.variationDepth > 0 || token.front() == '$') continue;
+            if (isResult(token)) { scan.ended = true; break; }
+            const std::string_view move = stripDecorations(token);
+            if (move.empty()) continue;
+            game.writtenTexts.emplace_back(move);
+            game.moveTexts.push_back(normalizeMoveText(source->gbkOf(move), scan.sideToMove));
+            scan.sideToMove ^= 1;
+        }
+    }
+    if (!sawTags && !sawMoveText) return false;
+    if (!startSet) setStartPosition(game);
+    game.index = ++gamesRead;
+    return true;
+}

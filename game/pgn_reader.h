@@ -1,0 +1,60 @@
+// Reading game collections in PGN with moves in Chinese notation, as game
+// databases publish them: plain or gzip-compressed, UTF-8 or GBK, in
+// simplified or traditional characters. Every move text comes out as the
+// GBK simplified notation that parseMove reads; judging the moves is left
+// to the caller (judgeTextMoves).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/types.h"
+
+struct PgnGame {
+    int index = 0;  // 1 for the first game of the file
+    // Tag names as written, values in GBK.
+    std::vector<std::pair<std::string, std::string>> tags;
+    Board90 startBoard = INITIAL_BOARD;  // from the FEN tag, else the standard start
+    Side startSide = SIDE_RED;
+    std::vector<std::string> moveTexts;     // GBK simplified notation
+    std::vector<std::string> writtenTexts;  // the same moves as the file wrote them
+    std::string error;  // why the game cannot be replayed (a bad FEN tag); empty when none
+
+    // The value of the first tag of that name; empty when there is none.
+    std::string tag(std::string_view name) const;
+};
+
+// Turns one move as a collection writes it into GBK simplified notation:
+// traditional forms (車 馬 將 帥 進 後 砲 俥 傌) become simplified, ASCII
+// digits become the numerals of the side to move, and a piece name of the
+// other side's set (士 for 仕, 象 for 相, 卒 for 兵, 将 for 帅, and back)
+// becomes the name of the side the text's numerals belong to.
+std::string normalizeMoveText(std::string_view gbk, Side sideToMove);
+
+class PgnReader {
+public:
+    PgnReader();
+    ~PgnReader();
+    PgnReader(const PgnReader&) = delete;
+    PgnReader& operator=(const PgnReader&) = delete;
+
+    // Opens a collection; false, with error() telling why, when it cannot.
+    bool open(const std::string& path);
+    // Reads the next game; false at the end of the file, or when the file
+    // cannot be read on (error() is then not empty).
+    bool next(PgnGame& game);
+    const std::string& error() const { return failure; }
+    // True when the file's text is UTF-8 (the written texts are then UTF-8).
+    bool isUtf8() const;
+
+private:
+    struct Source;
+    std::unique_ptr<Source> source;
+    std::string failure;
+    int gamesRead = 0;
+
+    bool readLine(std::string& line);
+};

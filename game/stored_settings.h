@@ -1,0 +1,49 @@
+// Everything the settings file stores, as plain data: what the game model
+// collects from the windows, the menu and the engine before writing the
+// file, and applies again after reading it. An empty optional is a setting
+// the file does not hold; it keeps the program's initial state.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/think.h"
+
+// A window's top-left corner on the screen and whether it was open.
+struct WindowPlacement {
+    bool visible = false;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+// The computer's level (1..4) and the level dialog's custom limits.
+struct LevelRecord {
+    std::uint8_t level = 0;
+    SearchRequest customLimits{};
+
+    friend bool operator==(const LevelRecord&, const LevelRecord&) = default;
+};
+
+struct StoredSettings {
+    // Window placements.
+    std::optional<WindowPlacement> mainWindow;    // "main"
+    std::optional<WindowPlacement> clockWindow;   // "time", 计时
+    std::optional<WindowPlacement> infoWindow;    // "info", 棋局信息
+    std::optional<WindowPlacement> bookWindow;    // "book", 开局库
+    std::optional<WindowPlacement> statusWindow;  // "status", 局势
+
+    std::optional<LevelRecord> level;             // 电脑水平
+
+    // Integers; the file keeps each as one signed byte.
+    std::optional<int> mode;       // "mode": GameMode 1..3
+    std::optional<int> side;       // "side": 1 the computer plays Red, 0 Black
+    std::optional<int> reverse;    // "reverse": 旋转棋盘, 1 draws Red at the bottom
+    std::optional<int> animation;  // "animation": 走子动画
+    std::optional<int> sound;      // "sound": 落子声音
+    std::optional<int> useBook;    // "book": 开局库
+    std::optional<int> ponder;     // "ponder": 后台思考
+
+    friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
+};

@@ -1,0 +1,53 @@
+#include "game/txt_record.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "game/game_file.h"
+#include "game/notation.h"
+#include "game/rules.h"
+#include "game/sav_file.h"
+
+namespace {
+
+// Separators of the tokens of a record: space, period, colon, tab, CR, LF.
+constexpr const char* RECORD_SEPARATORS = " .:\t\r\n";
+
+bool isMoveNumber(const std::string& token) { return std::atoi(token.c_str()) >= 1; }
+
+}  // namespace
+
+std::string encodeTxt(const GameDocument& doc) {
+    std::vector<PackedMove> moves;
+    moves.reserve(doc.moves.size());
+    for (const DocumentMove& m : doc.moves) moves.push_back(m.move);
+    std::vector<char> buffer(GAME_FILE_LIMIT);
+    formatRecord(doc.startBoard, moves.data(), static_cast<int>(moves.size()), buffer.data(), buffer.size());
+    return std::string(buffer.data());
+}
+
+int decodeTxt(const std::string& text, GameDocument& doc) {
+    const std::string record = text.substr(0, text.find('\0'));
+    GameDocument read;
+    Board90 board = INITIAL_BOARD;
+    Side side = SIDE_RED;
+    for (const std::string& token : GameFile::splitTokens(record, RECORD_SEPARATORS)) {
+        if (isMoveNumber(token)) continue;
+        const PackedMove m = parseMove(board, token);
+        if (m == 0 || !isLegalMove(board, side, m)) return 2;
+        const GridPoint from = moveFrom(m), to = moveTo(m);
+        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+        board[boardIndex(from.file, from.rank)] = NO_PIECE;
+        side = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
+        read.moves.push_back({m, {}});
+    }
+    read.startBoard = INITIAL_BOARD;
+    read.startSide = SIDE_RED;
+    // The ply count is stored in 16 bits; a longer record opens at its last
+    // ply that fits.
+    read.currentPly = static_cast<std::int16_t>(std::min<std::size_t>(read.moves.size(), INT16_MAX));
+    doc = std::move(read);
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "game/txt_record.h"
+
+#include <gtest/gtest.h>
+
+#include "file_test_support.h"
+#include "game/game_file.h"
+
+namespace {
+
+constexpr char CANNON_TO_CENTRE_TEXT[] = "\xC5\xDA\xB6\xFE\xC6\xBD\xCE\xE5";  // 炮二平五
+constexpr char BLACK_HORSE_TEXT[] = "\xC2\xED\xA3\xB8\xBD\xF8\xA3\xB7";        // 马８进７
+constexpr char DRAW_TEXT[] = "\xBA\xCD\xC6\xE5";                               // 和棋
+constexpr PackedMove CANNON_TO_CENTRE = packMove(1, 2, 4, 2);
+constexpr PackedMove BLACK_HORSE_OUT = packMove(1, 9, 2, 7);
+constexpr PackedMove RED_HORSE_OUT = packMove(1, 0, 2, 2);
+
+const std::string FIRST_LINE = std::string("1. ") + CANNON_TO_CENTRE_TEXT + " " + BLACK_HORSE_TEXT + "\r\n";
+
+}  // namespace
+
+TEST(TxtRecord, OneLineGivesTwoMovesShownAtTheEnd) {
+    GameDocument doc;
+    doc.info.notes = "replaced";
+    ASSERT_EQ(decodeTxt(FIRST_LINE, doc), 0);
+    ASSERT_EQ(doc.moves.size(), 2u);
+    EXPECT_EQ(doc.moves[0], (DocumentMove{CANNON_TO_CENTRE, ""}));
+    EXPECT_EQ(doc.moves[1], (DocumentMove{BLACK_HORSE_OUT, ""}));
+    EXPECT_EQ(doc.currentPly, 2);
+    EXPECT_EQ(doc.startBoard, INITIAL_BOARD);
+    EXPECT_EQ(doc.startSide, SIDE_RED);
+    EXPECT_EQ(doc.info, GameInfo{});
+}
+
+TEST(TxtRecord, OneUnreadableTokenRefusesTheWholeRecord) {
+    GameDocument doc;
+    doc.info.notes = "kept";
+    EXPECT_EQ(decodeTxt(FIRST_LINE + DRAW_TEXT, doc), 2);
+    EXPECT_EQ(decodeTxt(FIRST_LINE + "0", doc), 2) << "0 is not a move number";
+    EXPECT_EQ(decodeTxt(std::string(BLACK_HORSE_TEXT), doc), 2) << "Black does not move first";
+    EXPECT_EQ(decodeTxt(std::string(CANNON_TO_CENTRE_TEXT) + " " + CANNON_TO_CENTRE_TEXT, doc), 2)
+        << "the second is Black's turn and no Black cannon is named";
+    EXPECT_EQ(decodeTxt("\xC5\xDA\xB6\xFE", doc), 2) << "half a move";
+    EXPECT_EQ(doc.info.notes, "kept");
+}
+
+TEST(TxtRecord, NumbersColonsAndBlankTextAreSkipped) {
+    GameDocument doc;
+    ASSERT_EQ(decodeTxt("", doc), 0);
+    EXPECT_TRUE(doc.moves.empty());
+    EXPECT_EQ(doc.currentPly, 0);
+    ASSERT_EQ(decodeTxt(std::string("12:") + CANNON_TO_CENTRE_TEXT + "\t7x " + BLACK_HORSE_TEXT + "...\n", doc), 0);
+    EXPECT_EQ(doc.moves.size(), 2u);
+    // The text ends at a zero byte, as the record is read as one string.
+    ASSERT_EQ(decodeTxt(FIRST_LINE + std::string(1, '\0') + "garbage", doc), 0);
+    EXPECT_EQ(doc.moves.size(), 2u);
+}
+
+TEST(TxtRecord, WrittenRecordReadsBackWithoutCommentsOrTexts) {
+    GameDocument doc;
+    doc.startBoard = INITIAL_BOARD;
+    doc.startSide = SIDE_RED;
+    doc.currentPly = 1;
+    doc.moves = {{CANNON_TO_CENTRE, "c1"}, {BLACK_HORSE_OUT, "c2"}, {RED_HORSE_OUT, "c3"}};
+    doc.info.redPlayer = "r";
+    const std::string text = encodeTxt(doc);
+    EXPECT_EQ(text.substr(0, FIRST_LINE.size()), FIRST_LINE);
+    EXPECT_EQ(text.size(), FIRST_LINE.size() + 3 + 8) << "the third move ends the text, no line end";
+    GameDocument read;
+    ASSERT_EQ(decodeTxt(text, read), 0);
+    ASSERT_EQ(read.moves.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(read.moves[i].move, doc.moves[i].move);
+        EXPECT_TRUE(read.moves[i].comment.empty());
+    }
+    EXPECT_EQ(read.currentPly, 3);
+    EXPECT_EQ(read.info, GameInfo{});
+}
+
+TEST(TxtRecord, SetUpGameReadsBackOnlyWhenItsMovesFitTheInitialPosition) {
+    Board90 b;
+    b.fill(NO_PIECE);
+    b[boardIndex(4, 0)] = 0;
+    b[boardIndex(0, 5)] = 4;  // a red rook in the middle of the board
+    b[boardIndex(3, 9)] = 7;
+    GameDocument doc;
+    doc.startBoard = b;
+    doc.startSide = SIDE_RED;
+    doc.moves = {{packMove(0, 5, 1, 5), ""}};  // 车一平二, onto the horse from the initial position
+    const std::string text = encodeTxt(doc);
+    EXPECT_FALSE(text.empty());
+    GameDocument read;
+    EXPECT_EQ(decodeTxt(text, read), 2);
+}
