@@ -80,7 +80,9 @@ public:
     void situationReset() override {}
     void showSearchResult(const SearchResult*, int) override {}
     void showPonderRecord(const PonderExport*) override {}
-    bool isSetupOpen() const override { return false; }
+    bool isSetupOpen() const override { return setupOpen; }
+    // Told by the set-up window when it opens and closes.
+    void setSetupOpen(bool open) { setupOpen = open; }
     void openSetupWindow() override {}
     void createMainWindow(const WindowPlacement* placement) override;
     WindowPlacement windowPlacement(ShellWindow window) const override;
@@ -114,4 +116,5 @@ private:
     // The custom level (depth 8) until the level dialog holds it.
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
     bool closing = false;
+    bool setupOpen = false;
 };
