@@ -7,12 +7,17 @@
 #include <iostream>
 #include <string>
 
+#include "engine/book.h"
 #include "engine/service.h"
 #include "engine/uci/line_input.h"
 #include "engine/uci/uci_session.h"
+#include "resources/resources.h"
 
 int main() {
     std::ios::sync_with_stdio(false);
+    // The opening book carried in the program (used while OwnBook is on).
+    const std::span<const std::uint8_t> book = findResource("DAT", 124);
+    if (!book.empty()) openingBook().loadBook(book.data(), book.size());
     UciSession session(std::cout);
     LineInput input(STDIN_FILENO);
     std::string line;

@@ -224,7 +224,8 @@ void UciSession::startSearch(const SearchRequest& limits, std::int32_t moveTimeM
     if (searching()) return info("already searching; send stop first");
     thinker_.loadHistory(startBoard_, startSide_, moves_.data(), static_cast<int>(moves_.size()));
     thinker_.setPosition(board_, side_);
-    thinker_.setUseBook(ownBook_);
+    // An endless search is an analysis: it searches even in a book position.
+    thinker_.setUseBook(ownBook_ && !infinite);
     thinker_.setLimits(limits);
     thinker_.moveTimeMs = moveTimeMs;
     infinite_ = infinite;

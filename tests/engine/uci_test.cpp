@@ -121,6 +121,26 @@ TEST(EngineProtocol, DepthSearchReportsEveryIterationThenItsMove) {
     EXPECT_TRUE(isLegalFrom(currentFen(engine), best)) << best;
 }
 
+TEST(EngineProtocol, TheCarriedBookAnswersTheOpening) {
+    // With OwnBook on, the start position is answered from the book without
+    // a search; with it off, the same request searches.
+    EngineProcess booked;
+    booked.send("position startpos");
+    booked.send("go depth 4");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(booked.readUntil("bestmove ", lines, ANSWER_MS));
+    EXPECT_TRUE(withPrefix(lines, "info depth ").empty());
+    EXPECT_TRUE(isLegalFrom(START_FEN, wordsOf(lines.back())[1])) << lines.back();
+
+    EngineProcess searched;
+    searched.send("setoption name OwnBook value false");
+    searched.send("position startpos");
+    searched.send("go depth 4");
+    lines.clear();
+    ASSERT_TRUE(searched.readUntil("bestmove ", lines, ANSWER_MS));
+    EXPECT_EQ(withPrefix(lines, "info depth ").size(), 4u);
+}
+
 TEST(EngineProtocol, CommandsAreAnsweredWhileSearching) {
     EngineProcess engine;
     engine.send("position startpos");
