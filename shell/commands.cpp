@@ -135,7 +135,8 @@ void MainWindow::updateCommands() {
 // ------------------------------------------------------------ undo, redo
 
 void MainWindow::undoWithAnimation() {
-    view->stopAnimation();
+    // Through the game, so that a computer move cut short ends demo play.
+    game.finishAnimation();
     view->restoreView();
     game.stopThinking();
     if (game.moveCount() == 0) return;
@@ -151,7 +152,7 @@ void MainWindow::undoWithAnimation() {
 }
 
 void MainWindow::redoWithAnimation() {
-    view->stopAnimation();
+    game.finishAnimation();
     view->restoreView();
     game.stopThinking();
     if (game.moveCount() == game.recordSize()) return;
