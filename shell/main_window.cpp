@@ -256,7 +256,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::shutdown() {
-    view->stopAnimation();
+    game.finishAnimation();
     // The user has answered the save prompt: a running search ends without
     // playing its move.
     Engine& engine = thinkingEngine();
