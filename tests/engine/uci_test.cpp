@@ -161,6 +161,23 @@ TEST(EngineProtocol, MateInOneIsReportedAsMate) {
     EXPECT_TRUE(repliesAfter(fen, best).empty());
 }
 
+TEST(EngineProtocol, MatedSideReportsANegativeMate) {
+    EngineProcess engine;
+    engine.send("setoption name OwnBook value false");
+    // Black mates in 3 starting with the horse to c2, in 2 with the rook to g4.
+    const std::pair<const char*, const char*> cases[] = {
+        {"3ak4/3ca4/4b4/p7p/7N1/3nPCB2/9/9/1r7/4KA3 b - - 7 35 moves d4c2", "-2"},
+        {"2bak4/4a4/2n6/4p4/2b5p/p2r2B2/9/3r5/4K4/5ABc1 b - - 1 49 moves d4g4", "-1"},
+    };
+    for (const auto& [position, mate] : cases) {
+        engine.send(std::string("position fen ") + position);
+        engine.send("go depth 7");
+        std::vector<std::string> lines;
+        ASSERT_TRUE(engine.readUntil("bestmove ", lines, ANSWER_MS));
+        EXPECT_EQ(field(withPrefix(lines, "info depth ").back(), "mate"), mate) << position;
+    }
+}
+
 TEST(EngineProtocol, EndOfInputFinishesTheSearchAndExits) {
     EngineProcess engine;
     engine.send("setoption name OwnBook value false");
