@@ -1,0 +1,147 @@
+#include "demo_soak_support.h"
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/service.h"
+#include "fake_shell_support.h"
+#include "game/game.h"
+
+namespace {
+
+constexpr int MODE_ITEM_TWO_HUMANS = 1, MODE_ITEM_DEMO = 2;
+constexpr auto STALL_LIMIT = std::chrono::seconds(30);
+
+std::vector<PackedMove> legalMoves(const Board90& board, Side side) {
+    Engine& rules = plainEngine();
+    rules.setPosition(board, side);
+    MoveEntry list[MOVE_LIST_SIZE];
+    const int n = rules.generateMoves(side, list);
+    std::vector<PackedMove> legal;
+    for (int i = 0; i < n; ++i) {
+        const PackedMove m = Engine::toPackedMove(list[i].move());
+        rules.setPosition(board, side);
+        if (rules.tryMove(m)) legal.push_back(m);
+    }
+    return legal;
+}
+
+// Replays the record from the start position; the number of moves the
+// rules refuse (the replay goes on from the recorded board).
+int illegalMovesIn(const Game& game) {
+    Board90 board = game.startBoard();
+    Side side = game.startSide();
+    int illegal = 0;
+    Engine& rules = plainEngine();
+    for (int i = 0; i < game.moveCount(); ++i) {
+        const PackedMove m = game.recordEntry(i)->move;
+        rules.setPosition(board, side);
+        if (!rules.tryMove(m)) ++illegal;
+        const GridPoint from = moveFrom(m), to = moveTo(m);
+        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+        board[boardIndex(from.file, from.rank)] = NO_PIECE;
+        side ^= 1;
+    }
+    if (board != game.board() || side != game.sideToMove()) ++illegal;
+    return illegal;
+}
+
+void setLimitsFor(int gameIndex, const SoakOptions& options) {
+    Engine& engine = thinkingEngine();
+    if (gameIndex % 2 == 0) {
+        engine.setLimits({LIMIT_DEPTH, static_cast<std::int8_t>(options.depth), 0});
+        engine.moveTimeMs = -1;
+    } else {
+        engine.setLimits({LIMIT_TIME, 0, 1});
+        engine.moveTimeMs = options.moveTimeMs;
+    }
+}
+
+enum class Ending { Finished, Unfinished, Stalled };
+
+// The idle loop of the program with the slide of every move ended at once.
+Ending playOut(Game& game, FakeShell& shell, const SoakOptions& options) {
+    auto lastProgress = std::chrono::steady_clock::now();
+    int lastCount = game.moveCount();
+    while (game.result() == RESULT_IN_PLAY) {
+        if (game.moveCount() >= options.maxPlies) return Ending::Unfinished;
+        thinkingEngine().pollEngine();
+        shell.endAnimation();
+        game.idle();
+        const auto now = std::chrono::steady_clock::now();
+        if (game.moveCount() != lastCount) {
+            lastCount = game.moveCount();
+            lastProgress = now;
+        } else if (now - lastProgress > STALL_LIMIT) {
+            return Ending::Stalled;
+        } else if (thinkingEngine().state() != STATE_IDLE) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+    return Ending::Finished;
+}
+
+void countEnding(const Game& game, SoakReport& report) {
+    switch (game.result()) {
+    case RESULT_RED_WINS: ++report.redWins; break;
+    case RESULT_BLACK_WINS: ++report.blackWins; break;
+    case RESULT_DRAW:
+        if (game.moveCount() - game.lastCaptureCount() >= 100) ++report.hundredPlyDraws;
+        else ++report.otherDraws;
+        break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+std::string SoakReport::summary() const {
+    char text[400];
+    std::snprintf(text, sizeof text,
+                  "games %d: red wins %d, black wins %d, draws by 100 plies without capture %d, other draws %d, "
+                  "unfinished %d, stalled %d; illegal moves %d; plies %lld (mean %.1f, longest %d)",
+                  games, redWins, blackWins, hundredPlyDraws, otherDraws, unfinished, stalled, illegalMoves, plies,
+                  games > 0 ? static_cast<double>(plies) / games : 0.0, longestGame);
+    return text;
+}
+
+SoakReport runDemoSoak(const SoakOptions& options) {
+    SoakReport report;
+    std::mt19937 rng(options.seed);
+    Game game;
+    FakeShell shell(game);
+    thinkingEngine().abandonAndWait();
+    game.setUseBook(false);
+    game.setPonderEnabled(false);
+    for (int g = 0; g < options.games; ++g) {
+        setLimitsFor(g, options);
+        shell.clearLog();
+        shell.animatedMoves.clear();
+        // A few random moves by "two players", then the computer plays both sides.
+        shell.radio[0] = MODE_ITEM_TWO_HUMANS;
+        game.newGame();
+        for (int p = 0; p < options.openingPlies; ++p) {
+            const std::vector<PackedMove> legal = legalMoves(game.board(), game.sideToMove());
+            if (legal.empty() || !game.tryUserMove(legal[rng() % legal.size()])) break;
+        }
+        shell.radio[0] = MODE_ITEM_DEMO;
+        game.computerMove();
+        const Ending ending = playOut(game, shell, options);
+        thinkingEngine().abandonAndWait();
+        shell.endAnimation();
+        ++report.games;
+        if (ending == Ending::Unfinished) ++report.unfinished;
+        else if (ending == Ending::Stalled) ++report.stalled;
+        else countEnding(game, report);
+        report.illegalMoves += illegalMovesIn(game);
+        report.plies += game.moveCount();
+        report.longestGame = std::max(report.longestGame, game.moveCount());
+        if (options.progress && (g + 1) % 100 == 0) std::fprintf(stderr, "%s\n", report.summary().c_str());
+    }
+    thinkingEngine().moveTimeMs = -1;
+    return report;
+}
