@@ -1,0 +1,32 @@
+// The process: the start-up sequence, the event loop and its idle pass.
+// All interface work and all polling of the thinking engine happen on this
+// one thread; the idle pass runs every 20 ms.
+#pragma once
+
+#include <QTimer>
+
+constexpr int IDLE_INTERVAL_MS = 20;
+
+class App {
+public:
+    static App& instance();
+
+    // Book, menus, sounds, settings (which create the main window), the
+    // window shown, a new game.
+    void init();
+    // The event loop; returns the exit code when the main window has closed.
+    int run();
+    // One idle pass: engine poll, view, tool windows, the game's idle step.
+    // Skipped while a modal dialog is open or when called from inside itself.
+    void idle();
+    bool idleSuspended() const;
+
+    void enterModal() { ++modalDepth; }
+    void leaveModal() { --modalDepth; }
+
+private:
+    App() = default;
+    QTimer* timer = nullptr;
+    int modalDepth = 0;
+    bool inIdle = false;
+};

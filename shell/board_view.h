@@ -1,0 +1,119 @@
+// The board area of the main window: draws the board, the file labels, the
+// pieces, the last-move marker and a dragged or sliding piece; turns drags
+// into moves for the game; slides moves at 500 pixels per second; and keeps
+// the drawn position in step with the game's.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "engine/types.h"
+#include "shell/board_geometry.h"
+
+class Game;
+struct RecordEntry;
+
+class BoardView : public QWidget {
+public:
+    using Completion = std::function<void()>;
+
+    struct Hooks {
+        std::function<bool()> animationOn;                // 走子动画 is ticked
+        std::function<void()> afterUserMove;              // tool windows' idle steps
+        std::function<void(QPoint)> paletteDragMoved;     // set-up palette follows (screen point)
+        std::function<void()> paletteDragEnded;
+        std::function<void()> cursorChanged;              // the window's cursor is to be set again
+    };
+
+    struct Hit {
+        bool ok = false;
+        BoardPiece piece = NO_PIECE;
+        GridPoint point = NO_POINT;
+        QPoint offset;
+    };
+
+    BoardView(Game& game, QWidget* parent);
+    void setHooks(Hooks h) { hooks = std::move(h); }
+
+    // ---- geometry ----
+    const BoardGeometry& geometry() const { return geo; }
+    QPoint cellOrigin(GridPoint p) const { return geo.cellOrigin(p); }
+    GridPoint pointToGrid(QPoint pixel, QPoint* offset = nullptr) const { return geo.pointToGrid(pixel, offset); }
+    Hit hitTest(QPoint pixel) const;
+    bool reversed() const { return geo.reverse; }
+    void setReversed(bool r);
+    void rotateBoard() { setReversed(!geo.reverse); }
+
+    // ---- the drawn position ----
+    const Board90& viewBoard() const { return viewBoard_; }
+    Side viewSide() const { return viewSide_; }
+    void showPosition(const Board90& board, Side side);
+    void showBoard(const Board90& board);
+    void showSide(Side side);
+    void restoreView();
+    void syncView();
+    void markViewSynced();
+
+    // ---- animation ----
+    void startAnimation(PackedMove move, Completion done);
+    void stopAnimation();
+    bool animating() const { return animating_; }
+    // The undo and redo slides of record entry e.
+    void animateUndo(const RecordEntry& e, Completion done);
+    void animateRedo(const RecordEntry& e, Completion done);
+
+    // ---- dragging ----
+    bool dragging() const { return dragPiece != NO_PIECE; }
+    // A piece taken from the set-up palette, held at offset inside its cell.
+    void startPaletteDrag(BoardPiece piece, QPoint offset, QPoint boardPixel);
+    // Ends a drag as a lost capture does.
+    void cancelDrag();
+    // Whether the hand cursor belongs at the pointer now.
+    bool wantsHandCursor() const;
+
+    // Milliseconds of the monotonic clock shared by the animations.
+    static qint64 now();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void paintBuffer();
+    void drawLabels(QPainter& p);
+    void drawPieces(QPainter& p);
+    void drawMarker(QPainter& p);
+    void animationStep();
+    void finishAnimation();
+    void dropInPlay(GridPoint target);
+    void dropInSetup(GridPoint target);
+    void endDrag();
+    PackedMove markedMove() const;
+
+    Game& game;
+    Hooks hooks;
+    BoardGeometry geo;
+    QImage backBuffer;
+
+    Board90 viewBoard_{};
+    Side viewSide_ = 0;
+    BoardPiece dragPiece = NO_PIECE;
+    GridPoint dragFrom = NO_POINT;
+    QPoint mouse;
+    QPoint grabOffset;
+
+    bool animating_ = false;
+    qint64 animStart = 0;
+    GridPoint animFrom = NO_POINT;
+    GridPoint animTo = NO_POINT;
+    QPoint animPos;
+    Completion animDone;
+
+    Board90 syncedBoard{};
+    Side syncedSide = 0;
+};

@@ -1,0 +1,238 @@
+// The main window's commands: one switch for menu, accelerators and
+// toolbar, the rules that enable and grey them, the save prompt and the
+// file dialogs.
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "game/game.h"
+#include "game/gbk.h"
+#include "shell/board_view.h"
+#include "shell/command_ids.h"
+#include "shell/main_window.h"
+#include "shell/modal_scope.h"
+#include "shell/qt_text.h"
+
+namespace {
+
+constexpr char GAME_FOLDER[] = "Sav";
+
+const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
+const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
+const QString ALL_FILTER = QStringLiteral("所有文件 (*.*)");
+
+// Commands the first menu rule enables (and the later rules may grey).
+constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN,  CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
+                                 CMD_UNDO,     CMD_REDO,  CMD_COMPUTER_MOVE, CMD_ANALYSE};
+// Greyed while set-up is open.
+constexpr int SETUP_GREYED[] = {CMD_NEW_GAME, CMD_OPEN,  CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
+                                CMD_UNDO,     CMD_REDO,  CMD_COMPUTER_MOVE, CMD_ANALYSE};
+
+}  // namespace
+
+void MainWindow::onCommand(int id) {
+    switch (id) {
+    case CMD_NEW_GAME:
+        if (askToSave()) game.newGame();
+        break;
+    case CMD_OPEN:
+        if (askToSave()) openWithDialog();
+        break;
+    case CMD_SETUP:
+        if (askToSave()) game.enterSetup();
+        break;
+    case CMD_SAVE: saveCommand(nullptr); break;
+    case CMD_SAVE_AS: saveWithDialog(); break;
+    case CMD_EXIT: QTimer::singleShot(0, this, [this] { close(); }); break;
+    case CMD_UNDO: undoWithAnimation(); break;
+    case CMD_REDO: redoWithAnimation(); break;
+    case CMD_COMPUTER_MOVE: game.computerMove(); break;
+    case CMD_MOVE_NOW: game.moveNow(); break;
+    case CMD_ANALYSE: game.analyse(); break;
+    case CMD_STOP_THINKING: game.stopThinking(); break;
+    case CMD_ROTATE: rotateBoard(); break;
+    case CMD_MODE_HUMAN_COMPUTER: game.setMode(MODE_HUMAN_COMPUTER); break;
+    case CMD_MODE_TWO_HUMANS: {
+        game.setMode(MODE_TWO_HUMANS);
+        const ThinkingStatus s = game.thinkingStatus();
+        if (s == THINKING_MOVE || s == THINKING_ANALYSIS) game.stopThinking();
+        break;
+    }
+    case CMD_MODE_DEMO:
+        game.setMode(MODE_DEMO);
+        game.computerMove();
+        break;
+    case CMD_COMPUTER_RED: game.setComputerSide(SIDE_RED); break;
+    case CMD_COMPUTER_BLACK: game.setComputerSide(SIDE_BLACK); break;
+    case CMD_LEVEL_BEGINNER: game.setLevel(LEVEL_BEGINNER); break;
+    case CMD_LEVEL_INTERMEDIATE: game.setLevel(LEVEL_INTERMEDIATE); break;
+    case CMD_LEVEL_ADVANCED: game.setLevel(LEVEL_ADVANCED); break;
+    case CMD_LEVEL_CUSTOM:
+        // The level dialog selects 自定义 itself when closed with OK; until
+        // then the level shown stays what it was.
+        menu.selectItem(RadioGroup::Level, levelShown);
+        break;
+    // The menu has already moved the check marks of the four switches.
+    case CMD_BOOK: game.setUseBook(menu.isChecked(CheckMark::Book)); break;
+    case CMD_PONDER: game.setPonderEnabled(menu.isChecked(CheckMark::Ponder)); break;
+    case CMD_ANIMATION:
+    case CMD_SOUND: break;
+    case CMD_VIEW_TIMER:
+    case CMD_VIEW_GAME_INFO:
+    case CMD_VIEW_BOOK:
+    case CMD_VIEW_SITUATION:
+    case CMD_ABOUT: break;
+    default: break;
+    }
+}
+
+// ------------------------------------------------------------- enabling
+
+void MainWindow::setCommandEnabled(int id, bool enabled, bool inToolbar) {
+    if (inToolbar) {
+        if (QAction* b = toolbarButton(id)) b->setEnabled(enabled);
+    } else {
+        menu.setEnabled(id, enabled);
+    }
+}
+
+void MainWindow::updateCommands() {
+    const bool setup = game.isSetupOpen();
+    const ThinkingStatus status = game.thinkingStatus();
+    for (const bool inToolbar : {false, true}) {
+        for (int id : GAME_COMMANDS) setCommandEnabled(id, true, inToolbar);
+        setCommandEnabled(CMD_MOVE_NOW, false, inToolbar);
+        setCommandEnabled(CMD_STOP_THINKING, false, inToolbar);
+        if (inToolbar) {
+            setCommandEnabled(CMD_ROTATE, true, true);
+            setCommandEnabled(CMD_ABOUT, true, true);
+        }
+        if (!game.modified()) setCommandEnabled(CMD_SAVE, false, inToolbar);
+        if (setup) {
+            for (int id : SETUP_GREYED) setCommandEnabled(id, false, inToolbar);
+        }
+        if (game.moveCount() == 0) setCommandEnabled(CMD_UNDO, false, inToolbar);
+        if (game.moveCount() == game.recordSize()) setCommandEnabled(CMD_REDO, false, inToolbar);
+        if (game.result() != RESULT_IN_PLAY) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+        }
+        if (status == THINKING_MOVE) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_MOVE_NOW, true, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+            setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);
+        } else if (status == THINKING_ANALYSIS) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+            setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);
+        }
+    }
+}
+
+// ------------------------------------------------------------ undo, redo
+
+void MainWindow::undoWithAnimation() {
+    view->stopAnimation();
+    view->restoreView();
+    game.stopThinking();
+    if (game.moveCount() == 0) return;
+    game.undo();
+    const RecordEntry* e = game.recordEntry(game.moveCount());
+    if (!e) return;
+    view->animateUndo(*e, [this] {
+        game.setModified(true);
+        view->syncView();
+        if (menu.isChecked(CheckMark::Sound)) playMoveSound(false);
+    });
+    updateCommands();
+}
+
+void MainWindow::redoWithAnimation() {
+    view->stopAnimation();
+    view->restoreView();
+    game.stopThinking();
+    if (game.moveCount() == game.recordSize()) return;
+    game.redo();
+    const RecordEntry* e = game.recordEntry(game.moveCount() - 1);
+    if (!e) return;
+    const bool captured = e->captured != NO_PIECE;
+    view->animateRedo(*e, [this, captured] {
+        game.setModified(true);
+        view->syncView();
+        playMoveSound(captured);
+    });
+    updateCommands();
+}
+
+// ------------------------------------------------------------ saving
+
+bool MainWindow::askToSave() {
+    if (!game.modified()) return true;
+    switch (showMessage(GBK_ASK_SAVE, GBK_CAPTION_NOTICE, MessageIcon::Warning, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes: {
+        bool cancelled = false;
+        saveCommand(&cancelled);
+        return !cancelled;
+    }
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::saveCommand(bool* dialogCancelled) {
+    if (game.fileName() == GBK_UNTITLED) {
+        const bool saved = saveWithDialog();
+        if (dialogCancelled) *dialogCancelled = !saved;
+        return;
+    }
+    game.saveFile(game.fileName());
+}
+
+bool MainWindow::saveWithDialog() {
+    QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
+    const std::string& name = game.fileName();
+    QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
+    initial = QFileInfo(initial).completeBaseName();
+    QFileDialog dialog(this);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER});
+    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
+    dialog.selectFile(initial);
+    // A name typed without an extension gets the chosen type's, so a game
+    // saved as a game file is not written as a text record.
+    dialog.setDefaultSuffix(QStringLiteral("sav"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter == TXT_FILTER ? QStringLiteral("txt") : QStringLiteral("sav"));
+    });
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
+    return true;
+}
+
+void MainWindow::openWithDialog() {
+    const QString current = QDir::currentPath();
+    QFileDialog dialog(this);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, ALL_FILTER});
+    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QDir::setCurrent(current);
+    game.openFile(pathFromQt(dialog.selectedFiles().first()));
+}

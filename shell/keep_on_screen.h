@@ -1,0 +1,11 @@
+// Brings back a window whose title bar has left the desktop's work area.
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// The frame rectangle moved, without resizing, so that it lies inside the
+// work area where it can (pure, for the window operation below).
+QRect keptOnScreen(const QRect& frame, const QRect& titleBar, const QRect& workArea);
+void keepOnScreen(QWidget& window);

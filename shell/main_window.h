@@ -1,0 +1,120 @@
+// The program's one top-level window: a fixed-size frame with the main
+// menu, the toolbar and the board view. It carries out every numbered
+// command and is the shell the game model talks to.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+#include "engine/think.h"
+#include "game/game_info.h"
+#include "game/stored_settings.h"
+#include "game/shell_port.h"
+#include "shell/main_menu.h"
+
+class BoardView;
+class Game;
+class QAction;
+class QToolBar;
+
+constexpr int UNSET_POSITION = 800000;
+
+class MainWindow final : public QMainWindow, public ShellPort {
+public:
+    // The program's window, created on first use for Game::instance().
+    static MainWindow& instance();
+    static bool exists();
+    explicit MainWindow(Game& game);
+    ~MainWindow() override;
+
+    BoardView& boardView() const { return *view; }
+    MainMenu& mainMenu() { return menu; }
+    QToolBar* toolbar() const { return toolBar; }
+    // The toolbar button of a command, or nullptr.
+    QAction* toolbarButton(int id) const;
+    int toolbarHeight() const;
+
+    // ---- commands ----
+    void onCommand(int id);
+    void updateCommands();
+    // The save prompt: whether the caller may go on.
+    bool askToSave();
+    void rotateBoard();
+    // The idle steps of the clock, game-information, book and situation windows.
+    void toolWindowsIdle() {}
+
+    // ---- remembered position ----
+    int savedX = UNSET_POSITION;
+    int savedY = 0;
+    void setSavedPosition(int x, int y);
+
+    // ---- ShellPort ----
+    void finishAnimation() override;
+    bool isAnimating() const override;
+    void animateComputerMove(PackedMove move) override;
+    void restoreView() override;
+    void syncView() override;
+    void markViewSynced() override;
+    void playMoveSound(bool captured) override;
+    bool boardReversed() const override;
+    void setBoardReversed(bool reversed) override;
+    void refreshCommands() override { updateCommands(); }
+    void updateCursor() override;
+    void showBusyCursor() override;
+    std::string windowTitle() const override { return titleGbk; }
+    void setWindowTitle(const std::string& title) override;
+    MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok) override;
+    int selectedItem(RadioGroup group) const override { return menu.selectedItem(group); }
+    void selectItem(RadioGroup group, int item) override;
+    bool isChecked(CheckMark mark) const override { return menu.isChecked(mark); }
+    void setChecked(CheckMark mark, bool checked) override { menu.setChecked(mark, checked); }
+    void clockReset() override {}
+    void clockResetAndStart() override {}
+    void clockGameOver() override {}
+    void clockGameResumed() override {}
+    GameInfo gameInfo() const override { return info; }
+    void setGameInfo(const GameInfo& i) override { info = i; }
+    void setGameInfoResult(const std::string& text) override { info.result = text; }
+    void situationReset() override {}
+    void showSearchResult(const SearchResult*, int) override {}
+    void showPonderRecord(const PonderExport*) override {}
+    bool isSetupOpen() const override { return setupOpen; }
+    // Told by the set-up window when it opens and closes.
+    void setSetupOpen(bool open) { setupOpen = open; }
+    void openSetupWindow() override {}
+    void createMainWindow(const WindowPlacement* placement) override;
+    WindowPlacement windowPlacement(ShellWindow window) const override;
+    void placeWindow(ShellWindow, const WindowPlacement&) override {}
+    SearchRequest customLimits() const override { return custom; }
+    void setCustomLimits(const SearchRequest& limits) override { custom = limits; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+
+private:
+    void createToolbar();
+    void fixSize();
+    void undoWithAnimation();
+    void redoWithAnimation();
+    bool saveWithDialog();
+    void saveCommand(bool* dialogCancelled);
+    void openWithDialog();
+    void setCommandEnabled(int id, bool enabled, bool inToolbar);
+    void shutdown();
+
+    Game& game;
+    MainMenu menu;
+    BoardView* view = nullptr;
+    QToolBar* toolBar = nullptr;
+    std::map<int, QAction*> buttons;
+    GameInfo info;
+    std::string titleGbk;
+    int levelShown = 0;
+    // The custom level (depth 8) until the level dialog holds it.
+    SearchRequest custom{LIMIT_DEPTH, 8, 10};
+    bool closing = false;
+    bool setupOpen = false;
+};
