@@ -42,7 +42,7 @@ std::uint32_t frozenClock(void*) { return 0; }
 }  // namespace
 
 BenchResult runBench(Engine& engine, int depth) {
-    BenchResult result{0, 0, 0};
+    BenchResult result{0, 0, 0, 0};
     if (!engine.hasSearchTables()) return result;
     const WorkerClock savedClock = engine.clock;
     void* const savedContext = engine.clockContext;
@@ -50,6 +50,7 @@ BenchResult runBench(Engine& engine, int depth) {
     engine.useBook = false;
     engine.activeLimits = {LIMIT_DEPTH, static_cast<std::int8_t>(depth), 0};
     const auto start = std::chrono::steady_clock::now();
+    const std::uint32_t cpuStart = currentThreadCpuMillis(nullptr);
     for (int i = 0; i < BENCH_POSITION_COUNT; ++i) {
         Board90 board;
         Side side;
@@ -65,6 +66,7 @@ BenchResult runBench(Engine& engine, int depth) {
         result.nodes += engine.stats.counters.nodes;
         ++result.positions;
     }
+    result.cpuMilliseconds = currentThreadCpuMillis(nullptr) - cpuStart;
     const auto elapsed = std::chrono::steady_clock::now() - start;
     result.milliseconds =
         static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());

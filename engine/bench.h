@@ -14,6 +14,9 @@ struct BenchResult {
     std::uint64_t nodes;
     std::uint64_t milliseconds;  // wall-clock time of all the searches
     int positions;
+    // Processor time of the searching thread: the fairer figure on a
+    // machine other programs share.
+    std::uint64_t cpuMilliseconds;
 };
 
 // Runs the benchmark on a thinking engine (one with search tables). The

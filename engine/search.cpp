@@ -77,8 +77,6 @@ inline void adoptLine(PlyRecord& r, EngineMove m, const PlyRecord& child) {
     r.pvLength = static_cast<std::int8_t>(child.pvLength + 1);
 }
 
-}  // namespace
-
 // A position marked on the path while its move's subtree is searched.
 class PathMark {
 public:
@@ -97,6 +95,8 @@ private:
     std::uint32_t low_;
     bool wrote_;
 };
+
+}  // namespace
 
 int Engine::repetitionVerdict(EngineMove move, std::int8_t mover) {
     if (!tables->repetition.contains(hashLow, hashHigh)) return REP_NONE;
@@ -197,7 +197,9 @@ std::int16_t Engine::search(PlyRecord& r, int depth, int alpha, int beta) {
         ++stats.counters.hashCutoffs;
         return static_cast<std::int16_t>(h);
     }
-    bool forced = h == PROBE_FORCED;
+    // A forced entry whose move does not fit the board (a key collision)
+    // counts as a miss.
+    bool forced = h == PROBE_FORCED && moveFitsBoard(board, r.hashMoves[0], sideToMove);
     if (depth <= 0 || ply >= HORIZON_PLY) {
         if (ply >= EXTENSION_PLY) return quiesce(r, alpha, beta);
         if (isInCheck(sideToMove)) {
@@ -217,8 +219,7 @@ std::int16_t Engine::search(PlyRecord& r, int depth, int alpha, int beta) {
         if (v >= beta) return static_cast<std::int16_t>(v);
         forced = false;
     }
-    // A forced hash move whose move does not fit the board is no forced move.
-    if (forced && ply < EXTENSION_PLY && moveFitsBoard(board, r.hashMoves[0], sideToMove)) {
+    if (forced && ply < EXTENSION_PLY) {
         r.singleMode = true;
         ++depth;
     } else {

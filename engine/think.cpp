@@ -19,7 +19,8 @@ std::uint32_t currentThreadCpuMillis(void*) {
 
 int mateMoves(int score) {
     if (score > MATE_THRESHOLD) return std::max(1, (MATE_SCORE - score) / 2);
-    if (score < -MATE_THRESHOLD) return -std::max(1, (MATE_SCORE + score + 1) / 2);
+    // Mated in N: the opponent's mate in N seen one ply earlier, 30000 - 2N - 2.
+    if (score < -MATE_THRESHOLD) return -std::max(1, (MATE_SCORE + score) / 2 - 1);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +43,23 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// A link is followed, so that the file it names is replaced and the link stays.
+std::string targetOf(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return path;
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
+// Makes the rename itself last; a failure here loses nothing already written.
+void syncFolder(const std::string& folder) {
+    FileDescriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
 bool writeAll(int fd, std::span<const std::uint8_t> bytes, const WriteFunction& write) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -57,7 +75,8 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, const WriteFunction& 
 }  // namespace
 
 ReadFileResult readWholeFile(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out) {
-    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Not blocking: a named pipe must not hang the program; it is refused below.
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) return READ_FILE_CANNOT_OPEN;
     struct stat st {};
     if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return READ_FILE_CANNOT_OPEN;
@@ -77,15 +96,21 @@ ReadFileResult readWholeFile(const std::string& path, std::size_t maxSize, std::
     return READ_FILE_OK;
 }
 
-bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes, const WriteFunction& write) {
-    if (path.empty() || path.back() == '/') return false;
+bool replaceFile(const std::string& givenPath, std::span<const std::uint8_t> bytes, const WriteFunction& write) {
+    if (givenPath.empty() || givenPath.back() == '/') return false;
+    const std::string path = targetOf(givenPath);
     const mode_t mode = modeFor(path);
-    std::string temp = folderOf(path) + "/." + nameOf(path) + ".XXXXXX";
+    const std::string folder = folderOf(path);
+    std::string temp = folder + "/." + nameOf(path) + ".XXXXXX";
     FileDescriptor file{::mkostemp(temp.data(), O_CLOEXEC)};
     if (file.fd < 0) return false;
     bool ok = writeAll(file.fd, bytes, write) && ::fchmod(file.fd, mode) == 0 && ::fsync(file.fd) == 0;
     ok = ::close(file.release()) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "engine/engine.h"
+#include "engine/service.h"
 #include "game/game_info.h"
 #include "game/gbk.h"
 #include "game/rules.h"
@@ -36,6 +37,12 @@ Game& Game::instance() {
 }
 
 Game::Game() = default;
+
+Game::~Game() {
+    // The engine outlives a game only in tests; never leave it a callback
+    // into a game that is gone.
+    if (engineJobOut) thinkingEngine().abandonAndWait();
+}
 
 void Game::attachShell(ShellPort* port) { shellPort = port; }
 

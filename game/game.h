@@ -45,6 +45,7 @@ public:
     // The program's game. Tests may build their own.
     static Game& instance();
     Game();
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -102,6 +103,9 @@ public:
     void onComputerMoveFound();
     void onAnalysisDone();
     void onPonderDone();
+    // The board view calls this when the slide of a computer move ends. It
+    // shows the move; demo play goes on from the next idle(), after that
+    // pass has judged the new position.
     void onComputerMoveShown();
     ThinkingStatus thinkingStatus() const;
     GameMode mode() const;
@@ -112,16 +116,19 @@ public:
     void setComputerSide(Side side);
     void setUseBook(bool use);
     void setPonderEnabled(bool enabled);
-    // Ends a running move animation because something else needs the board;
-    // a computer move cut short this way is shown, but demo play does not
-    // go on from it.
+    // Ends a running move animation because something else needs the board
+    // (the shell's undo and redo commands end a slide through this too): a
+    // computer move cut short this way is shown, but demo play does not go
+    // on from it.
     void finishAnimation();
 
 private:
     void clearRecord();
     void resetGameInfo();
+    void settleBoard();
     void loadThinkingPosition();
     void ponderIfDue(std::uint64_t key);
+    void startThinking(bool analysis);
     bool continueDemoIfDue();
 
     ShellPort* shellPort = nullptr;
@@ -140,4 +147,6 @@ private:
     // Demo play goes on from the next idle pass after a computer move was shown.
     bool demoContinuationDue = false;
     bool forcingAnimationEnd = false;
+    // A job of the thinking engine will call back into this game.
+    bool engineJobOut = false;
 };

@@ -7,8 +7,8 @@
 
 #include "game/game_file.h"
 #include "game/notation.h"
-#include "game/rules.h"
 #include "game/sav_file.h"
+#include "game/text_move_judge.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ int decodeTxt(const std::string& text, GameDocument& doc) {
     Side side = SIDE_RED;
     for (const std::string& token : GameFile::splitTokens(record, RECORD_SEPARATORS)) {
         if (isMoveNumber(token)) continue;
-        const PackedMove m = parseMove(board, token);
-        if (m == 0 || !isLegalMove(board, side, m)) return 2;
+        const PackedMove m = judgeTextMove(board, side, token);
+        if (m == 0) return 2;
         const GridPoint from = moveFrom(m), to = moveTo(m);
         board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
         board[boardIndex(from.file, from.rank)] = NO_PIECE;

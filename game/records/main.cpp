@@ -1,20 +1,28 @@
-// morlan-records FILE...: reads game collections (PGN, plain or gzip) with
-// the game's notation and rules and tells which games do not read whole.
-// One line per such game (its source tag or its place in the file, the ply
-// and the move as written), then "N games, M read whole".
+// morlan-records [--txt OUTDIR] FILE...: reads game collections (PGN, plain
+// or gzip) and text records (.txt) with the game's notation and rules and
+// tells which games do not read whole: one line per such game (its source
+// tag or its place in the file, the ply and the move as written), then
+// "N games, M read whole". With --txt every game read whole that starts
+// from the standard position is also written to OUTDIR as a text record,
+// read back at once and compared, so that the round trip is checked too.
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "game/game_file.h"
 #include "game/gbk.h"
 #include "game/pgn_reader.h"
 #include "game/text_move_judge.h"
 
 namespace {
 
-struct Counts {
+struct Run {
     long games = 0;
     long whole = 0;
+    std::string txtDir;   // empty: no text records are written
+    long notWritten = 0;  // games read whole but not from the standard position
 };
 
 std::string consoleText(const std::string& text, bool utf8) {
@@ -27,8 +35,38 @@ std::string gameLabel(const std::string& path, const PgnGame& game) {
     return path + " game " + std::to_string(game.index);
 }
 
-void checkGame(const std::string& path, const PgnGame& game, bool utf8, Counts& counts) {
-    ++counts.games;
+bool endsWithTxt(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ext == ".txt";
+}
+
+// Writes the game as a text record and reads it back; false when it does not come back the same.
+bool writeTxtRecord(const std::vector<PackedMove>& moves, Run& run) {
+    GameDocument doc;
+    doc.startBoard = INITIAL_BOARD;
+    doc.startSide = SIDE_RED;
+    doc.currentPly = static_cast<std::int16_t>(moves.size());
+    for (PackedMove m : moves) doc.moves.push_back({m, {}});
+    char name[32];
+    std::snprintf(name, sizeof name, "%06ld.txt", run.games);
+    const std::string path = (std::filesystem::path(run.txtDir) / name).string();
+    GameFile& file = GameFile::instance();
+    file.setDocument(doc);
+    if (!file.save(path)) {
+        std::printf("%s: cannot be written\n", path.c_str());
+        return false;
+    }
+    if (file.load(path) != 0 || file.document().moves != doc.moves) {
+        std::printf("%s: does not read back the same\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+void checkGame(const std::string& path, const PgnGame& game, bool utf8, Run& run) {
+    ++run.games;
     const std::string label = gameLabel(path, game);
     if (!game.error.empty()) {
         std::printf("%s: %s\n", label.c_str(), game.error.c_str());
@@ -36,22 +74,26 @@ void checkGame(const std::string& path, const PgnGame& game, bool utf8, Counts& 
     }
     std::vector<PackedMove> moves;
     const std::size_t read = judgeTextMoves(game.startBoard, game.startSide, game.moveTexts, moves);
-    if (read == game.moveTexts.size()) {
-        ++counts.whole;
+    if (read < game.moveTexts.size()) {
+        std::printf("%s: ply %zu: %s\n", label.c_str(), read + 1,
+                    consoleText(game.writtenTexts[read], utf8).c_str());
         return;
     }
-    std::printf("%s: ply %zu: %s\n", label.c_str(), read + 1,
-                consoleText(game.writtenTexts[read], utf8).c_str());
+    ++run.whole;
+    if (run.txtDir.empty()) return;
+    // A text record is read from the standard position, so only such games can be written.
+    if (game.startBoard != INITIAL_BOARD || game.startSide != SIDE_RED) ++run.notWritten;
+    else writeTxtRecord(moves, run);
 }
 
-bool checkCollection(const std::string& path, Counts& counts) {
+bool checkCollection(const std::string& path, Run& run) {
     PgnReader reader;
     if (!reader.open(path)) {
         std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), reader.error().c_str());
         return false;
     }
     PgnGame game;
-    while (reader.next(game)) checkGame(path, game, reader.isUtf8(), counts);
+    while (reader.next(game)) checkGame(path, game, reader.isUtf8(), run);
     if (!reader.error().empty()) {
         std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), reader.error().c_str());
         return false;
@@ -59,16 +101,71 @@ bool checkCollection(const std::string& path, Counts& counts) {
     return true;
 }
 
+// Where a text record stops reading, for the report: its ply and token.
+void reportTxtFailure(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::string text;
+    if (f) {
+        char chunk[4096];
+        std::size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) text.append(chunk, n);
+        std::fclose(f);
+    }
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string> moveTexts;
+    for (const std::string& token : GameFile::splitTokens(text, " .:\t\r\n"))
+        if (std::atoi(token.c_str()) < 1) moveTexts.push_back(token);
+    std::vector<PackedMove> moves;
+    const std::size_t read = judgeTextMoves(INITIAL_BOARD, SIDE_RED, moveTexts, moves);
+    if (read < moveTexts.size())
+        std::printf("%s: ply %zu: %s\n", path.c_str(), read + 1, gbkToUtf8Lossy(moveTexts[read]).c_str());
+    else
+        std::printf("%s: not a readable text record\n", path.c_str());
+}
+
+bool checkTxtRecord(const std::string& path, Run& run) {
+    const int r = GameFile::instance().load(path);
+    if (r == 1) {
+        std::fprintf(stderr, "morlan-records: %s: cannot open\n", path.c_str());
+        return false;
+    }
+    ++run.games;
+    if (r == 0) ++run.whole;
+    else reportTxtFailure(path);
+    return true;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] FILE...\n");
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: morlan-records FILE...\n");
-        return 2;
+    Run run;
+    int first = 1;
+    if (argc > 1 && std::string(argv[1]) == "--txt") {
+        if (argc < 3) return usage();
+        run.txtDir = argv[2];
+        std::error_code error;
+        std::filesystem::create_directories(run.txtDir, error);
+        if (!std::filesystem::is_directory(run.txtDir)) {
+            std::fprintf(stderr, "morlan-records: %s: not a folder\n", run.txtDir.c_str());
+            return 2;
+        }
+        first = 3;
     }
-    Counts counts;
+    if (first >= argc) return usage();
     bool allRead = true;
-    for (int i = 1; i < argc; ++i) allRead = checkCollection(argv[i], counts) && allRead;
-    std::printf("%ld games, %ld read whole\n", counts.games, counts.whole);
+    for (int i = first; i < argc; ++i) {
+        const std::string path = argv[i];
+        const bool read = endsWithTxt(path) ? checkTxtRecord(path, run) : checkCollection(path, run);
+        allRead = read && allRead;
+    }
+    if (run.notWritten > 0)
+        std::fprintf(stderr, "morlan-records: %ld games read whole start from another position; "
+                             "no text record was written for them\n", run.notWritten);
+    std::printf("%ld games, %ld read whole\n", run.games, run.whole);
     return allRead ? 0 : 1;
 }

@@ -59,8 +59,10 @@ int main(int argc, char** argv) {
     const double seconds = static_cast<double>(r.milliseconds) / 1000.0;
     std::printf("bench depth %d, %d positions\n", depth, r.positions);
     std::printf("Nodes searched: %llu\n", static_cast<unsigned long long>(r.nodes));
-    std::printf("Time: %.3f s\n", seconds);
-    std::printf("Nodes/second: %.0f\n", seconds > 0 ? static_cast<double>(r.nodes) / seconds : 0.0);
+    const double cpu = static_cast<double>(r.cpuMilliseconds) / 1000.0;
+    std::printf("Time: %.3f s (processor time %.3f s)\n", seconds, cpu);
+    std::printf("Nodes/second: %.0f (per processor second %.0f)\n", seconds > 0 ? static_cast<double>(r.nodes) / seconds : 0.0,
+                cpu > 0 ? static_cast<double>(r.nodes) / cpu : 0.0);
     if (argc > 2) return 0;  // "search_bench DEPTH quick": the benchmark alone
     Engine engine;
     engine.createSearchTables();

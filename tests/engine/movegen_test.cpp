@@ -9,28 +9,23 @@ namespace {
 
 using namespace bp;
 
+// The moves a generator writes, as a vector.
+template <typename Generate> std::vector<EngineMove> listed(Generate generate) {
+    MoveEntry list[MOVE_LIST_SIZE];
+    const int n = generate(list);
+    std::vector<EngineMove> out;
+    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
+    return out;
+}
+
 std::vector<EngineMove> movesOf(const Engine& e, Side side) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generateMoves(side, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generateMoves(side, l); });
 }
-
 std::vector<EngineMove> capturesOf(const Engine& e, Side side) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generateCaptures(side, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generateCaptures(side, l); });
 }
-
 std::vector<EngineMove> pieceMovesOf(const Engine& e, int code) {
-    MoveEntry list[MOVE_LIST_SIZE];
-    int n = e.generatePieceMoves(code, list);
-    std::vector<EngineMove> out;
-    for (int i = 0; i < n; ++i) out.push_back(list[i].move());
-    return out;
+    return listed([&](MoveEntry* l) { return e.generatePieceMoves(code, l); });
 }
 
 bool contains(const std::vector<EngineMove>& v, EngineMove m) { return std::find(v.begin(), v.end(), m) != v.end(); }
@@ -91,6 +86,17 @@ TEST(MoveGeneration, HorseLegAndElephantEyeBlock) {
     // Elephant (2,0) with the eye (3,1) taken by its own advisor.
     auto elephant = engineAt(boardWith({{4, 0, RK}, {3, 9, BK}, {2, 0, RE}, {3, 1, RA}}), SIDE_RED);
     EXPECT_EQ(pieceMovesOf(*elephant, 3), std::vector<EngineMove>{sqMove(2, 0, 0, 2)});
+}
+
+TEST(MoveGeneration, ProtectionsTargetOwnPiecesOnly) {
+    // Red rook (0,0) defends its king along rank 0 and the horse (0,4) up the
+    // file; the cannon (0,8) defends the horse over the black pawn (0,6); the
+    // king defends its advisor (the advisor cannot step onto the king).
+    auto e = engineAt(boardWith({{4, 0, RK}, {3, 9, BK}, {4, 1, RA}, {0, 0, RR}, {0, 4, RH}, {0, 6, BP}, {0, 8, RC}}),
+                      SIDE_RED);
+    std::vector<EngineMove> got = listed([&](MoveEntry* l) { return e->generateProtections(SIDE_RED, l); });
+    EXPECT_EQ(got, (std::vector<EngineMove>{sqMove(0, 0, 4, 0), sqMove(0, 0, 0, 4), sqMove(0, 8, 0, 4),
+                                             sqMove(4, 0, 4, 1)}));
 }
 
 TEST(MoveGeneration, FacingKings) {

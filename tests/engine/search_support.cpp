@@ -1,6 +1,9 @@
 #include "search_support.h"
 
+#include <cstring>
+
 #include "engine/fen.h"
+#include "engine/search.h"
 
 std::unique_ptr<Engine> makeSearchEngine() {
     auto engine = std::make_unique<Engine>();
@@ -66,4 +69,31 @@ void thinkToDepth(Engine& engine, int depth) {
 int sideScore(const Engine& engine) {
     const int s = engine.publishedStats.score;
     return engine.publishedStats.side == SIDE_RED ? s : -s;
+}
+
+void resetSearch(Engine& engine) {
+    std::memset(engine.searchStack.data(), 0, sizeof engine.searchStack);
+    std::memset(&engine.stats, 0, sizeof engine.stats);
+    engine.ply = 0;
+}
+
+int rootSearch(Engine& engine, int depth) {
+    resetSearch(engine);
+    return engine.searchRoot(depth, -INFINITE_SCORE, INFINITE_SCORE);
+}
+
+EngineMove engineMove(const std::string& move) { return Engine::toEngineMove(readCoordinateMove(move)); }
+
+void markAfter(Engine& engine, const std::string& move) {
+    const EngineMove m = engineMove(move);
+    const Engine::SavedState saved = engine.makeMove(m);
+    markHistory(engine);
+    engine.unmakeMove(m, saved);
+}
+
+int rootScoreOf(const Engine& engine, EngineMove move) {
+    const PlyRecord& root = engine.searchStack[0];
+    for (int i = 0; i < root.count; ++i)
+        if (root.moves[i].move() == move) return root.moves[i].key;
+    return -99999;
 }

@@ -25,3 +25,19 @@ void thinkToDepth(Engine& engine, int depth);
 
 // The published score from the side to move's view.
 int sideScore(const Engine& engine);
+
+// One root iteration at the given depth on fresh search records and
+// counters, as think runs it (no book, no deepening).
+int rootSearch(Engine& engine, int depth);
+
+// Records and counters zeroed, as think does before its first iteration.
+void resetSearch(Engine& engine);
+
+// The engine move for a coordinate move.
+EngineMove engineMove(const std::string& move);
+
+// Marks the position after the move (from the current one) as game history.
+void markAfter(Engine& engine, const std::string& move);
+
+// The root list's score of a move after a root iteration (its order key).
+int rootScoreOf(const Engine& engine, EngineMove move);

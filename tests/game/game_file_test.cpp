@@ -84,6 +84,14 @@ TEST_F(GameFileTest, OtherExtensionsAreTriedAsGameFileThenAsTextRecord) {
     EXPECT_EQ(reader.load(dir.file("missing.sav")), 1);
     EXPECT_EQ(reader.load(dir.file("missing.txt")), 1);
     EXPECT_EQ(reader.load(dir.path()), 1) << "a folder is not a file";
+    ASSERT_EQ(::mkfifo(dir.file("pipe.sav").c_str(), 0600), 0);
+    EXPECT_EQ(reader.load(dir.file("pipe.sav")), 1) << "a pipe is not a file, and must not block";
+
+    // A damaged game file under another extension fails as a game and then as text.
+    Bytes damaged = readBytes(dir.file("game.bak"));
+    damaged[20] ^= 1;
+    writeBytes(dir.file("damaged.bak"), damaged);
+    EXPECT_EQ(reader.load(dir.file("damaged.bak")), 2);
 }
 
 TEST_F(GameFileTest, FailedLoadKeepsTheHeldDocument) {
@@ -174,4 +182,18 @@ TEST(SplitTokens, RunsBetweenSeparators) {
     // GBK trail bytes are never separators.
     const std::string two = std::string(CANNON_TO_CENTRE_TEXT) + " " + BLACK_HORSE_TEXT;
     EXPECT_EQ(GameFile::splitTokens(two, " .:\t\r\n"), (V{CANNON_TO_CENTRE_TEXT, BLACK_HORSE_TEXT}));
+}
+
+TEST_F(GameFileTest, SaveThroughALinkReplacesTheFileItNames) {
+    file.setDocument(sampleGame("one"));
+    ASSERT_TRUE(file.save(dir.file("real.sav")));
+    ASSERT_EQ(::symlink("real.sav", dir.file("link.sav").c_str()), 0);
+    file.setDocument(sampleGame("two"));
+    ASSERT_TRUE(file.save(dir.file("link.sav")));
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.file("link.sav").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    GameFile reader;
+    ASSERT_EQ(reader.load(dir.file("real.sav")), 0);
+    EXPECT_EQ(reader.document().info.notes, "two");
 }

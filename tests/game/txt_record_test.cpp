@@ -91,3 +91,22 @@ TEST(TxtRecord, SetUpGameReadsBackOnlyWhenItsMovesFitTheInitialPosition) {
     GameDocument read;
     EXPECT_EQ(decodeTxt(text, read), 2);
 }
+
+TEST(TxtRecord, FileNumberForOneOfTwoLikePiecesReadsWhenOnlyOneCanMove) {
+    const std::string out = "\xC2\xED\xA3\xB8\xBD\xF8\xA3\xB7";   // 马８进７
+    const std::string back = "\xC2\xED\xA3\xB7\xCD\xCB\xA3\xB8";  // 马７退８
+    const std::string record = std::string("1. \xCF\xE0\xC8\xFD\xBD\xF8\xCE\xE5 ") + out +  // 相三进五
+                               "\r\n2. \xCF\xE0\xCE\xE5\xBD\xF8\xC8\xFD " + back +         // 相五进三
+                               "\r\n3. \xCF\xE0\xC6\xDF\xBD\xF8\xCE\xE5 " + out +          // 相七进五
+                               "\r\n4. \xCF\xE0\xCE\xE5\xCD\xCB\xC8\xFD " + back +         // 相五退三
+                               "\r\n5. \xCF\xE0\xC8\xFD\xCD\xCB\xCE\xE5\r\n";              // 相三退五
+    // Both elephants now stand on file 三; only the one on rank 4 can retreat.
+    GameDocument doc;
+    ASSERT_EQ(decodeTxt(record, doc), 0);
+    ASSERT_EQ(doc.moves.size(), 9u);
+    EXPECT_EQ(doc.moves.back().move, packMove(2, 4, 4, 2));
+    // Written back, the move names the front elephant and reads the same.
+    GameDocument again;
+    ASSERT_EQ(decodeTxt(encodeTxt(doc), again), 0);
+    EXPECT_EQ(again.moves, doc.moves);
+}

@@ -1,0 +1,235 @@
+// Computer play: when the computer moves, handing it the game, playing its
+// answer, analyses, stop requests, background thinking, and the play
+// settings kept in the menu.
+#include "engine/engine.h"
+#include "engine/service.h"
+#include "engine/think.h"
+#include "game/game.h"
+
+namespace {
+
+// Seconds per move of levels 1..3; index 0 is unused.
+constexpr std::int16_t LEVEL_SECONDS[4] = {0, 2, 6, 18};
+
+bool engineBusy() {
+    const EngineState s = thinkingEngine().state();
+    return s != STATE_IDLE && s != STATE_PONDERING;
+}
+
+}  // namespace
+
+// ---- menu state ----
+
+GameMode Game::mode() const {
+    const int item = shell().selectedItem(RadioGroup::Mode);
+    return item >= 0 && item <= 2 ? static_cast<GameMode>(item + 1) : MODE_HUMAN_COMPUTER;
+}
+
+void Game::setMode(int m) {
+    shell().selectItem(RadioGroup::Mode, m - 1);
+    if (m != MODE_DEMO) demoContinuationDue = false;
+}
+
+bool Game::computerPlaysRed() const { return shell().selectedItem(RadioGroup::ComputerSide) == 0; }
+
+void Game::setComputerSide(Side side) {
+    shell().selectItem(RadioGroup::ComputerSide, side == SIDE_RED ? 0 : 1);
+}
+
+Level Game::level() const {
+    const int item = shell().selectedItem(RadioGroup::Level);
+    return item >= 0 && item <= 3 ? static_cast<Level>(item + 1) : LEVEL_BEGINNER;
+}
+
+void Game::setLevel(int l) {
+    shell().selectItem(RadioGroup::Level, l - 1);
+    if (l < LEVEL_BEGINNER || l > LEVEL_ADVANCED) return;
+    SearchRequest limits{};
+    limits.flags = LIMIT_TIME;
+    limits.seconds = LEVEL_SECONDS[l];
+    thinkingEngine().setLimits(limits);
+}
+
+void Game::setUseBook(bool use) {
+    shell().setChecked(CheckMark::Book, use);
+    thinkingEngine().setUseBook(use);
+}
+
+void Game::setPonderEnabled(bool enabled) {
+    shell().setChecked(CheckMark::Ponder, enabled);
+    Engine& engine = thinkingEngine();
+    engine.setPonderEnabled(enabled);
+    if (engine.state() == STATE_PONDERING) engine.stopAndWait();
+}
+
+ThinkingStatus Game::thinkingStatus() const {
+    switch (thinkingEngine().state()) {
+    case STATE_IDLE: return THINKING_IDLE;
+    case STATE_PONDERING: return THINKING_PONDER;
+    default: return analysing ? THINKING_ANALYSIS : THINKING_MOVE;
+    }
+}
+
+// ---- starting and stopping the computer ----
+
+void Game::resumePlay() {
+    shell().markViewSynced();
+    thinkingEngine().clearTable();
+    if (moveCount_ - lastCaptureCount_ >= 100) return;
+    Engine& rules = plainEngine();
+    rules.setPosition(board_, sideToMove_);
+    if (rules.gameStatus() != RESULT_IN_PLAY) return;
+    // The side group says who moves first: with the computer on Red it
+    // starts whichever side is to move.
+    if ((mode() == MODE_HUMAN_COMPUTER && computerPlaysRed()) || mode() == MODE_DEMO) computerMove();
+}
+
+void Game::settleBoard() {
+    finishAnimation();
+    shell().restoreView();
+    thinkingEngine().stopAndWait();
+    // The search just stopped may have played its move and started a
+    // slide; it is shown now, while the engine is idle and its result
+    // still the one that goes with the move.
+    finishAnimation();
+}
+
+void Game::loadThinkingPosition() {
+    Engine& engine = thinkingEngine();
+    std::vector<PackedMove> moves;
+    moves.reserve(static_cast<std::size_t>(moveCount_));
+    for (int i = 0; i < moveCount_; ++i) moves.push_back(record[static_cast<std::size_t>(i)].move);
+    engine.loadHistory(startBoard_, startSide_, moves.data(), moveCount_);
+    engine.setPosition(board_, sideToMove_);
+}
+
+void Game::computerMove() {
+    // Set-up edits a position of its own; the game board under it is not
+    // the one to play on.
+    if (result_ != RESULT_IN_PLAY || isSetupOpen()) return;
+    demoContinuationDue = false;
+    analysing = false;
+    settleBoard();
+    loadThinkingPosition();
+    shell().showSearchResult(nullptr, 0);
+    startThinking(false);
+}
+
+void Game::startThinking(bool analysis) {
+    Engine& engine = thinkingEngine();
+    engineJobOut = analysis ? engine.startThink([this] { onAnalysisDone(); })
+                            : engine.startThink([this] { onComputerMoveFound(); });
+    if (engineJobOut) {
+        shell().showBusyCursor();
+    } else {
+        shell().updateCursor();
+    }
+    shell().refreshCommands();
+}
+
+void Game::onComputerMoveFound() {
+    engineJobOut = false;
+    PackedMove m = thinkingEngine().bestMove();
+    if (m != 0) {
+        Engine& rules = plainEngine();
+        rules.setPosition(board_, sideToMove_);
+        if (rules.tryMove(m)) {
+            makeMove(m);
+        } else {
+            m = 0;
+        }
+    }
+    shell().updateCursor();
+    shell().refreshCommands();
+    if (m != 0) shell().animateComputerMove(m);
+}
+
+void Game::onComputerMoveShown() {
+    SearchResult shown{};
+    thinkingEngine().exportResult(shown);
+    shell().showSearchResult(&shown, 1);
+    setModified(true);
+    shell().syncView();
+    const RecordEntry* last = recordEntry(moveCount_ - 1);
+    shell().playMoveSound(last && last->captured != NO_PIECE);
+    // Demo play goes on from the next idle pass, once that pass has judged
+    // the new position; a slide cut short by another command ends here.
+    if (!forcingAnimationEnd) demoContinuationDue = true;
+}
+
+void Game::finishAnimation() {
+    forcingAnimationEnd = true;
+    shell().finishAnimation();
+    forcingAnimationEnd = false;
+}
+
+bool Game::continueDemoIfDue() {
+    if (!demoContinuationDue || isSetupOpen() || shell().isAnimating()) return false;
+    demoContinuationDue = false;
+    if (mode() != MODE_DEMO || result_ != RESULT_IN_PLAY) return false;
+    if (thinkingEngine().state() != STATE_IDLE) return false;
+    computerMove();
+    return true;
+}
+
+void Game::analyse() {
+    if (engineBusy() || isSetupOpen()) return;
+    demoContinuationDue = false;
+    analysing = true;
+    settleBoard();
+    Engine& engine = thinkingEngine();
+    loadThinkingPosition();
+    engine.clearTable();
+    shell().showSearchResult(nullptr, 0);
+    startThinking(true);
+}
+
+void Game::onAnalysisDone() {
+    engineJobOut = false;
+    shell().updateCursor();
+    shell().refreshCommands();
+    SearchResult shown{};
+    thinkingEngine().exportResult(shown);
+    shell().showSearchResult(&shown, 0);
+}
+
+void Game::moveNow() { thinkingEngine().stopAndWait(); }
+
+void Game::stopThinking() {
+    thinkingEngine().abandonAndWait();
+    engineJobOut = false;
+    shell().updateCursor();
+    shell().refreshCommands();
+}
+
+// ---- background thinking ----
+
+void Game::startPondering() {
+    if (engineBusy()) return;
+    thinkingEngine().stopAndWait();
+    loadThinkingPosition();
+    shell().showPonderRecord(nullptr);
+    engineJobOut = thinkingEngine().startPonder([this] { onPonderDone(); });
+}
+
+void Game::onPonderDone() {
+    engineJobOut = false;
+    PonderExport record{};
+    thinkingEngine().exportPonder(record);
+    shell().showPonderRecord(&record);
+}
+
+void Game::ponderIfDue(std::uint64_t key) {
+    Engine& engine = thinkingEngine();
+    if (engine.state() != STATE_IDLE) return;
+    if (!engine.getPonderEnabled() || shell().isAnimating() || result_ != RESULT_IN_PLAY || isSetupOpen()) return;
+    PonderExport done{};
+    engine.exportPonder(done);
+    const SearchRequest& limits = engine.configuredLimits;
+    const std::uint64_t before = static_cast<std::uint64_t>(done.keyBefore[1]) << 32 | done.keyBefore[0];
+    const bool sameLimits = done.limits.flags == limits.flags &&
+                            (!limits.limitsTime() || done.limits.seconds >= limits.seconds) &&
+                            (!limits.limitsDepth() || done.limits.depth >= limits.depth);
+    if (before == key && sameLimits) return;
+    startPondering();
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandResult {
+    std::string out;
+    int status = -1;
+};
+
+CommandResult runRecords(const std::string& arguments) {
+    const std::string program = std::string(MORLAN_BINARY_DIR) + "/game/morlan-records";
+    CommandResult result;
+    std::FILE* pipe = ::popen((program + " " + arguments + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return result;
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) result.out.append(chunk, n);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+class RecordsCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("morlan-records-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        std::ofstream(dir / "games.pgn") <<
+            "[Source \"good\"]\n\n1. 炮二平五 馬８進７ 2. 馬二進三 1-0\n\n"
+            "[Source \"illegal\"]\n\n1. 炮二平五 馬８進７ 2. 炮五進四 車９平８ 3. 車一進三 0-1\n\n"
+            "[Source \"position\"]\n[FEN \"4k4/9/9/9/9/9/9/9/9/4R4 w - - 0 1\"]\n\n1. 車五進一 *\n\n"
+            "\n1. 兵五進二 *\n";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(RecordsCommand, ReportsEachGameThatDoesNotReadWhole) {
+    const CommandResult r = runRecords((dir / "games.pgn").string());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "illegal: ply 5: 車一進三\n"
+              "position: FEN tag: not a playable set of pieces\n" +
+                  (dir / "games.pgn").string() + " game 4: ply 1: 兵五進二\n"
+              "4 games, 1 read whole\n");
+}
+
+TEST_F(RecordsCommand, WritesTextRecordsThatReadBack) {
+    const fs::path out = dir / "txt";
+    const CommandResult written = runRecords("--txt " + out.string() + " " + (dir / "games.pgn").string());
+    EXPECT_EQ(written.status, 0);
+    ASSERT_TRUE(fs::exists(out / "000001.txt"));
+    EXPECT_EQ(fs::file_size(out / "000001.txt"), std::string("1. ").size() + 8 + 1 + 8 + 2 + 3 + 8);
+    const CommandResult back = runRecords((out / "000001.txt").string());
+    EXPECT_EQ(back.out, "1 games, 1 read whole\n");
+    EXPECT_EQ(back.status, 0);
+}
+
+TEST_F(RecordsCommand, UnreadableFilesAndUsage) {
+    const CommandResult missing = runRecords((dir / "absent.pgn").string() + " " + (dir / "games.pgn").string());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("4 games, 1 read whole\n"), std::string::npos);
+    EXPECT_EQ(runRecords("").status, 2);
+    EXPECT_EQ(runRecords("--txt").status, 2);
+}
