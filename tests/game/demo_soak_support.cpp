@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/fen.h"
 #include "engine/service.h"
 #include "fake_shell_support.h"
 #include "game/game.h"
@@ -62,6 +63,23 @@ void setLimitsFor(int gameIndex, const SoakOptions& options) {
 }
 
 enum class Ending { Finished, Unfinished, Stalled };
+
+// What a stalled game looked like, for whoever has to find out why.
+void describeStall(const Game& game, const FakeShell& shell, int gameIndex) {
+    std::string moves;
+    for (int i = std::max(0, game.moveCount() - 24); i < game.moveCount(); ++i)
+        moves += writeCoordinateMove(game.recordEntry(i)->move) + " ";
+    std::string calls;
+    for (std::size_t i = shell.calls.size() > 12 ? shell.calls.size() - 12 : 0; i < shell.calls.size(); ++i)
+        calls += shell.calls[i] + " ";
+    std::fprintf(stderr,
+                 "stalled game %d at ply %d: %s, engine state %d, thinking %d, best move %s, animating %d\n"
+                 "  start %s\n  last moves %s\n  last shell calls %s\n",
+                 gameIndex, game.moveCount(), writeFen(game.board(), game.sideToMove()).c_str(),
+                 static_cast<int>(thinkingEngine().state()), static_cast<int>(game.thinkingStatus()),
+                 writeCoordinateMove(thinkingEngine().bestMove()).c_str(), shell.animating ? 1 : 0,
+                 writeFen(game.startBoard(), game.startSide()).c_str(), moves.c_str(), calls.c_str());
+}
 
 // The idle loop of the program with the slide of every move ended at once.
 Ending playOut(Game& game, FakeShell& shell, const SoakOptions& options) {
@@ -131,6 +149,7 @@ SoakReport runDemoSoak(const SoakOptions& options) {
         shell.radio[0] = MODE_ITEM_DEMO;
         game.computerMove();
         const Ending ending = playOut(game, shell, options);
+        if (ending == Ending::Stalled) describeStall(game, shell, g);
         thinkingEngine().abandonAndWait();
         shell.endAnimation();
         ++report.games;
