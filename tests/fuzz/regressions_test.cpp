@@ -1,6 +1,7 @@
-// Replays the inputs the fuzzers found faults with (regressions/<target>/)
-// and the seed corpora (corpus/<target>/) through the same entries the
-// fuzz programs call.
+// Replays the kept inputs (regressions/<target>/: hostile inputs made by
+// hand against the framing of each format, and every input a fuzzer found
+// a fault with) and the seed corpora (corpus/<target>/) through the same
+// entries the fuzz programs call.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int MODE_ITEM_TWO_HUMANS = 1, MODE_ITEM_DEMO = 2;
 constexpr auto STALL_LIMIT = std::chrono::seconds(30);
+constexpr auto REFUSAL_WAIT = std::chrono::seconds(1);
 
 std::vector<PackedMove> legalMoves(const Board90& board, Side side) {
     Engine& rules = plainEngine();
@@ -62,7 +63,17 @@ void setLimitsFor(int gameIndex, const SoakOptions& options) {
     }
 }
 
-enum class Ending { Finished, Unfinished, Stalled };
+enum class Ending { Finished, Unfinished, Refused, Stalled };
+
+// The engine is done and its move is one the game refused: the game waits
+// for a move that never comes.
+bool moveRefused(const Game& game, const FakeShell& shell) {
+    Engine& engine = thinkingEngine();
+    if (engine.state() != STATE_IDLE || shell.animating) return false;
+    Engine& rules = plainEngine();
+    rules.setPosition(game.board(), game.sideToMove());
+    return !rules.tryMove(engine.bestMove());
+}
 
 // What a stalled game looked like, for whoever has to find out why.
 void describeStall(const Game& game, const FakeShell& shell, int gameIndex) {
@@ -73,7 +84,7 @@ void describeStall(const Game& game, const FakeShell& shell, int gameIndex) {
     for (std::size_t i = shell.calls.size() > 12 ? shell.calls.size() - 12 : 0; i < shell.calls.size(); ++i)
         calls += shell.calls[i] + " ";
     std::fprintf(stderr,
-                 "stalled game %d at ply %d: %s, engine state %d, thinking %d, best move %s, animating %d\n"
+                 "game %d stopped at ply %d: %s, engine state %d, thinking %d, best move %s, animating %d\n"
                  "  start %s\n  last moves %s\n  last shell calls %s\n",
                  gameIndex, game.moveCount(), writeFen(game.board(), game.sideToMove()).c_str(),
                  static_cast<int>(thinkingEngine().state()), static_cast<int>(game.thinkingStatus()),
@@ -94,6 +105,8 @@ Ending playOut(Game& game, FakeShell& shell, const SoakOptions& options) {
         if (game.moveCount() != lastCount) {
             lastCount = game.moveCount();
             lastProgress = now;
+        } else if (now - lastProgress > REFUSAL_WAIT && moveRefused(game, shell)) {
+            return Ending::Refused;
         } else if (now - lastProgress > STALL_LIMIT) {
             return Ending::Stalled;
         } else if (thinkingEngine().state() != STATE_IDLE) {
@@ -121,8 +134,10 @@ std::string SoakReport::summary() const {
     char text[400];
     std::snprintf(text, sizeof text,
                   "games %d: red wins %d, black wins %d, draws by 100 plies without capture %d, other draws %d, "
-                  "unfinished %d, stalled %d; illegal moves %d; plies %lld (mean %.1f, longest %d)",
-                  games, redWins, blackWins, hundredPlyDraws, otherDraws, unfinished, stalled, illegalMoves, plies,
+                  "unfinished %d, computer's move refused %d, stalled %d; illegal moves %d; plies %lld (mean %.1f, "
+                  "longest %d)",
+                  games, redWins, blackWins, hundredPlyDraws, otherDraws, unfinished, refused, stalled, illegalMoves,
+                  plies,
                   games > 0 ? static_cast<double>(plies) / games : 0.0, longestGame);
     return text;
 }
@@ -149,12 +164,13 @@ SoakReport runDemoSoak(const SoakOptions& options) {
         shell.radio[0] = MODE_ITEM_DEMO;
         game.computerMove();
         const Ending ending = playOut(game, shell, options);
-        if (ending == Ending::Stalled) describeStall(game, shell, g);
+        if (ending == Ending::Stalled || ending == Ending::Refused) describeStall(game, shell, g);
         thinkingEngine().abandonAndWait();
         shell.endAnimation();
         ++report.games;
         if (ending == Ending::Unfinished) ++report.unfinished;
         else if (ending == Ending::Stalled) ++report.stalled;
+        else if (ending == Ending::Refused) ++report.refused;
         else countEnding(game, report);
         report.illegalMoves += illegalMovesIn(game);
         report.plies += game.moveCount();
