@@ -7,7 +7,7 @@
 # tests/fuzz/regressions/TARGET/ once fixed, so the normal tests replay them.
 #   scripts/fuzz.sh TARGET SECONDS [libFuzzer options...]
 #   TARGET: sav settings txt fen uci book
-# Needs clang and libclang-rt-14-dev (scripts/install-deps.sh --fuzz).
+# Needs clang and libclang-rt-14-dev: scripts/install-deps.sh --fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 2 ]; then
