@@ -9,9 +9,13 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-noto-cjk
 )
-if [ "${1:-}" = "--test" ]; then
-  packages+=(fairy-stockfish xvfb)
-fi
+for option in "$@"; do
+  case "$option" in
+    --test) packages+=(fairy-stockfish xvfb) ;;
+    # scripts/fuzz.sh builds its libFuzzer programs with clang.
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,203 @@
+// Writes the seed corpora of the fuzz targets into OUTDIR/<target>/ with
+// the program's own writers: game files and text records of random games
+// and of the first master games of the shared collection (when given),
+// settings files, FEN texts, protocol sessions and opening books.
+//   make_fuzz_seeds OUTDIR [BOOK_RESOURCE] [PGN_COLLECTION]
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/book.h"
+#include "engine/engine.h"
+#include "engine/fen.h"
+#include "game/pgn_reader.h"
+#include "game/sav_file.h"
+#include "game/section_file.h"
+#include "game/settings_file.h"
+#include "game/text_move_judge.h"
+#include "game/txt_record.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeSeed(const fs::path& dir, const std::string& name, const std::string& bytes) {
+    fs::create_directories(dir);
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+}
+
+void writeSeed(const fs::path& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    writeSeed(dir, name, std::string(bytes.begin(), bytes.end()));
+}
+
+void play(Board90& board, Side& side, PackedMove m) {
+    const GridPoint from = moveFrom(m), to = moveTo(m);
+    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+    board[boardIndex(from.file, from.rank)] = NO_PIECE;
+    side ^= 1;
+}
+
+// Legal moves chosen by rng from the initial position; board and side
+// end in the position reached.
+GameDocument randomGame(std::mt19937& rng, int plies, Board90& board, Side& side) {
+    GameDocument doc;
+    doc.startBoard = board = INITIAL_BOARD;
+    doc.startSide = side = SIDE_RED;
+    // 红方 / 黑方 / 和棋 (GBK)
+    doc.info = {"\xBA\xEC\xB7\xBD", "\xBA\xDA\xB7\xBD", "2026-12-08", "Morlan", "\xBA\xCD\xC6\xE5", "seed"};
+    Engine& engine = plainEngine();
+    for (int ply = 0; ply < plies; ++ply) {
+        engine.setPosition(board, side);
+        MoveEntry list[MOVE_LIST_SIZE];
+        const int n = engine.generateMoves(side, list);
+        std::vector<PackedMove> legal;
+        for (int i = 0; i < n; ++i) {
+            const PackedMove m = Engine::toPackedMove(list[i].move());
+            engine.setPosition(board, side);
+            if (engine.tryMove(m)) legal.push_back(m);
+        }
+        if (legal.empty()) break;
+        const PackedMove m = legal[rng() % legal.size()];
+        play(board, side, m);
+        doc.moves.push_back({m, ply % 4 == 1 ? "note " + std::to_string(ply) : ""});
+    }
+    doc.currentPly = static_cast<std::int16_t>(doc.moves.size() / 2);
+    return doc;
+}
+
+// A game or settings seed both ways the fuzz entries take them: first
+// byte 0 and the whole file, first byte 1 and the inflated payload.
+void containerSeeds(const fs::path& dir, const std::string& name, std::uint8_t type,
+                    const std::vector<std::uint8_t>& file) {
+    std::vector<std::uint8_t> whole{0};
+    whole.insert(whole.end(), file.begin(), file.end());
+    writeSeed(dir, name, whole);
+    SectionFile container;
+    if (!container.decode(file, type, file.size(), 1u << 20)) return;
+    std::vector<std::uint8_t> payload{1};
+    payload.insert(payload.end(), container.payload.begin(), container.payload.end());
+    writeSeed(dir, "payload-" + name, payload);
+}
+
+void gameSeeds(const fs::path& out, const std::string& name, const GameDocument& doc) {
+    std::vector<std::uint8_t> sav;
+    if (SavFile::encode(doc, sav)) containerSeeds(out / "sav", name + ".sav", SECTION_FILE_GAME, sav);
+    writeSeed(out / "txt", name + ".txt", TxtRecord::encode(doc));
+}
+
+void masterGameSeeds(const fs::path& out, const std::string& collection) {
+    PgnReader reader;
+    if (!reader.open(collection)) {
+        std::cerr << "cannot open " << collection << ": " << reader.error() << "\n";
+        return;
+    }
+    PgnGame game;
+    for (int n = 0; n < 6 && reader.next(game); ++n) {
+        GameDocument doc;
+        doc.startBoard = game.startBoard;
+        doc.startSide = game.startSide;
+        std::vector<PackedMove> moves;
+        judgeTextMoves(game.startBoard, game.startSide, game.moveTexts, moves);
+        for (PackedMove m : moves) doc.moves.push_back({m, {}});
+        doc.currentPly = static_cast<std::int16_t>(moves.size());
+        doc.info.redPlayer = game.tag("Red");
+        doc.info.blackPlayer = game.tag("Black");
+        gameSeeds(out, "master" + std::to_string(n), doc);
+    }
+}
+
+void settingsSeeds(const fs::path& out) {
+    SettingsFile empty;
+    std::vector<std::uint8_t> bytes;
+    if (empty.encode(bytes)) containerSeeds(out / "settings", "empty.cfg", SECTION_FILE_SETTINGS, bytes);
+    SettingsFile full;
+    full.setWindow("main", {true, 120, 80});
+    full.setWindow("time", {false, -40, 300});
+    full.setWindow("info", {true, 900, 10});
+    full.setWindow("book", {true, 5, 700});
+    full.setWindow("status", {false, 0, 0});
+    full.setLevelRecord(4, SearchRequest{LIMIT_DEPTH | LIMIT_TIME, 12, 30});
+    const char* names[] = {"mode", "side", "reverse", "animation", "sound", "book", "ponder", "hints"};
+    int value = 0;
+    for (const char* name : names) full.setInt(name, value++ % 3);
+    if (full.encode(bytes)) containerSeeds(out / "settings", "full.cfg", SECTION_FILE_SETTINGS, bytes);
+}
+
+void fenSeeds(const fs::path& out, std::mt19937& rng) {
+    writeSeed(out / "fen", "start.fen", std::string(START_FEN));
+    for (int n = 0; n < 4; ++n) {
+        Board90 board;
+        Side side;
+        randomGame(rng, 10 + 25 * n, board, side);
+        writeSeed(out / "fen", "game" + std::to_string(n) + ".fen", writeFen(board, side));
+    }
+}
+
+void uciSeeds(const fs::path& out) {
+    const fs::path dir = out / "uci";
+    writeSeed(dir, "handshake.txt", "uci\nisready\nsetoption name OwnBook value false\nucinewgame\nisready\n");
+    writeSeed(dir, "depth.txt", "position startpos moves h2e2 h9g7\ngo depth 2\nd\n");
+    writeSeed(dir, "clock.txt", "position startpos\ngo wtime 30 btime 30 winc 1 binc 1 movestogo 5\nisready\n");
+    writeSeed(dir, "stop.txt", "position startpos moves b2e2\ngo infinite\nstop\ngo movetime 10\nposition startpos\nstop\n");
+    writeSeed(dir, "fen.txt", std::string("position fen ") + START_FEN + " moves h0g2 h9g7 b0c2\ngo depth 1\n");
+    writeSeed(dir, "perft.txt", "position startpos\ngo perft 2\nbench 1\nquit\n");
+}
+
+std::vector<std::uint8_t> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Books: the first records of the carried book as a resource (first byte
+// 0) and as inflated records (first byte 1), and a made-up book.
+void bookSeeds(const fs::path& out, const std::string& resourcePath) {
+    const fs::path dir = out / "book";
+    std::vector<std::uint8_t> inflated;
+    const std::vector<std::uint8_t> resource = readBytes(resourcePath);
+    if (resource.size() > 4) {
+        uLongf length = resource[0] | resource[1] << 8 | resource[2] << 16 | static_cast<uLongf>(resource[3]) << 24;
+        inflated.resize(length);
+        if (uncompress(inflated.data(), &length, resource.data() + 4, resource.size() - 4) != Z_OK) inflated.clear();
+        inflated.resize(std::min<std::size_t>(length, 600));
+    }
+    if (inflated.empty()) {
+        inflated = encodeBookRecords({{0x12345678u, 0x9abcdef0u, {{0x07010704u, 3}, {0x02000200u, 1}}},
+                                      {0x1u, 0x2u, {{0x04090407u, 5}}}});
+    }
+    std::vector<std::uint8_t> records{1};
+    records.insert(records.end(), inflated.begin(), inflated.end());
+    writeSeed(dir, "records.bin", records);
+    std::vector<std::uint8_t> packed{0};
+    const std::vector<std::uint8_t> body = packBookResource(inflated);
+    packed.insert(packed.end(), body.begin(), body.end());
+    writeSeed(dir, "resource.bin", packed);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << "usage: make_fuzz_seeds OUTDIR [BOOK_RESOURCE] [PGN_COLLECTION]\n";
+        return 2;
+    }
+    const fs::path out = argv[1];
+    std::mt19937 rng(20261208);
+    for (int n = 0; n < 4; ++n) {
+        Board90 board;
+        Side side;
+        gameSeeds(out, "random" + std::to_string(n), randomGame(rng, 3 + 30 * n, board, side));
+    }
+    gameSeeds(out, "empty", GameDocument{INITIAL_BOARD, SIDE_RED, 0, {}, {}});
+    if (argc > 3) masterGameSeeds(out, argv[3]);
+    settingsSeeds(out);
+    fenSeeds(out, rng);
+    uciSeeds(out);
+    bookSeeds(out, argc > 2 ? argv[2] : "");
+    return 0;
+}
