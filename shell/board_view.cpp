@@ -202,7 +202,6 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
     dragFrom = hit.point;
     grabOffset = hit.offset;
     mouse = e->position().toPoint();
-    grabMouse();
     update();
     if (hooks.cursorChanged) hooks.cursorChanged();
 }
@@ -212,7 +211,7 @@ void BoardView::startPaletteDrag(BoardPiece piece, QPoint offset, QPoint boardPi
     dragFrom = NO_POINT;
     grabOffset = offset;
     mouse = boardPixel;
-    grabMouse();
+    grabMouse();  // the press was in the palette, not here
     update();
 }
 
@@ -241,7 +240,8 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 bool BoardView::event(QEvent* e) {
-    // Whatever takes the mouse away ends a drag, as a lost capture does.
+    // Whatever takes the mouse away ends a drag, as a lost capture does
+    // (a press keeps the mouse on this widget until the release).
     if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::Hide || e->type() == QEvent::UngrabMouse) {
         cancelDrag();
     }

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr char UNTITLED[] = "\xCE\xB4\xC3\xFC\xC3\xFB";  // 未命名
 constexpr char GAME_FOLDER[] = "Sav";
 
 const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
@@ -179,7 +178,7 @@ void MainWindow::redoWithAnimation() {
 
 bool MainWindow::askToSave() {
     if (!game.modified()) return true;
-    switch (showMessage(GBK_ASK_SAVE, "\xCC\xE1\xCA\xBE", MessageIcon::Warning, MessageButtons::YesNoCancel)) {  // 提示
+    switch (showMessage(GBK_ASK_SAVE, GBK_CAPTION_NOTICE, MessageIcon::Warning, MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: {
         bool cancelled = false;
         saveCommand(&cancelled);
@@ -191,7 +190,7 @@ bool MainWindow::askToSave() {
 }
 
 void MainWindow::saveCommand(bool* dialogCancelled) {
-    if (game.fileName() == UNTITLED) {
+    if (game.fileName() == GBK_UNTITLED) {
         const bool saved = saveWithDialog();
         if (dialogCancelled) *dialogCancelled = !saved;
         return;
@@ -202,7 +201,7 @@ void MainWindow::saveCommand(bool* dialogCancelled) {
 bool MainWindow::saveWithDialog() {
     QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
     const std::string& name = game.fileName();
-    QString initial = name == UNTITLED ? toQt(name) : pathToQt(name);
+    QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
     initial = QFileInfo(initial).completeBaseName();
     QFileDialog dialog(this);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

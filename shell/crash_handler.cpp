@@ -238,6 +238,10 @@ void crashFilter(int sig, siginfo_t* info, void* context) {
     showMessage();
     // SA_RESETHAND has put back the default action: end as the fault would.
     ::signal(sig, SIG_DFL);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, sig);
+    ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
     ::raise(sig);
     ::_exit(128 + sig);
 }

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "resources/resources.h"
 #include "game/game.h"
+#include "game/gbk.h"
 #include "shell/app.h"
 #include "shell/bitmap_set.h"
 #include "shell/board_view.h"
@@ -39,6 +40,9 @@ QIcon programIcon() {
 }  // namespace
 
 MainWindow& MainWindow::instance() {
+    // The engine first: singletons end in reverse order, and the game's
+    // end still talks to the engine.
+    thinkingEngine();
     static MainWindow* window = new MainWindow(Game::instance());
     return *window;
 }
@@ -65,7 +69,7 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     });
     setCentralWidget(view);
     fixSize();
-    game.setTitle("\xCE\xB4\xC3\xFC\xC3\xFB");  // 未命名
+    game.setTitle(GBK_UNTITLED);
     setSavedPosition(savedX, savedY);
     game.setMode(MODE_HUMAN_COMPUTER);
     game.setComputerSide(SIDE_BLACK);

@@ -81,7 +81,9 @@ public:
     void situationReset() override;
     void showSearchResult(const SearchResult* result, int skip) override;
     void showPonderRecord(const PonderExport* record) override;
+    // Set-up is open while its window is, or while a test says so.
     bool isSetupOpen() const override;
+    void setSetupOpen(bool open) { setupOpen = open; }
     void openSetupWindow() override;
     void createMainWindow(const WindowPlacement* placement) override;
     WindowPlacement windowPlacement(ShellWindow window) const override;
@@ -116,4 +118,5 @@ private:
     // The custom level (depth 8) until the level dialog holds it.
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
     bool closing = false;
+    bool setupOpen = false;
 };

@@ -49,7 +49,7 @@ void MainWindow::showSearchResult(const SearchResult* result, int skip) {
 }
 void MainWindow::showPonderRecord(const PonderExport* record) { SituationWindow::instance().setPonderRecord(record); }
 
-bool MainWindow::isSetupOpen() const { return SetupWindow::instance().isOpen(); }
+bool MainWindow::isSetupOpen() const { return setupOpen || SetupWindow::instance().isOpen(); }
 void MainWindow::openSetupWindow() { SetupWindow::instance().open(); }
 
 SearchRequest MainWindow::customLimits() const { return LevelDialog::instance().kept(); }

@@ -82,6 +82,11 @@ MessageAnswerer::~MessageAnswerer() { killTimer(timerId); }
 void MessageAnswerer::timerEvent(QTimerEvent*) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || box->property("answered").toBool()) return;
+    const qint64 now = BoardView::now();
+    if (seenAt < 0) seenAt = now;
+    if (now - seenAt < delayMs) return;
+    seenAt = -1;
+    idleWasSuspended = App::instance().idleSuspended();
     box->setProperty("answered", true);
     texts << box->text();
     titles << box->windowTitle();

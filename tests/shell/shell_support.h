@@ -46,6 +46,10 @@ public:
     explicit MessageAnswerer(QMessageBox::StandardButton button);
     ~MessageAnswerer() override;
     void setButton(QMessageBox::StandardButton b) { button = b; }
+    // Leaves each box open this long before answering.
+    int delayMs = 0;
+    // Whether the idle pass was suspended while the last box was open.
+    bool idleWasSuspended = false;
     QStringList texts;
     QStringList titles;
     QList<QMessageBox::Icon> icons;
@@ -53,6 +57,7 @@ public:
 private:
     QMessageBox::StandardButton button;
     int timerId = 0;
+    qint64 seenAt = -1;
     void timerEvent(QTimerEvent*) override;
 };
 

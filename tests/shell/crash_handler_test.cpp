@@ -1,0 +1,91 @@
+// A child process that faults after installing the crash handler leaves a
+// report named after the local time in Err and ends with its signal.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <csignal>
+
+#include "shell/crash_handler.h"
+#include "shell_support.h"
+
+class CrashHandlerTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void faultWritesAReportAndEndsTheProcess();
+    void abortIsReportedToo();
+
+private:
+    // Runs fault in a child after installCrashHandler; returns its status.
+    static int runChild(void (*fault)());
+};
+
+namespace {
+
+void nullWrite() {
+    volatile int* p = nullptr;
+    *p = 42;
+}
+
+void callAbort() { std::abort(); }
+
+QStringList reports() { return QDir("Err").entryList(QDir::Files, QDir::Name); }
+
+}  // namespace
+
+int CrashHandlerTest::runChild(void (*fault)()) {
+    const pid_t child = fork();
+    if (child == 0) {
+        installCrashHandler();
+        fault();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return status;
+}
+
+void CrashHandlerTest::faultWritesAReportAndEndsTheProcess() {
+    QDir("Err").removeRecursively();
+    const QString before = QDateTime::currentDateTime().toString("yyyyMMddHHmmss");
+    const int status = runChild(nullWrite);
+    const QString after = QDateTime::currentDateTime().toString("yyyyMMddHHmmss");
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGSEGV);
+
+    const QStringList files = reports();
+    QCOMPARE(files.size(), 1);
+    const QRegularExpression name("^(\\d{14})\\.err$");
+    const QRegularExpressionMatch m = name.match(files[0]);
+    QVERIFY2(m.hasMatch(), qPrintable(files[0]));
+    // Local time, between the start and the end of the child.
+    QVERIFY(m.captured(1) >= before && m.captured(1) <= after);
+
+    QFile report("Err/" + files[0]);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(report.readAll());
+    QVERIFY(text.contains("signal: 11 SIGSEGV"));
+    QVERIFY(text.contains("fault address: 0x0000000000000000"));
+    QVERIFY(text.contains("backtrace:"));
+    QVERIFY2(text.contains("nullWrite") || text.contains("shell_tests"), "the backtrace names the faulting code");
+    QVERIFY(text.contains("memory map:"));
+}
+
+void CrashHandlerTest::abortIsReportedToo() {
+    QDir("Err").removeRecursively();
+    const int status = runChild(callAbort);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGABRT);
+    const QStringList files = reports();
+    QCOMPARE(files.size(), 1);
+    QFile report("Err/" + files[0]);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains("SIGABRT"));
+}
+
+SHELL_TEST(CrashHandlerTest);
+#include "crash_handler_test.moc"

@@ -1,0 +1,118 @@
+// morlan-tour <folder>: plays the desktop program as a player would and
+// takes screenshots of the whole screen into the folder: the start
+// position, a drag in progress, the computer's reply, and a finished game
+// with its end-of-game message. Run it under a display (tools/screenshots.sh
+// starts one with Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
+#include "engine/engine.h"
+#include "game/game.h"
+#include "shell/app.h"
+#include "shell/board_view.h"
+#include "shell/command_ids.h"
+#include "shell/main_window.h"
+
+namespace {
+
+QString outFolder;
+
+void pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qSleep(2);
+    }
+}
+
+bool pumpUntil(const std::function<bool()>& cond, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qSleep(2);
+    }
+    return true;
+}
+
+void shoot(const char* name) {
+    QApplication::processEvents();
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QString path = outFolder + "/" + name;
+    shot.save(path);
+    std::fprintf(stderr, "%s\n", qPrintable(path));
+}
+
+QPoint centre(const BoardView& v, GridPoint p) { return v.cellOrigin(p) + QPoint(20, 20); }
+
+void moveMouse(BoardView& v, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, v.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &move);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(outFolder);
+    App& program = App::instance();
+    program.init();
+    QTimer idle;
+    QObject::connect(&idle, &QTimer::timeout, [&program] { program.idle(); });
+    idle.start(IDLE_INTERVAL_MS);
+    MainWindow& window = MainWindow::instance();
+    window.move(20, 20);
+    BoardView& view = window.boardView();
+    Game& game = Game::instance();
+    pump(800);
+    shoot("1-start.png");
+
+    // 炮二平五, dragged by hand; the picture is taken halfway.
+    const QPoint from = centre(view, {1, 2});
+    const QPoint to = centre(view, {4, 2});
+    QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, from);
+    moveMouse(view, from + (to - from) / 2 + QPoint(0, -6));
+    pump(100);
+    shoot("2-drag.png");
+    moveMouse(view, to);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, to);
+    pumpUntil([&] { return game.moveCount() >= 2 && !window.isAnimating(); }, 30000);
+    pump(300);
+    shoot("3-reply.png");
+
+    // The computer plays both sides, quickly, to the end of the game.
+    window.mainMenu().setChecked(CheckMark::Animation, false);
+    window.setCustomLimits({LIMIT_DEPTH, 3, 0});
+    game.setLevel(LEVEL_CUSTOM);
+    thinkingEngine().setLimits({LIMIT_DEPTH, 3, 0});
+    window.onCommand(CMD_MODE_DEMO);
+    // The end-of-game message opens its own event loop: a timer looks for it.
+    bool ended = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || ended) return;
+        ended = true;
+        pump(300);
+        shoot("4-finished.png");
+        std::fprintf(stderr, "game ended after %d plies: result %d\n", game.moveCount(), int(game.result()));
+        box->accept();
+    });
+    watcher.start(50);
+    pumpUntil([&] { return ended; }, 300000);
+    pump(200);
+    shoot("5-after-message.png");
+    game.setModified(false);
+    window.close();
+    return ended ? 0 : 1;
+}
