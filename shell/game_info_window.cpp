@@ -44,6 +44,34 @@ constexpr EditPlace EDIT_PLACES[] = {
 
 Game& game() { return Game::instance(); }
 
+// The notes and comments keep their line breaks as CR LF, as the game
+// files carry them; the box shows plain line feeds.
+std::string storedNotes(const QString& shown) {
+    QString text = shown;
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return fromQt(text);
+}
+
+QString shownNotes(const std::string& stored) {
+    QString text = toQt(stored);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// The limit of the notes box, with each line break counted as its two bytes.
+QString limitNotes(const QString& before, const QString& after, int* cursor) {
+    QString b = before;
+    QString a = after;
+    b.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    a.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    int at = -1;
+    QString kept = limitGbkEdit(b, a, NOTES_TEXT_LIMIT, &at);
+    if (at >= 0) at -= static_cast<int>(kept.left(at).count(QLatin1Char('\r')));
+    *cursor = at;
+    kept.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return kept;
+}
+
 void playOn(Board90& board, PackedMove m) {
     const GridPoint from = moveFrom(m);
     const GridPoint to = moveTo(m);
@@ -174,7 +202,7 @@ void GameInfoWindow::showNotes() {
     const RecordEntry* e = game().recordEntry(notesPly - 1);
     const std::string& text = notesPly == 0 || !e ? info_.notes : e->comment;
     filling = true;
-    box->setPlainText(toQt(text));
+    box->setPlainText(shownNotes(text));
     filling = false;
 }
 
@@ -187,7 +215,7 @@ void GameInfoWindow::notesChanged() {
     std::string& stored = e ? e->comment : info_.notes;
     const QString typed = box->toPlainText();
     int cursor = -1;
-    const QString kept = limitGbkEdit(toQt(stored), typed, NOTES_TEXT_LIMIT, &cursor);
+    const QString kept = limitNotes(shownNotes(stored), typed, &cursor);
     if (kept != typed) {
         filling = true;
         box->setPlainText(kept);
@@ -196,7 +224,7 @@ void GameInfoWindow::notesChanged() {
         box->setTextCursor(c);
         filling = false;
     }
-    const std::string text = fromQt(kept);
+    const std::string text = storedNotes(kept);
     if (text == stored) return;
     stored = text;
     game().setModified(true);
