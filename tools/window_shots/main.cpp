@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
     GameInfoWindow::instance().open();
     SituationWindow::instance().setPosition(right, 330);
     SituationWindow::instance().open();
-    pump(500);
+    pump(800);
+    shoot("0-start-book.png");
 
     // 炮二平五 马８进７ 马二进三 车９平８ by hand, then an analysis.
     dragOnBoard(view, {7, 2}, {4, 2});
