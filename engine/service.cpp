@@ -57,14 +57,16 @@ bool isPlayingPoint(GridPoint p) { return p.file >= 0 && p.file < 9 && p.rank >=
 
 }  // namespace
 
+std::unique_ptr<Engine> makeThinkingEngine() {
+    auto engine = std::make_unique<Engine>();
+    engine->createSearchTables();
+    engine->bookProbe = probeOpeningBook;
+    engine->startWorker();
+    return engine;
+}
+
 Engine& thinkingEngine() {
-    static const std::unique_ptr<Engine> instance = [] {
-        auto engine = std::make_unique<Engine>();
-        engine->createSearchTables();
-        engine->bookProbe = probeOpeningBook;
-        engine->startWorker();
-        return engine;
-    }();
+    static const std::unique_ptr<Engine> instance = makeThinkingEngine();
     return *instance;
 }
 

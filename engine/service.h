@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 class Engine;
 
@@ -29,3 +30,6 @@ constexpr int SERVICE_POLL_MS = 10;
 // The instance with the worker thread and the search tables, created on
 // first use; all searches run on it.
 Engine& thinkingEngine();
+// A thinking instance of one's own (tables, book probe, running worker),
+// for programs and tests that drive more than the process-wide one.
+std::unique_ptr<Engine> makeThinkingEngine();

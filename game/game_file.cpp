@@ -47,7 +47,7 @@ int GameFile::readSav(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (const ReadFileResult r = readWholeFile(path, GAME_FILE_LIMIT, bytes); r != READ_FILE_OK) return r;
     GameDocument doc;
-    if (decodeSav(bytes, doc) != 0) return 2;
+    if (SavFile::decode(bytes, doc) != 0) return 2;
     held = std::move(doc);
     return 0;
 }
@@ -56,7 +56,7 @@ int GameFile::readTxt(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (const ReadFileResult r = readWholeFile(path, GAME_FILE_LIMIT, bytes); r != READ_FILE_OK) return r;
     GameDocument doc;
-    if (decodeTxt(std::string(bytes.begin(), bytes.end()), doc) != 0) return 2;
+    if (TxtRecord::decode(std::string(bytes.begin(), bytes.end()), doc) != 0) return 2;
     held = std::move(doc);
     return 0;
 }
@@ -64,12 +64,12 @@ int GameFile::readTxt(const std::string& path) {
 bool GameFile::writeSav(const std::string& path) {
     if (!held) return false;
     std::vector<std::uint8_t> bytes;
-    return encodeSav(*held, bytes) && replaceFile(path, bytes, writeFunction);
+    return SavFile::encode(*held, bytes) && replaceFile(path, bytes, writeFunction);
 }
 
 bool GameFile::writeTxt(const std::string& path) {
     if (!held) return false;
-    const std::string text = encodeTxt(*held);
+    const std::string text = TxtRecord::encode(*held);
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
                        writeFunction);
 }

@@ -65,30 +65,44 @@ TextConverter::~TextConverter() {
 
 bool TextConverter::available() const { return toIconv(handle) != NO_ICONV; }
 
+// Converts as much of the input as it can; stops at the end or at the
+// first byte sequence that cannot be converted, leaving in at it.
+// Returns false in that second case.
+bool TextConverter::convertSome(std::string_view& in, std::string& out) {
+    iconv_t cd = toIconv(handle);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    bool ok = true;
+    while (inLeft > 0) {
+        const std::size_t used = out.size();
+        out.resize(used + inLeft * 2 + 16);
+        char* outPtr = out.data() + used;
+        std::size_t outLeft = out.size() - used;
+        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const int error = errno;
+        out.resize(out.size() - outLeft);
+        if (r != static_cast<std::size_t>(-1)) break;
+        // E2BIG: go round with more room. EILSEQ (not a character, or not
+        // representable) or EINVAL (cut off at the end): stop here.
+        if (error != E2BIG) {
+            ok = false;
+            break;
+        }
+    }
+    in.remove_prefix(static_cast<std::size_t>(inPtr - in.data()));
+    return ok;
+}
+
 bool TextConverter::convert(std::string_view in, std::string& out, std::size_t* badOffset) {
     if (badOffset) *badOffset = 0;
     if (!available()) return false;
-    iconv_t cd = toIconv(handle);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    std::string result(in.size() * 2 + 16, '\0');
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    std::size_t used = 0;
-    while (inLeft > 0) {
-        char* outPtr = result.data() + used;
-        std::size_t outLeft = result.size() - used;
-        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        used = result.size() - outLeft;
-        if (r != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) {
-            result.resize(result.size() * 2);
-            continue;
-        }
-        // EILSEQ (not a character, or not representable) or EINVAL (cut off).
-        if (badOffset) *badOffset = static_cast<std::size_t>(inPtr - in.data());
+    iconv(toIconv(handle), nullptr, nullptr, nullptr, nullptr);
+    std::string result;
+    std::string_view rest = in;
+    if (!convertSome(rest, result)) {
+        if (badOffset) *badOffset = in.size() - rest.size();
         return false;
     }
-    result.resize(used);
     out = std::move(result);
     return true;
 }
@@ -100,16 +114,10 @@ std::string TextConverter::convertLossy(std::string_view in) {
         return out;
     }
     const char* replacement = direction == GBK_TO_UTF8 ? UTF8_REPLACEMENT : "?";
-    while (!in.empty()) {
-        std::string piece;
-        std::size_t bad = 0;
-        if (convert(in, piece, &bad)) return out + piece;
-        // Convert the good part before the bad bytes, then step over them.
-        std::string good;
-        convert(in.substr(0, bad), good);
-        out += good;
+    iconv(toIconv(handle), nullptr, nullptr, nullptr, nullptr);
+    while (!convertSome(in, out)) {
         out += replacement;
-        in.remove_prefix(bad + badSequenceLength(direction, in.substr(bad)));
+        in.remove_prefix(badSequenceLength(direction, in));
     }
     return out;
 }

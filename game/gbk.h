@@ -124,6 +124,7 @@ public:
     std::string convertLossy(std::string_view in);
 
 private:
+    bool convertSome(std::string_view& in, std::string& out);
     Direction direction;
     void* handle;  // iconv_t
 };

@@ -79,6 +79,8 @@ int numeralValue(const char* c) {
 
 int sign(int v) { return v > 0 ? 1 : -1; }
 
+GridPoint point(int file, int rank) { return {static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)}; }
+
 }  // namespace
 
 char* formatMove(const Board90& board, PackedMove m, char* out) {
@@ -162,7 +164,7 @@ PackedMove parseMove(const Board90& board, std::string_view text) {
     GridPoint from = NO_POINT;
     if (read.fromFile >= 0) {
         for (int r = 0; r < 10 && from.file < 0; ++r)
-            if (board[boardIndex(read.fromFile, r)] == read.piece) from = {static_cast<std::int8_t>(read.fromFile), static_cast<std::int8_t>(r)};
+            if (board[boardIndex(read.fromFile, r)] == read.piece) from = point(read.fromFile, r);
     } else {
         from = findDoubledPiece(board, read.piece, read.front);
     }
@@ -179,7 +181,7 @@ GridPoint findDoubledPiece(const Board90& board, BoardPiece p, bool front) {
         const bool fromTop = isRed(p) == front;
         for (int i = 0; i < 10; ++i) {
             const int r = fromTop ? 9 - i : i;
-            if (board[boardIndex(x, r)] == p) return {static_cast<std::int8_t>(x), static_cast<std::int8_t>(r)};
+            if (board[boardIndex(x, r)] == p) return point(x, r);
         }
     }
     return NO_POINT;

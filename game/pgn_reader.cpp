@@ -1,5 +1,7 @@
 #include "game/pgn_reader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <zlib.h>
 
@@ -112,6 +114,10 @@ std::string PgnGame::tag(std::string_view name) const {
 
 // ---- the file ----
 
+namespace {
+constexpr std::size_t MAX_LINE = 1 << 20;  // longer lines are cut there
+}  // namespace
+
 struct PgnReader::Source {
     enum Encoding { UNKNOWN, UTF8, GBK };
     gzFile file = nullptr;
@@ -197,7 +203,8 @@ bool PgnReader::readLine(std::string& line) {
         const char* begin = s.buffer.data() + s.position;
         const void* newline = std::memchr(begin, '\n', s.length - s.position);
         const std::size_t n = newline ? static_cast<const char*>(newline) - begin : s.length - s.position;
-        line.append(begin, n);
+        // A file without line ends (not a collection at all) must not fill the memory.
+        line.append(begin, std::min(n, MAX_LINE - std::min(MAX_LINE, line.size())));
         s.position += n;
         if (newline) {
             ++s.position;
@@ -275,8 +282,44 @@ struct MoveTextScan {
     bool inComment = false;
     int variationDepth = 0;
     bool ended = false;  // the result was read
-    Side sideToMove = SIDE_RED;
 };
+
+std::size_t charLength(std::string_view line, std::size_t i, bool gbk) {
+    return gbk && isGbkLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
+}
+
+// Collects the moves of one line of move text, stepping over comments,
+// variations, annotation glyphs and move numbers; stops at the result.
+void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vector<std::string_view>& moves) {
+    std::size_t i = 0;
+    while (i < line.size() && !scan.ended) {
+        const char c = line[i];
+        if (scan.inComment) {
+            if (c == '}') scan.inComment = false;
+            i += charLength(line, i, gbk);
+            continue;
+        }
+        if (c == ';') return;  // a comment to the end of the line
+        if (isSpace(c) || isDelimiter(c)) {
+            if (c == '{') scan.inComment = true;
+            if (c == '(') ++scan.variationDepth;
+            if (c == ')' && scan.variationDepth > 0) --scan.variationDepth;
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < line.size() && !isSpace(line[end]) && !isDelimiter(line[end])) end += charLength(line, end, gbk);
+        const std::string_view token = line.substr(i, end - i);
+        i = end;
+        if (scan.variationDepth > 0 || token.front() == '$') continue;
+        if (isResult(token)) {
+            scan.ended = true;
+            return;
+        }
+        const std::string_view move = stripDecorations(token);
+        if (!move.empty()) moves.push_back(move);
+    }
+}
 
 }  // namespace
 
@@ -284,14 +327,15 @@ bool PgnReader::next(PgnGame& game) {
     if (!source) return false;
     game = PgnGame{};
     MoveTextScan scan;
-    bool sawTags = false, sawMoveText = false, startSet = false;
+    bool sawTags = false, sawMoveText = false;
     bool blankAfterTags = false;  // a game may consist of its tags alone
+    Side sideToMove = SIDE_RED;
     std::string line;
+    std::vector<std::string_view> moves;
     while (!scan.ended && readLine(line)) {
         const bool gbk = source->encoding != Source::UTF8;
-        std::size_t first = 0;
-        while (first < line.size() && isSpace(line[first])) ++first;
-        if (first == line.size()) {
+        const std::size_t first = line.find_first_not_of(" \t", 0);
+        if (first == std::string::npos) {
             blankAfterTags = sawTags;
             continue;
         }
@@ -302,49 +346,25 @@ bool PgnReader::next(PgnGame& game) {
                 break;
             }
             std::string name, value;
-            if (readTag(line, gbk, name, value)) {
-                game.tags.emplace_back(std::move(name), source->gbkOf(value));
-                sawTags = true;
-            }
+            if (readTag(line, gbk, name, value)) game.tags.emplace_back(std::move(name), source->gbkOf(value));
+            sawTags = true;
             continue;
         }
-        if (!startSet) {
+        if (!sawMoveText) {  // the tags are complete
             setStartPosition(game);
-            scan.sideToMove = game.startSide;
-            startSet = true;
+            sideToMove = game.startSide;
+            sawMoveText = true;
         }
-        sawMoveText = true;
-        std::size_t i = first;
-        while (i < line.size() && !scan.ended) {
-            const char c = line[i];
-            if (scan.inComment) {
-                if (c == '}') scan.inComment = false;
-                i += gbk && isGbkLeadByte(static_cast<unsigned char>(c)) ? 2 : 1;
-                continue;
-            }
-            if (isSpace(c)) { ++i; continue; }
-            if (c == '{') { scan.inComment = true; ++i; continue; }
-            if (c == '}') { ++i; continue; }  // a stray comment end
-            if (c == ';') break;
-            if (c == '(') { ++scan.variationDepth; ++i; continue; }
-            if (c == ')') { if (scan.variationDepth > 0) --scan.variationDepth; ++i; continue; }
-            std::size_t end = i;
-            while (end < line.size() && !isSpace(line[end]) && !isDelimiter(line[end]))
-                end += gbk && isGbkLeadByte(static_cast<unsigned char>(line[end])) ? 2 : 1;
-            end = std::min(end, line.size());
-            const std::string_view token(line.data() + i, end - i);
-            i = end;
-            if (scan.variationDepth > 0 || token.front() == '$') continue;
-            if (isResult(token)) { scan.ended = true; break; }
-            const std::string_view move = stripDecorations(token);
-            if (move.empty()) continue;
+        moves.clear();
+        scanMoveLine(line, gbk, scan, moves);
+        for (std::string_view move : moves) {
             game.writtenTexts.emplace_back(move);
-            game.moveTexts.push_back(normalizeMoveText(source->gbkOf(move), scan.sideToMove));
-            scan.sideToMove ^= 1;
+            game.moveTexts.push_back(normalizeMoveText(source->gbkOf(move), sideToMove));
+            sideToMove ^= 1;
         }
     }
     if (!sawTags && !sawMoveText) return false;
-    if (!startSet) setStartPosition(game);
+    if (!sawMoveText) setStartPosition(game);
     game.index = ++gamesRead;
     return true;
 }

@@ -86,7 +86,7 @@ bool readMoves(SectionContent& in, GameDocument& doc) {
 
 }  // namespace
 
-bool encodeSav(const GameDocument& doc, std::vector<std::uint8_t>& out) {
+bool SavFile::encode(const GameDocument& doc, std::vector<std::uint8_t>& out) {
     SectionWriter payload(GAME_FILE_LIMIT);
     writePosition(doc, payload);
     writeInfo(doc, payload);
@@ -96,7 +96,7 @@ bool encodeSav(const GameDocument& doc, std::vector<std::uint8_t>& out) {
     return file.encode(GAME_FILE_LIMIT, out);
 }
 
-int decodeSav(std::span<const std::uint8_t> bytes, GameDocument& doc) {
+int SavFile::decode(std::span<const std::uint8_t> bytes, GameDocument& doc) {
     SectionFile file;
     if (!file.decode(bytes, SECTION_FILE_GAME, GAME_FILE_LIMIT, GAME_FILE_LIMIT)) return 2;
     GameDocument read;

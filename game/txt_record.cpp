@@ -19,7 +19,7 @@ bool isMoveNumber(const std::string& token) { return std::atoi(token.c_str()) >=
 
 }  // namespace
 
-std::string encodeTxt(const GameDocument& doc) {
+std::string TxtRecord::encode(const GameDocument& doc) {
     std::vector<PackedMove> moves;
     moves.reserve(doc.moves.size());
     for (const DocumentMove& m : doc.moves) moves.push_back(m.move);
@@ -28,7 +28,7 @@ std::string encodeTxt(const GameDocument& doc) {
     return std::string(buffer.data());
 }
 
-int decodeTxt(const std::string& text, GameDocument& doc) {
+int TxtRecord::decode(const std::string& text, GameDocument& doc) {
     const std::string record = text.substr(0, text.find('\0'));
     GameDocument read;
     Board90 board = INITIAL_BOARD;

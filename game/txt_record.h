@@ -7,11 +7,13 @@
 
 #include "game/game_document.h"
 
-// The record text of doc's moves from its start position; a text that
-// would pass the 1 MB limit is cut as formatRecord cuts it.
-std::string encodeTxt(const GameDocument& doc);
+struct TxtRecord {
+    // The record text of doc's moves from its start position; a text that
+    // would pass the 1 MB limit is cut as formatRecord cuts it.
+    static std::string encode(const GameDocument& doc);
 
-// Reads a record text into doc: 0 read, 2 a token that is neither a move
-// number nor a legal move (doc unchanged). A text without tokens is an
-// empty game. The text ends at its first zero byte.
-int decodeTxt(const std::string& text, GameDocument& doc);
+    // Reads a record text into doc: 0 read, 2 a token that is neither a
+    // move number nor a legal move (doc unchanged). A text without tokens
+    // is an empty game. The text ends at its first zero byte.
+    static int decode(const std::string& text, GameDocument& doc);
+};

@@ -29,12 +29,10 @@ const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
 const QString ALL_FILTER = QStringLiteral("所有文件 (*.*)");
 
-// Commands the first menu rule enables (and the later rules may grey).
-constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN,  CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
-                                 CMD_UNDO,     CMD_REDO,  CMD_COMPUTER_MOVE, CMD_ANALYSE};
-// Greyed while set-up is open.
-constexpr int SETUP_GREYED[] = {CMD_NEW_GAME, CMD_OPEN,  CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
-                                CMD_UNDO,     CMD_REDO,  CMD_COMPUTER_MOVE, CMD_ANALYSE};
+// The commands on the game: enabled by the first rule, all greyed while
+// set-up is open, some greyed by the later rules.
+constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
+                                 CMD_UNDO,     CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
 
 }  // namespace
 
@@ -118,7 +116,7 @@ void MainWindow::updateCommands() {
         }
         if (!game.modified()) setCommandEnabled(CMD_SAVE, false, inToolbar);
         if (setup) {
-            for (int id : SETUP_GREYED) setCommandEnabled(id, false, inToolbar);
+            for (int id : GAME_COMMANDS) setCommandEnabled(id, false, inToolbar);
         }
         if (game.moveCount() == 0) setCommandEnabled(CMD_UNDO, false, inToolbar);
         if (game.moveCount() == game.recordSize()) setCommandEnabled(CMD_REDO, false, inToolbar);
@@ -142,7 +140,8 @@ void MainWindow::updateCommands() {
 // ------------------------------------------------------------ undo, redo
 
 void MainWindow::undoWithAnimation() {
-    view->stopAnimation();
+    // Through the game, so that a computer move cut short ends demo play.
+    game.finishAnimation();
     view->restoreView();
     game.stopThinking();
     if (game.moveCount() == 0) return;
@@ -158,7 +157,7 @@ void MainWindow::undoWithAnimation() {
 }
 
 void MainWindow::redoWithAnimation() {
-    view->stopAnimation();
+    game.finishAnimation();
     view->restoreView();
     game.stopThinking();
     if (game.moveCount() == game.recordSize()) return;

@@ -257,7 +257,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::shutdown() {
-    view->stopAnimation();
+    game.finishAnimation();
     // The user has answered the save prompt: a running search ends without
     // playing its move.
     // Through the game, so that it knows no job is out any more.

@@ -67,7 +67,7 @@ std::int32_t shareOfClock(const GoClock& clock, Side side) {
 }  // namespace
 
 UciSession::UciSession(std::ostream& out)
-    : out_(out), thinker_(thinkingEngine()), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
+    : out_(out), engine_(makeThinkingEngine()), thinker_(*engine_), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
       board_(INITIAL_BOARD) {
     thinker_.setPonderEnabled(false);
     thinker_.iterationReport = reportIteration;
@@ -77,8 +77,6 @@ UciSession::UciSession(std::ostream& out)
 UciSession::~UciSession() {
     thinker_.abandonAndWait();
     thinker_.shutdownEngine();
-    thinker_.iterationReport = nullptr;
-    thinker_.iterationContext = nullptr;
 }
 
 void UciSession::emit(const char* text) {
@@ -295,8 +293,13 @@ void UciSession::bench(const std::vector<std::string>& words) {
         return info("bench takes a depth 1..20");
     const BenchResult r = runBench(depth);
     const std::uint64_t nps = r.nodes * 1000 / std::max<std::uint64_t>(r.milliseconds, 1);
-    char text[160];
-    std::snprintf(text, sizeof text, "Nodes searched: %" PRIu64 "\nNodes/second: %" PRIu64, r.nodes, nps);
+    const std::uint64_t cpuNps = r.nodes * 1000 / std::max<std::uint64_t>(r.cpuMilliseconds, 1);
+    // Processor time too: on a shared machine the wall clock undercounts the speed.
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Time: %" PRIu64 " ms, processor %" PRIu64 " ms (%" PRIu64 " nodes/second)\n"
+                  "Nodes searched: %" PRIu64 "\nNodes/second: %" PRIu64,
+                  r.milliseconds, r.cpuMilliseconds, cpuNps, r.nodes, nps);
     emit(text);
 }
 

@@ -46,6 +46,7 @@ private:
 
     std::ostream& out_;
     std::mutex outMutex_;  // the worker writes progress lines too
+    std::unique_ptr<Engine> engine_;  // the session's thinking engine
     Engine& thinker_;
     std::unique_ptr<Engine> judge_;  // checks moves of "position" at any time
     Board90 startBoard_;

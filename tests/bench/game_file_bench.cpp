@@ -55,12 +55,12 @@ int main() {
     for (int plies : {100, 400}) {
         const GameDocument doc = longGame(plies);
         std::vector<std::uint8_t> file;
-        encodeSav(doc, file);
-        const std::string text = encodeTxt(doc);
+        SavFile::encode(doc, file);
+        const std::string text = TxtRecord::encode(doc);
         GameDocument read;
-        const double enc = microsecondsPerCall(200, [&] { encodeSav(doc, file); });
-        const double dec = microsecondsPerCall(200, [&] { decodeSav(file, read); });
-        const double txtDec = microsecondsPerCall(200, [&] { decodeTxt(text, read); });
+        const double enc = microsecondsPerCall(200, [&] { SavFile::encode(doc, file); });
+        const double dec = microsecondsPerCall(200, [&] { SavFile::decode(file, read); });
+        const double txtDec = microsecondsPerCall(200, [&] { TxtRecord::decode(text, read); });
         std::printf("%zu plies, %zu-byte .sav: encode %.0f us, decode+check %.0f us; .txt read %.0f us\n",
                     doc.moves.size(), file.size(), enc, dec, txtDec);
     }

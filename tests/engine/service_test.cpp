@@ -317,12 +317,15 @@ TEST_F(Service, ReplySearchKeepsItsOwnTimeBudget) {
     ASSERT_TRUE(engine->startPonder(nullptr));
     ASSERT_TRUE(waitForIterations(1));
     const std::uint32_t guessPhase = engine->timePhase.load();
+    EXPECT_EQ(engine->phaseBudget.load(), 1000);
     now = 1001;
     for (int i = 0; i < 60000 && engine->timePhase.load() == guessPhase; ++i) {
         engine->pollEngine();
         std::this_thread::sleep_for(1ms);
     }
     ASSERT_NE(engine->timePhase.load(), guessPhase) << "the guess search did not end";
+    EXPECT_EQ(engine->phaseBudget.load(), 3000);
+    EXPECT_EQ(engine->phaseStart.load(), 1001u);
     // 3500 is past 3 s from the guess's start but not from the reply's.
     now = 3500;
     for (int i = 0; i < 5; ++i) {

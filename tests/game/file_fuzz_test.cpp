@@ -105,7 +105,7 @@ TEST(FileFuzz, DamagedGameFilesAreRefusedOrStillPlayable) {
     for (int game = 0; game < 8; ++game) {
         const GameDocument original = randomGame(rng, 10 + game * 12);
         Bytes file;
-        ASSERT_TRUE(encodeSav(original, file));
+        ASSERT_TRUE(SavFile::encode(original, file));
         const Bytes payload = payloadOf(file, SECTION_FILE_GAME, GAME_FILE_LIMIT);
         for (int i = 0; i < 300; ++i) {
             // Damage inside a correct container: the content checks must catch it.
@@ -113,7 +113,7 @@ TEST(FileFuzz, DamagedGameFilesAreRefusedOrStillPlayable) {
             mutate(damaged, rng);
             ++tried;
             GameDocument doc;
-            if (decodeSav(sectionFileBytes(SECTION_FILE_GAME, damaged), doc) == 0) {
+            if (SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, damaged), doc) == 0) {
                 ++accepted;
                 expectPlayable(doc);
             }
@@ -121,7 +121,7 @@ TEST(FileFuzz, DamagedGameFilesAreRefusedOrStillPlayable) {
             Bytes raw = file;
             mutate(raw, rng);
             GameDocument rawDoc;
-            if (decodeSav(raw, rawDoc) == 0) {
+            if (SavFile::decode(raw, rawDoc) == 0) {
                 EXPECT_EQ(rawDoc, original);
             }
         }

@@ -65,6 +65,11 @@ TEST(Gbk, LossyConversionReplacesOnlyTheBadBytes) {
     EXPECT_EQ(gbkToUtf8Lossy("\x81 z"), "\xEF\xBF\xBD z");
     EXPECT_EQ(utf8ToGbkLossy("车\xF0\x9F\x98\x80x"), std::string(GBK_ROOK) + "?x");
     EXPECT_EQ(utf8ToGbkLossy("\xE8\xBD"), "?");  // cut off at the end
+    // A long run of garbage is replaced byte by byte, in one pass.
+    const std::string garbage(200000, '\xFF');
+    const std::string shown = gbkToUtf8Lossy(garbage);
+    EXPECT_EQ(shown.size(), 3 * garbage.size());
+    EXPECT_EQ(shown.substr(shown.size() - 3), "\xEF\xBF\xBD");
 }
 
 TEST(Gbk, Utf8Validation) {

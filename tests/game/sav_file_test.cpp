@@ -79,7 +79,7 @@ Bytes movesSection(std::int16_t ply, const std::vector<PackedMove>& moves) {
 }
 
 int decodePayload(const Bytes& payload, GameDocument& doc) {
-    return decodeSav(sectionFileBytes(SECTION_FILE_GAME, payload), doc);
+    return SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, payload), doc);
 }
 
 int decodePayload(const Bytes& payload) {
@@ -92,9 +92,9 @@ int decodePayload(const Bytes& payload) {
 TEST(SavFile, RoundTripKeepsEverythingOfAGameFromTheInitialPosition) {
     const GameDocument doc = initialGame();
     Bytes file;
-    ASSERT_TRUE(encodeSav(doc, file));
+    ASSERT_TRUE(SavFile::encode(doc, file));
     GameDocument read;
-    ASSERT_EQ(decodeSav(file, read), 0);
+    ASSERT_EQ(SavFile::decode(file, read), 0);
     EXPECT_EQ(read, doc);
     // Section 1 is the short form: id 1, length 8, "initial", Red.
     const Bytes payload = payloadOf(file);
@@ -104,9 +104,9 @@ TEST(SavFile, RoundTripKeepsEverythingOfAGameFromTheInitialPosition) {
 TEST(SavFile, RoundTripKeepsASetUpStartAndItsComments) {
     const GameDocument doc = setupGame();
     Bytes file;
-    ASSERT_TRUE(encodeSav(doc, file));
+    ASSERT_TRUE(SavFile::encode(doc, file));
     GameDocument read;
-    ASSERT_EQ(decodeSav(file, read), 0);
+    ASSERT_EQ(SavFile::decode(file, read), 0);
     EXPECT_EQ(read, doc);
     const Bytes payload = payloadOf(file);
     // 92 bytes of content: form 0, the 90 cells, the side.
@@ -117,7 +117,7 @@ TEST(SavFile, RoundTripKeepsASetUpStartAndItsComments) {
 
 TEST(SavFile, SectionsAreWrittenInOrderWithTheirLengths) {
     Bytes file;
-    ASSERT_TRUE(encodeSav(initialGame(), file));
+    ASSERT_TRUE(SavFile::encode(initialGame(), file));
     const Bytes payload = payloadOf(file);
     SectionWalker walker(payload);
     Section s;
@@ -134,26 +134,26 @@ TEST(SavFile, SectionsAreWrittenInOrderWithTheirLengths) {
 
 TEST(SavFile, ContainerFaultsAreNotAGame) {
     Bytes good;
-    ASSERT_TRUE(encodeSav(initialGame(), good));
+    ASSERT_TRUE(SavFile::encode(initialGame(), good));
     GameDocument doc = setupGame();
     const GameDocument before = doc;
 
-    EXPECT_EQ(decodeSav(Bytes(good.begin(), good.begin() + 11), doc), 2);
-    EXPECT_EQ(decodeSav(Bytes(good.begin(), good.begin() + 12), doc), 2);  // shorter than the header
+    EXPECT_EQ(SavFile::decode(Bytes(good.begin(), good.begin() + 11), doc), 2);
+    EXPECT_EQ(SavFile::decode(Bytes(good.begin(), good.begin() + 12), doc), 2);  // shorter than the header
     Bytes magic = good;
     magic[1] = 'X';
     fixChecksum(magic);
-    EXPECT_EQ(decodeSav(magic, doc), 2);
+    EXPECT_EQ(SavFile::decode(magic, doc), 2);
     Bytes sum = good;
     sum[4] ^= 1;
-    EXPECT_EQ(decodeSav(sum, doc), 2);
+    EXPECT_EQ(SavFile::decode(sum, doc), 2);
     Bytes changed = good;
     changed.back() ^= 0x40;
-    EXPECT_EQ(decodeSav(changed, doc), 2);  // the checksum no longer matches
+    EXPECT_EQ(SavFile::decode(changed, doc), 2);  // the checksum no longer matches
     Bytes settings = good;
     settings[8] = SECTION_FILE_SETTINGS;
     fixChecksum(settings);
-    EXPECT_EQ(decodeSav(settings, doc), 2);
+    EXPECT_EQ(SavFile::decode(settings, doc), 2);
     EXPECT_EQ(doc, before);
 }
 
@@ -161,15 +161,15 @@ TEST(SavFile, PayloadThatDoesNotInflateToItsStoredLengthIsRefused) {
     Bytes payload = initialPosition(SIDE_RED);
     const auto n = static_cast<std::uint32_t>(payload.size());
     GameDocument doc;
-    EXPECT_EQ(decodeSav(sectionFileBytes(SECTION_FILE_GAME, payload, n), doc), 0);
-    EXPECT_EQ(decodeSav(sectionFileBytes(SECTION_FILE_GAME, payload, n + 1), doc), 2);
-    EXPECT_EQ(decodeSav(sectionFileBytes(SECTION_FILE_GAME, payload, n - 1), doc), 2);
-    EXPECT_EQ(decodeSav(sectionFileBytes(SECTION_FILE_GAME, payload, GAME_FILE_LIMIT + 1), doc), 2);
+    EXPECT_EQ(SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, payload, n), doc), 0);
+    EXPECT_EQ(SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, payload, n + 1), doc), 2);
+    EXPECT_EQ(SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, payload, n - 1), doc), 2);
+    EXPECT_EQ(SavFile::decode(sectionFileBytes(SECTION_FILE_GAME, payload, GAME_FILE_LIMIT + 1), doc), 2);
     Bytes garbage = sectionFileBytes(SECTION_FILE_GAME, payload, n);
     garbage.resize(SECTION_FILE_HEADER_SIZE);
     garbage.insert(garbage.end(), {1, 2, 3, 4, 5});
     fixChecksum(garbage);
-    EXPECT_EQ(decodeSav(garbage, doc), 2);
+    EXPECT_EQ(SavFile::decode(garbage, doc), 2);
 }
 
 TEST(SavFile, PositionSectionIsRequiredAndMustBeComplete) {
@@ -329,11 +329,11 @@ TEST(SavFile, EncodingRefusesAGameThatDoesNotFitTheLimit) {
     GameDocument doc = initialGame();
     doc.info.notes.assign(GAME_FILE_LIMIT, 'x');
     Bytes out = {42};
-    EXPECT_FALSE(encodeSav(doc, out));
+    EXPECT_FALSE(SavFile::encode(doc, out));
     EXPECT_EQ(out, Bytes{42});
     doc.info.notes.assign(GAME_FILE_LIMIT - 2000, 'x');  // fits, and compresses well
-    ASSERT_TRUE(encodeSav(doc, out));
+    ASSERT_TRUE(SavFile::encode(doc, out));
     GameDocument read;
-    ASSERT_EQ(decodeSav(out, read), 0);
+    ASSERT_EQ(SavFile::decode(out, read), 0);
     EXPECT_EQ(read.info.notes.size(), GAME_FILE_LIMIT - 2000);
 }

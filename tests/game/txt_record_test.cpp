@@ -21,7 +21,7 @@ const std::string FIRST_LINE = std::string("1. ") + CANNON_TO_CENTRE_TEXT + " " 
 TEST(TxtRecord, OneLineGivesTwoMovesShownAtTheEnd) {
     GameDocument doc;
     doc.info.notes = "replaced";
-    ASSERT_EQ(decodeTxt(FIRST_LINE, doc), 0);
+    ASSERT_EQ(TxtRecord::decode(FIRST_LINE, doc), 0);
     ASSERT_EQ(doc.moves.size(), 2u);
     EXPECT_EQ(doc.moves[0], (DocumentMove{CANNON_TO_CENTRE, ""}));
     EXPECT_EQ(doc.moves[1], (DocumentMove{BLACK_HORSE_OUT, ""}));
@@ -34,24 +34,24 @@ TEST(TxtRecord, OneLineGivesTwoMovesShownAtTheEnd) {
 TEST(TxtRecord, OneUnreadableTokenRefusesTheWholeRecord) {
     GameDocument doc;
     doc.info.notes = "kept";
-    EXPECT_EQ(decodeTxt(FIRST_LINE + DRAW_TEXT, doc), 2);
-    EXPECT_EQ(decodeTxt(FIRST_LINE + "0", doc), 2) << "0 is not a move number";
-    EXPECT_EQ(decodeTxt(std::string(BLACK_HORSE_TEXT), doc), 2) << "Black does not move first";
-    EXPECT_EQ(decodeTxt(std::string(CANNON_TO_CENTRE_TEXT) + " " + CANNON_TO_CENTRE_TEXT, doc), 2)
+    EXPECT_EQ(TxtRecord::decode(FIRST_LINE + DRAW_TEXT, doc), 2);
+    EXPECT_EQ(TxtRecord::decode(FIRST_LINE + "0", doc), 2) << "0 is not a move number";
+    EXPECT_EQ(TxtRecord::decode(std::string(BLACK_HORSE_TEXT), doc), 2) << "Black does not move first";
+    EXPECT_EQ(TxtRecord::decode(std::string(CANNON_TO_CENTRE_TEXT) + " " + CANNON_TO_CENTRE_TEXT, doc), 2)
         << "the second is Black's turn and no Black cannon is named";
-    EXPECT_EQ(decodeTxt("\xC5\xDA\xB6\xFE", doc), 2) << "half a move";
+    EXPECT_EQ(TxtRecord::decode("\xC5\xDA\xB6\xFE", doc), 2) << "half a move";
     EXPECT_EQ(doc.info.notes, "kept");
 }
 
 TEST(TxtRecord, NumbersColonsAndBlankTextAreSkipped) {
     GameDocument doc;
-    ASSERT_EQ(decodeTxt("", doc), 0);
+    ASSERT_EQ(TxtRecord::decode("", doc), 0);
     EXPECT_TRUE(doc.moves.empty());
     EXPECT_EQ(doc.currentPly, 0);
-    ASSERT_EQ(decodeTxt(std::string("12:") + CANNON_TO_CENTRE_TEXT + "\t7x " + BLACK_HORSE_TEXT + "...\n", doc), 0);
+    ASSERT_EQ(TxtRecord::decode(std::string("12:") + CANNON_TO_CENTRE_TEXT + "\t7x " + BLACK_HORSE_TEXT + "...\n", doc), 0);
     EXPECT_EQ(doc.moves.size(), 2u);
     // The text ends at a zero byte, as the record is read as one string.
-    ASSERT_EQ(decodeTxt(FIRST_LINE + std::string(1, '\0') + "garbage", doc), 0);
+    ASSERT_EQ(TxtRecord::decode(FIRST_LINE + std::string(1, '\0') + "garbage", doc), 0);
     EXPECT_EQ(doc.moves.size(), 2u);
 }
 
@@ -62,11 +62,11 @@ TEST(TxtRecord, WrittenRecordReadsBackWithoutCommentsOrTexts) {
     doc.currentPly = 1;
     doc.moves = {{CANNON_TO_CENTRE, "c1"}, {BLACK_HORSE_OUT, "c2"}, {RED_HORSE_OUT, "c3"}};
     doc.info.redPlayer = "r";
-    const std::string text = encodeTxt(doc);
+    const std::string text = TxtRecord::encode(doc);
     EXPECT_EQ(text.substr(0, FIRST_LINE.size()), FIRST_LINE);
     EXPECT_EQ(text.size(), FIRST_LINE.size() + 3 + 8) << "the third move ends the text, no line end";
     GameDocument read;
-    ASSERT_EQ(decodeTxt(text, read), 0);
+    ASSERT_EQ(TxtRecord::decode(text, read), 0);
     ASSERT_EQ(read.moves.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(read.moves[i].move, doc.moves[i].move);
@@ -86,10 +86,10 @@ TEST(TxtRecord, SetUpGameReadsBackOnlyWhenItsMovesFitTheInitialPosition) {
     doc.startBoard = b;
     doc.startSide = SIDE_RED;
     doc.moves = {{packMove(0, 5, 1, 5), ""}};  // 车一平二, onto the horse from the initial position
-    const std::string text = encodeTxt(doc);
+    const std::string text = TxtRecord::encode(doc);
     EXPECT_FALSE(text.empty());
     GameDocument read;
-    EXPECT_EQ(decodeTxt(text, read), 2);
+    EXPECT_EQ(TxtRecord::decode(text, read), 2);
 }
 
 TEST(TxtRecord, FileNumberForOneOfTwoLikePiecesReadsWhenOnlyOneCanMove) {
@@ -102,11 +102,11 @@ TEST(TxtRecord, FileNumberForOneOfTwoLikePiecesReadsWhenOnlyOneCanMove) {
                                "\r\n5. \xCF\xE0\xC8\xFD\xCD\xCB\xCE\xE5\r\n";              // 相三退五
     // Both elephants now stand on file 三; only the one on rank 4 can retreat.
     GameDocument doc;
-    ASSERT_EQ(decodeTxt(record, doc), 0);
+    ASSERT_EQ(TxtRecord::decode(record, doc), 0);
     ASSERT_EQ(doc.moves.size(), 9u);
     EXPECT_EQ(doc.moves.back().move, packMove(2, 4, 4, 2));
     // Written back, the move names the front elephant and reads the same.
     GameDocument again;
-    ASSERT_EQ(decodeTxt(encodeTxt(doc), again), 0);
+    ASSERT_EQ(TxtRecord::decode(TxtRecord::encode(doc), again), 0);
     EXPECT_EQ(again.moves, doc.moves);
 }

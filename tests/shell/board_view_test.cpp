@@ -26,6 +26,7 @@ private Q_SLOTS:
     void rotationFlipsTheCells();
     void noPickUpWhileTheViewShowsAnotherPosition();
     void setupDropsFollowThePlacementRules();
+    void cursorFollowsWhatCanBeDone();
 
 private:
     MainWindow* w = nullptr;
@@ -232,6 +233,26 @@ void BoardViewTest::setupDropsFollowThePlacementRules() {
     QCOMPARE(game->moveCount(), 0);
     w->setSetupOpen(false);
     view->restoreView();
+}
+
+void BoardViewTest::cursorFollowsWhatCanBeDone() {
+    const auto shapeAt = [this](QPoint p) {
+        QCursor::setPos(view->mapToGlobal(p));
+        w->updateCursor();
+        return w->cursor().shape();
+    };
+    const QPoint c = pointCentre(*view, RED_CANNON);
+    QCOMPARE(shapeAt(c + QPoint(12, 12)), Qt::PointingHandCursor);
+    QCOMPARE(shapeAt(c + QPoint(13, 13)), Qt::ArrowCursor);
+    QCOMPARE(shapeAt(pointCentre(*view, {1, 7})), Qt::ArrowCursor);  // not the side to move
+    w->setCustomLimits({LIMIT_TIME, 0, 60});
+    game->setLevel(LEVEL_CUSTOM);
+    thinkingEngine().setLimits({LIMIT_TIME, 0, 60});
+    game->computerMove();
+    QCOMPARE(w->cursor().shape(), Qt::BusyCursor);
+    game->stopThinking();
+    QCOMPARE(shapeAt(c), Qt::PointingHandCursor);
+    game->setLevel(LEVEL_BEGINNER);
 }
 
 SHELL_TEST(BoardViewTest);

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void enablingInSetup();
     void enablingWhileThinkingAndAnalysing();
     void enablingWhenTheGameHasAResult();
+    void settingsCommandsFromTheMenu();
     void savePromptNoAndCancel();
     void savePromptYesSavesThroughTheDialog();
     void savePromptYesThenCancelledDialogChangesNothing();
@@ -185,6 +186,38 @@ void CommandsTest::enablingWhenTheGameHasAResult() {
     QVERIFY(menuOn(CMD_NEW_GAME));
     // And no piece can be picked up.
     QVERIFY(!w->boardView().hitTest(pointCentre(w->boardView(), {4, 9})).ok);
+}
+
+void CommandsTest::settingsCommandsFromTheMenu() {
+    MainMenu& menu = w->mainMenu();
+    // 电脑执红 on Red's turn starts nothing by itself.
+    game->setMode(MODE_HUMAN_COMPUTER);
+    menu.action(CMD_COMPUTER_RED)->trigger();
+    QVERIFY(game->computerPlaysRed());
+    QCOMPARE(game->thinkingStatus(), THINKING_IDLE);
+    menu.action(CMD_COMPUTER_BLACK)->trigger();
+    QVERIFY(!game->computerPlaysRed());
+    // 中级 sends six seconds; 自定义 without its dialog keeps the level.
+    menu.action(CMD_LEVEL_INTERMEDIATE)->trigger();
+    QCOMPARE(game->level(), LEVEL_INTERMEDIATE);
+    QCOMPARE(int(thinkingEngine().configuredLimits.seconds), 6);
+    menu.action(CMD_LEVEL_CUSTOM)->trigger();
+    QCOMPARE(game->level(), LEVEL_INTERMEDIATE);
+    // The check marks carry the engine's switches.
+    const bool book = thinkingEngine().getUseBook();
+    menu.action(CMD_BOOK)->trigger();
+    QCOMPARE(thinkingEngine().getUseBook(), !book);
+    QCOMPARE(menu.isChecked(CheckMark::Book), !book);
+    menu.action(CMD_BOOK)->trigger();
+    QCOMPARE(thinkingEngine().getUseBook(), book);
+    // 电脑演示 starts the computer at once; 两人对弈 then abandons it.
+    thinkFor(60);
+    menu.action(CMD_MODE_DEMO)->trigger();
+    QCOMPARE(game->mode(), MODE_DEMO);
+    QCOMPARE(game->thinkingStatus(), THINKING_MOVE);
+    menu.action(CMD_MODE_TWO_HUMANS)->trigger();
+    QCOMPARE(game->thinkingStatus(), THINKING_IDLE);
+    QCOMPARE(game->moveCount(), 0);
 }
 
 void CommandsTest::savePromptNoAndCancel() {
