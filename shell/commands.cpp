@@ -9,11 +9,17 @@
 
 #include "game/game.h"
 #include "game/gbk.h"
+#include "shell/about_dialog.h"
 #include "shell/board_view.h"
+#include "shell/book_window.h"
 #include "shell/command_ids.h"
+#include "shell/game_info_window.h"
+#include "shell/level_dialog.h"
 #include "shell/main_window.h"
 #include "shell/modal_scope.h"
 #include "shell/qt_text.h"
+#include "shell/situation_window.h"
+#include "shell/timer_window.h"
 
 namespace {
 
@@ -71,17 +77,18 @@ void MainWindow::onCommand(int id) {
         // The level dialog selects 自定义 itself when closed with OK; until
         // then the level shown stays what it was.
         menu.selectItem(RadioGroup::Level, levelShown);
+        LevelDialog::instance().run();
         break;
     // The menu has already moved the check marks of the four switches.
     case CMD_BOOK: game.setUseBook(menu.isChecked(CheckMark::Book)); break;
     case CMD_PONDER: game.setPonderEnabled(menu.isChecked(CheckMark::Ponder)); break;
     case CMD_ANIMATION:
     case CMD_SOUND: break;
-    case CMD_VIEW_TIMER:
-    case CMD_VIEW_GAME_INFO:
-    case CMD_VIEW_BOOK:
-    case CMD_VIEW_SITUATION:
-    case CMD_ABOUT: break;
+    case CMD_VIEW_TIMER: TimerWindow::instance().open(); break;
+    case CMD_VIEW_GAME_INFO: GameInfoWindow::instance().open(); break;
+    case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
+    case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
+    case CMD_ABOUT: AboutBox::instance().run(); break;
     default: break;
     }
 }

@@ -20,6 +20,7 @@
 #include "shell/menu_resources.h"
 #include "shell/modal_scope.h"
 #include "shell/qt_text.h"
+#include "shell/setup_window.h"
 #include "shell/sound_set.h"
 
 namespace {
@@ -62,8 +63,8 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     view->setHooks({
         [this] { return menu.isChecked(CheckMark::Animation); },
         [this] { toolWindowsIdle(); },
-        nullptr,
-        nullptr,
+        [](QPoint screen) { SetupWindow::instance().dragMoved(screen); },
+        [] { SetupWindow::instance().dragEnded(); },
         [this] { updateCursor(); },
     });
     setCentralWidget(view);
@@ -157,7 +158,7 @@ void MainWindow::createMainWindow(const WindowPlacement* placement) {
 }
 
 WindowPlacement MainWindow::windowPlacement(ShellWindow window) const {
-    if (window != ShellWindow::Main) return {};
+    if (window != ShellWindow::Main) return toolWindowPlacement(window);
     return {true, savedX == UNSET_POSITION ? pos().x() : savedX, savedX == UNSET_POSITION ? pos().y() : savedY};
 }
 
@@ -259,9 +260,9 @@ void MainWindow::shutdown() {
     game.finishAnimation();
     // The user has answered the save prompt: a running search ends without
     // playing its move.
-    Engine& engine = thinkingEngine();
-    engine.abandonAndWait();
-    engine.shutdownEngine();
+    // Through the game, so that it knows no job is out any more.
+    game.stopThinking();
+    thinkingEngine().shutdownEngine();
     game.saveSettings();
     SoundSet::instance().release();
     BitmapSet::instance().release();

@@ -42,7 +42,7 @@ public:
     bool askToSave();
     void rotateBoard();
     // The idle steps of the clock, game-information, book and situation windows.
-    void toolWindowsIdle() {}
+    void toolWindowsIdle();
 
     // ---- remembered position ----
     int savedX = UNSET_POSITION;
@@ -70,25 +70,27 @@ public:
     void selectItem(RadioGroup group, int item) override;
     bool isChecked(CheckMark mark) const override { return menu.isChecked(mark); }
     void setChecked(CheckMark mark, bool checked) override { menu.setChecked(mark, checked); }
-    void clockReset() override {}
-    void clockResetAndStart() override {}
-    void clockGameOver() override {}
-    void clockGameResumed() override {}
-    GameInfo gameInfo() const override { return info; }
-    void setGameInfo(const GameInfo& i) override { info = i; }
-    void setGameInfoResult(const std::string& text) override { info.result = text; }
-    void situationReset() override {}
-    void showSearchResult(const SearchResult*, int) override {}
-    void showPonderRecord(const PonderExport*) override {}
-    bool isSetupOpen() const override { return setupOpen; }
-    // Told by the set-up window when it opens and closes.
+    // The tool windows' part (tool_windows.cpp).
+    void clockReset() override;
+    void clockResetAndStart() override;
+    void clockGameOver() override;
+    void clockGameResumed() override;
+    GameInfo gameInfo() const override;
+    void setGameInfo(const GameInfo& i) override;
+    void setGameInfoResult(const std::string& text) override;
+    void situationReset() override;
+    void showSearchResult(const SearchResult* result, int skip) override;
+    void showPonderRecord(const PonderExport* record) override;
+    // Set-up is open while its window is, or while a test says so.
+    bool isSetupOpen() const override;
     void setSetupOpen(bool open) { setupOpen = open; }
-    void openSetupWindow() override {}
+    void openSetupWindow() override;
     void createMainWindow(const WindowPlacement* placement) override;
     WindowPlacement windowPlacement(ShellWindow window) const override;
-    void placeWindow(ShellWindow, const WindowPlacement&) override {}
-    SearchRequest customLimits() const override { return custom; }
-    void setCustomLimits(const SearchRequest& limits) override { custom = limits; }
+    void placeWindow(ShellWindow window, const WindowPlacement& placement) override;
+    WindowPlacement toolWindowPlacement(ShellWindow window) const;
+    SearchRequest customLimits() const override;
+    void setCustomLimits(const SearchRequest& limits) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -1,0 +1,314 @@
+#include "shell/situation_window.h"
+
+#include <QDialog>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "engine/engine.h"
+#include "game/game.h"
+#include "game/notation.h"
+#include "game/rules.h"
+#include "shell/board_view.h"
+#include "shell/command_ids.h"
+#include "shell/eval_bar.h"
+#include "shell/main_window.h"
+#include "shell/menu_resources.h"
+#include "shell/modal_scope.h"
+#include "shell/qt_text.h"
+
+namespace {
+
+constexpr DialogTemplate SITUATION_TEMPLATE{126, "局势", 175, 230};
+constexpr char UNKNOWN_VERDICT[] = "局势未知";
+
+constexpr int MATE_BOUND = 29872;
+constexpr int WIN_BOUND = 2000;
+constexpr int EDGE_BOUND = 300;
+
+Game& game() { return Game::instance(); }
+
+void playOn(Board90& board, PackedMove m) {
+    const GridPoint from = moveFrom(m);
+    const GridPoint to = moveTo(m);
+    if (!isOnBoard(from) || !isOnBoard(to)) return;
+    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+    board[boardIndex(from.file, from.rank)] = NO_PIECE;
+}
+
+std::uint64_t keyOf(const std::uint32_t key[2]) { return static_cast<std::uint64_t>(key[1]) << 32 | key[0]; }
+
+bool isZero(const PonderExport& p) {
+    return p.limits.flags == 0 && p.limits.depth == 0 && p.limits.seconds == 0 && keyOf(p.keyBefore) == 0;
+}
+
+}  // namespace
+
+const char* verdictText(int s) {
+    if (s < -MATE_BOUND) return "黑方必胜";
+    if (s < -WIN_BOUND) return "黑方胜势";
+    if (s < -EDGE_BOUND) return "黑方优势";
+    if (s > MATE_BOUND) return "红方必胜";
+    if (s > WIN_BOUND) return "红方胜势";
+    if (s > EDGE_BOUND) return "红方优势";
+    return "双方均势";
+}
+
+SituationWindow& SituationWindow::instance() {
+    static SituationWindow window;
+    return window;
+}
+
+SituationWindow::SituationWindow() : ToolWindow(SITUATION_TEMPLATE, false) {}
+
+void SituationWindow::createControls() {
+    addGroup("基本", 7, 7, 160, 29);
+    auto* bar = new EvalBar(parentForControls());
+    placeControl(bar, IDC_EVAL_BAR, 17, 22, 97, 5);
+    bar->setScore(analysis.score);
+    addStatic(IDC_VERDICT, UNKNOWN_VERDICT, 124, 21, 33, 8);
+    addGroup("主要变化", 7, 41, 160, 109);
+    QTreeWidget* list = addReportList(IDC_VARIATION_LIST, 15, 53, 143, 73, {{"回合", 40}, {"先手方", 70}, {"后手方", 70}});
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list, [this, list](QTreeWidgetItem* item, int column) {
+        doubleClicked(list->indexOfTopLevelItem(item), column);
+    });
+    QObject::connect(list, &QTreeWidget::customContextMenuRequested, list, [this, list](QPoint at) {
+        contextMenu(list->viewport()->mapToGlobal(at));
+    });
+    QScrollBar* scroll = addScrollBar(IDC_VARIATION_SCROLL, 15, 132, 143, 11);
+    scroll->setPageStep(1);
+    QObject::connect(scroll, &QScrollBar::actionTriggered, scroll,
+                     [this, scroll](int action) { scrollAction(action, scroll->sliderPosition()); });
+    QObject::connect(scroll, &QScrollBar::sliderReleased, scroll, [this] { scrollReleased(); });
+    addGroup("后台思考", 7, 155, 160, 49);
+    addStatic(0, "猜测着法", 25, 170);
+    addStatic(0, "应对着法", 25, 186);
+    for (int id : {IDC_GUESSED_MOVE, IDC_PREPARED_REPLY}) {
+        QLineEdit* edit = addEdit(id, 74, id == IDC_GUESSED_MOVE ? 168 : 184, 67, 12);
+        edit->setReadOnly(true);
+    }
+    addButton(ID_OK, "关闭", 68, 210, 38, 14, true);
+}
+
+bool SituationWindow::onInitialise() {
+    ToolWindow::onInitialise();
+    if (auto* close = control<QPushButton>(ID_OK)) close->setFocus();
+    analysisShown = ponderShown = SHOWN_NONE;
+    step_ = 0;
+    tracking = false;
+    texts.clear();
+    idle();
+    return false;
+}
+
+void SituationWindow::onCommand(int id, int code) {
+    if (id == CMD_RESTORE_PV) {
+        applyStep(0);
+        updateScrollBar();
+        return;
+    }
+    ToolWindow::onCommand(id, code);
+}
+
+void SituationWindow::onDestroy() {
+    // A previewed step goes; the set-up's own board stays where it is.
+    if (step_ > 0 && !game().isSetupOpen()) restoreBoard();
+    step_ = 0;
+}
+
+void SituationWindow::restoreBoard() {
+    if (!MainWindow::exists()) return;
+    MainWindow::instance().boardView().showPosition(game().board(), game().sideToMove());
+}
+
+// --------------------------------------------------------------- new data
+
+void SituationWindow::setSearchResult(const SearchResult* r, int first) {
+    if (!r) {
+        analysis.valid = false;
+        analysis.key = 0;
+        return;
+    }
+    const Game& g = game();
+    Engine& rules = plainEngine();
+    rules.setPosition(g.board(), g.sideToMove());
+    analysis.key = rules.getHashKey();
+    analysis.valid = true;
+    analysis.score = r->score;
+    analysis.board = g.board();
+    analysis.side = g.sideToMove();
+    analysis.variation.clear();
+    const int n = r->iterations;
+    if (n > 1 && n <= static_cast<int>(std::size(r->lines))) {
+        const SearchResultLine& line = r->lines[n - 1];
+        const int end = std::min<int>(line.length, r->depth);
+        for (int i = std::max(first, 0); i < end; ++i) analysis.variation.push_back(line.moves[i]);
+    }
+    analysisShown = SHOWN_NEW;
+}
+
+void SituationWindow::setPonderRecord(const PonderExport* record) {
+    ponder.valid = record && !isZero(*record);
+    ponder.record = ponder.valid ? *record : PonderExport{};
+    ponderShown = SHOWN_NEW;
+}
+
+void SituationWindow::reset() {
+    analysis.score = 0;
+    if (auto* bar = control<EvalBar>(IDC_EVAL_BAR)) bar->setScore(0);
+}
+
+void SituationWindow::idle() {
+    if (!isOpen()) return;
+    if (MainWindow::exists() && MainWindow::instance().isAnimating()) return;
+    // While set-up is open the key is 0, and nothing stored belongs to it.
+    const std::uint64_t k = game().positionKey();
+    if (k != 0 && analysis.valid && k == analysis.key) {
+        if (analysisShown != SHOWN_DATA) showResult();
+        analysisShown = SHOWN_DATA;
+    } else {
+        if (analysisShown != SHOWN_UNKNOWN) showUnknown();
+        analysisShown = SHOWN_UNKNOWN;
+    }
+    if (k != 0 && ponder.valid && k == keyOf(ponder.record.keyBefore)) {
+        if (ponderShown != SHOWN_DATA) showGuess();
+        ponderShown = SHOWN_DATA;
+    } else {
+        if (ponderShown != SHOWN_UNKNOWN) clearGuess();
+        ponderShown = SHOWN_UNKNOWN;
+    }
+}
+
+// --------------------------------------------------------------- displays
+
+void SituationWindow::showResult() {
+    if (auto* bar = control<EvalBar>(IDC_EVAL_BAR)) bar->setScore(analysis.score);
+    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(verdictText(analysis.score)));
+    fillVariation();
+    step_ = 0;
+    applyStep(0);
+    updateScrollBar();
+}
+
+void SituationWindow::showUnknown() {
+    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(UNKNOWN_VERDICT));
+    if (auto* list = control<QTreeWidget>(IDC_VARIATION_LIST)) list->clear();
+    texts.clear();
+    if (auto* scroll = control<QScrollBar>(IDC_VARIATION_SCROLL)) scroll->setEnabled(false);
+}
+
+void SituationWindow::showGuess() {
+    const Board90& board = game().board();
+    const PackedMove guess = ponder.record.guessedMove;
+    Board90 after = board;
+    playOn(after, guess);
+    if (auto* e = control<QLineEdit>(IDC_GUESSED_MOVE)) e->setText(toQt(formatMove(board, guess)));
+    if (auto* e = control<QLineEdit>(IDC_PREPARED_REPLY)) {
+        e->setText(guess != 0 ? toQt(formatMove(after, ponder.record.preparedReply)) : QString());
+    }
+}
+
+void SituationWindow::clearGuess() {
+    if (auto* e = control<QLineEdit>(IDC_GUESSED_MOVE)) e->clear();
+    if (auto* e = control<QLineEdit>(IDC_PREPARED_REPLY)) e->clear();
+}
+
+void SituationWindow::fillVariation() {
+    auto* list = control<QTreeWidget>(IDC_VARIATION_LIST);
+    if (!list) return;
+    list->clear();
+    texts.clear();
+    Board90 board = analysis.board;
+    for (std::size_t i = 0; i < analysis.variation.size(); ++i) {
+        const PackedMove m = analysis.variation[i];
+        texts.push_back(formatMove(board, m));
+        if (i % 2 == 0) {
+            auto* item = new QTreeWidgetItem(list);
+            item->setText(0, QString::number(static_cast<int>(i / 2 + 1)));
+        }
+        setCell(static_cast<int>(i), false);
+        playOn(board, m);
+    }
+}
+
+void SituationWindow::setCell(int i, bool mark) {
+    auto* list = control<QTreeWidget>(IDC_VARIATION_LIST);
+    if (!list || i < 0 || i >= static_cast<int>(texts.size())) return;
+    QTreeWidgetItem* item = list->topLevelItem(i / 2);
+    if (!item) return;
+    item->setText(1 + i % 2, toQt(mark ? texts[i] + '*' : texts[i]));
+    if (mark) list->scrollToItem(item);
+}
+
+// -------------------------------------------------------------- stepping
+
+void SituationWindow::applyStep(int t) {
+    if (step_ > 0) setCell(step_ - 1, false);
+    step_ = t;
+    if (t > 0) setCell(t - 1, true);
+    if (game().isSetupOpen() || !MainWindow::exists()) return;
+    Board90 board = analysis.board;
+    Side side = analysis.side;
+    for (int i = 0; i < t && i < static_cast<int>(analysis.variation.size()); ++i) {
+        playOn(board, analysis.variation[i]);
+        side ^= 1;
+    }
+    MainWindow::instance().boardView().showPosition(board, side);
+}
+
+void SituationWindow::updateScrollBar() {
+    auto* scroll = control<QScrollBar>(IDC_VARIATION_SCROLL);
+    if (!scroll || tracking) return;
+    // The variation as the list shows it: empty while "unknown" is shown.
+    const int length = static_cast<int>(texts.size());
+    scroll->setRange(0, length);
+    scroll->setPageStep(1);
+    scroll->setValue(step_);
+    scroll->setEnabled(length > 0);
+}
+
+void SituationWindow::doubleClicked(int row, int column) {
+    const int target = 2 * row + column;
+    if (row < 0 || column < 0 || target > static_cast<int>(texts.size()) || target == step_) return;
+    applyStep(target);
+    updateScrollBar();
+}
+
+void SituationWindow::scrollAction(int action, int sliderPosition) {
+    int target = step_;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: target = step_ - 1; break;
+    case QAbstractSlider::SliderSingleStepAdd: target = step_ + 1; break;
+    case QAbstractSlider::SliderPageStepSub: target = step_ - 2; break;
+    case QAbstractSlider::SliderPageStepAdd: target = step_ + 2; break;
+    case QAbstractSlider::SliderMove:
+        tracking = true;
+        target = sliderPosition;
+        break;
+    default: break;
+    }
+    target = std::clamp(target, 0, static_cast<int>(texts.size()));
+    if (target != step_) applyStep(target);
+    updateScrollBar();
+}
+
+void SituationWindow::scrollReleased() {
+    tracking = false;
+    updateScrollBar();
+}
+
+void SituationWindow::contextMenu(QPoint at) {
+    if (step_ == 0) return;
+    QMenu* menu = MenuResources::instance().pvMenu();
+    QAction* chosen = nullptr;
+    {
+        ModalScope modal;
+        chosen = menu->exec(at);
+    }
+    if (chosen && chosen->data().toInt() == CMD_RESTORE_PV) onCommand(CMD_RESTORE_PV, NOTIFY_CLICKED);
+}

@@ -1,0 +1,146 @@
+// The settings through two runs of the program: the first run opens and
+// places tool windows and changes the play settings, then closes, which
+// writes Tevrin.cfg; a second process starts as the program starts, from
+// the same folder, and reports what it finds.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+#include "engine/engine.h"
+#include "game/game.h"
+#include "shell/app.h"
+#include "shell/book_window.h"
+#include "shell/game_info_window.h"
+#include "shell/level_dialog.h"
+#include "shell/main_window.h"
+#include "shell/situation_window.h"
+#include "shell/timer_window.h"
+#include "shell_support.h"
+#include "tool_window_support.h"
+
+namespace {
+
+constexpr char FOLDER_VARIABLE[] = "MORLAN_SETTINGS_FOLDER";
+
+// One line per window ("time 1 420 30") and one with the play settings.
+QStringList describe() {
+    QStringList lines;
+    const struct {
+        const char* key;
+        ToolWindow* window;
+    } windows[] = {{"time", &TimerWindow::instance()},
+                   {"info", &GameInfoWindow::instance()},
+                   {"book", &BookWindow::instance()},
+                   {"status", &SituationWindow::instance()}};
+    for (const auto& w : windows) {
+        const QPoint at = w.window->isOpen() ? w.window->window()->pos() : w.window->position();
+        lines << QStringLiteral("%1 %2 %3 %4").arg(w.key).arg(w.window->isOpen()).arg(at.x()).arg(at.y());
+    }
+    Game& game = Game::instance();
+    MainWindow& main = MainWindow::instance();
+    const SearchRequest custom = LevelDialog::instance().kept();
+    const SearchRequest limits = thinkingEngine().configuredLimits;
+    lines << QStringLiteral("mode %1 red %2 level %3 custom %4/%5/%6 engine %7/%8/%9")
+                 .arg(int(game.mode()))
+                 .arg(game.computerPlaysRed())
+                 .arg(int(game.level()))
+                 .arg(custom.flags)
+                 .arg(custom.depth)
+                 .arg(custom.seconds)
+                 .arg(limits.flags)
+                 .arg(limits.depth)
+                 .arg(limits.seconds);
+    lines << QStringLiteral("reverse %1 animation %2 sound %3 book %4 ponder %5")
+                 .arg(main.boardReversed())
+                 .arg(main.mainMenu().isChecked(CheckMark::Animation))
+                 .arg(main.mainMenu().isChecked(CheckMark::Sound))
+                 .arg(thinkingEngine().getUseBook())
+                 .arg(thinkingEngine().getPonderEnabled());
+    return lines;
+}
+
+}  // namespace
+
+class SettingsRoundTripTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openWindowsReopenAtTheirPlaces();
+};
+
+void SettingsRoundTripTest::openWindowsReopenAtTheirPlaces() {
+    MainWindow& w = freshGame();
+    Game& game = Game::instance();
+    w.move(12, 18);
+    TimerWindow::instance().setPosition(420, 30);
+    TimerWindow::instance().open();
+    GameInfoWindow::instance().setPosition(440, 160);
+    GameInfoWindow::instance().open();
+    // Opened and closed again: its place is kept, it stays closed.
+    BookWindow::instance().setPosition(470, 90);
+    BookWindow::instance().open();
+    BookWindow::instance().close();
+    SituationWindow::instance().setPosition(150, 240);
+    SituationWindow::instance().open();
+    pump(100);
+    game.setMode(MODE_TWO_HUMANS);
+    game.setComputerSide(SIDE_RED);
+    w.setCustomLimits({LIMIT_DEPTH | LIMIT_TIME, 12, 30});
+    game.setLevel(LEVEL_CUSTOM);
+    thinkingEngine().setLimits({LIMIT_DEPTH | LIMIT_TIME, 12, 30});
+    w.rotateBoard();
+    w.mainMenu().setChecked(CheckMark::Sound, false);
+    w.mainMenu().setChecked(CheckMark::Animation, false);
+    game.setUseBook(false);
+    game.setPonderEnabled(false);
+    const QStringList first = describe();
+    game.setModified(false);
+    w.close();
+    QVERIFY(QFile::exists(QStringLiteral("Tevrin.cfg")));
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(FOLDER_VARIABLE), QDir::currentPath());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(), {QStringLiteral("SettingsSecondRun")});
+    QVERIFY(second.waitForFinished(120000));
+    const QString out = QString::fromUtf8(second.readAllStandardOutput());
+    QCOMPARE(second.exitCode(), 0);
+    QStringList found;
+    for (const QString& line : out.split('\n')) {
+        if (line.startsWith(QStringLiteral("settings: "))) found << line.mid(10).trimmed();
+    }
+    QCOMPARE(found, first);
+    QVERIFY(first.contains(QStringLiteral("time 1 420 30")));
+    QVERIFY(first.contains(QStringLiteral("book 0 470 90")));
+}
+
+SHELL_TEST(SettingsRoundTripTest);
+
+// The second run: started by the test above, never on its own.
+class SettingsSecondRun : public QObject {
+    Q_OBJECT
+public:
+    SettingsSecondRun() {
+        const QByteArray folder = qgetenv(FOLDER_VARIABLE);
+        if (!folder.isEmpty()) QDir::setCurrent(QString::fromLocal8Bit(folder));
+    }
+private Q_SLOTS:
+    void startAsTheProgramStarts() {
+        QVERIFY(!qgetenv(FOLDER_VARIABLE).isEmpty());
+        App::instance().init();
+        pump(100);
+        for (const QString& line : describe()) std::printf("settings: %s\n", qPrintable(line));
+        std::fflush(stdout);
+        // The window is where it was.
+        QCOMPARE(MainWindow::instance().pos(), QPoint(12, 18));
+        Game::instance().setModified(false);
+        MainWindow::instance().close();
+    }
+};
+
+static ShellTestRegistration secondRun("SettingsSecondRun", [] { return static_cast<QObject*>(new SettingsSecondRun); });
+#include "settings_round_trip_test.moc"
