@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/perft.h"
 #include "engine/engine.h"
 #include "game/sav_file.h"
 #include "game/txt_record.h"
@@ -21,14 +22,7 @@ GameDocument longGame(int plies) {
     Engine& engine = plainEngine();
     while (static_cast<int>(doc.moves.size()) < plies) {
         engine.setPosition(board, side);
-        MoveEntry list[MOVE_LIST_SIZE];
-        const int n = engine.generateMoves(side, list);
-        std::vector<PackedMove> legal;
-        for (int i = 0; i < n; ++i) {
-            const PackedMove m = Engine::toPackedMove(list[i].move());
-            engine.setPosition(board, side);
-            if (engine.tryMove(m)) legal.push_back(m);
-        }
+        const std::vector<PackedMove> legal = legalMoves(engine);
         if (legal.empty()) break;
         const PackedMove m = legal[rng() % legal.size()];
         const GridPoint from = moveFrom(m), to = moveTo(m);

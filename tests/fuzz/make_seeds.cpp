@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/perft.h"
 #include "engine/book.h"
 #include "engine/engine.h"
 #include "engine/fen.h"
@@ -54,14 +55,7 @@ GameDocument randomGame(std::mt19937& rng, int plies, Board90& board, Side& side
     Engine& engine = plainEngine();
     for (int ply = 0; ply < plies; ++ply) {
         engine.setPosition(board, side);
-        MoveEntry list[MOVE_LIST_SIZE];
-        const int n = engine.generateMoves(side, list);
-        std::vector<PackedMove> legal;
-        for (int i = 0; i < n; ++i) {
-            const PackedMove m = Engine::toPackedMove(list[i].move());
-            engine.setPosition(board, side);
-            if (engine.tryMove(m)) legal.push_back(m);
-        }
+        const std::vector<PackedMove> legal = legalMoves(engine);
         if (legal.empty()) break;
         const PackedMove m = legal[rng() % legal.size()];
         play(board, side, m);

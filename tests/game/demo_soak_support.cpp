@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/perft.h"
 #include "engine/engine.h"
 #include "engine/fen.h"
 #include "engine/service.h"
@@ -21,15 +22,7 @@ constexpr auto REFUSAL_WAIT = std::chrono::seconds(1);
 std::vector<PackedMove> legalMoves(const Board90& board, Side side) {
     Engine& rules = plainEngine();
     rules.setPosition(board, side);
-    MoveEntry list[MOVE_LIST_SIZE];
-    const int n = rules.generateMoves(side, list);
-    std::vector<PackedMove> legal;
-    for (int i = 0; i < n; ++i) {
-        const PackedMove m = Engine::toPackedMove(list[i].move());
-        rules.setPosition(board, side);
-        if (rules.tryMove(m)) legal.push_back(m);
-    }
-    return legal;
+    return ::legalMoves(rules);
 }
 
 // Replays the record from the start position; the number of moves the

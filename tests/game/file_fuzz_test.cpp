@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <random>
 
+#include "engine/perft.h"
 #include "engine/engine.h"
 #include "file_test_support.h"
 #include "game/sav_file.h"
@@ -26,14 +27,7 @@ GameDocument randomGame(std::mt19937& rng, int plies) {
     Engine& engine = plainEngine();
     for (int ply = 0; ply < plies; ++ply) {
         engine.setPosition(board, side);
-        MoveEntry list[MOVE_LIST_SIZE];
-        const int n = engine.generateMoves(side, list);
-        std::vector<PackedMove> legal;
-        for (int i = 0; i < n; ++i) {
-            const PackedMove m = Engine::toPackedMove(list[i].move());
-            engine.setPosition(board, side);
-            if (engine.tryMove(m)) legal.push_back(m);
-        }
+        const std::vector<PackedMove> legal = legalMoves(engine);
         if (legal.empty()) break;
         const PackedMove m = legal[rng() % legal.size()];
         const GridPoint from = moveFrom(m), to = moveTo(m);
