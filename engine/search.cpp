@@ -103,11 +103,16 @@ int Engine::repetitionVerdict(EngineMove move, std::int8_t mover) {
     if (isInCheck(sideToMove)) return REP_FORBIDDEN;  // perpetual check
     const int from = moveSource(move), to = moveTarget(move);
     const std::int8_t standing = board[to];
-    // Was the mover attacked where it stood? Then the move is an escape.
+    // Was the mover attacked where it stood, or its own king in check?
+    // Then the move is an escape: a side answering check again and again is
+    // never the one that chases, it is the checker who must change.
+    // (A repeated position is never reached by a capture, so the to-square
+    // held nothing before the move.)
     board[from] = mover;
     board[to] = EMPTY;
     pieceSquares[mover] = static_cast<std::uint8_t>(from);
-    const bool wasAttacked = isAttackedByOfficer(static_cast<PieceCode>(mover));
+    const bool wasAttacked = isAttackedByOfficer(static_cast<PieceCode>(mover)) ||
+                             isInCheck(static_cast<Side>(sideToMove ^ 1));
     board[to] = standing;
     board[from] = EMPTY;
     pieceSquares[mover] = static_cast<std::uint8_t>(to);
@@ -301,6 +306,7 @@ std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
     sortRootList(root);
     bool pvs = false;
     int notLosing = 0;
+    EngineMove lastResort = 0;
     RepetitionTable& rep = tables->repetition;
     for (int i = 0; i < root.count; ++i) {
         const EngineMove m = root.moves[i].move();
@@ -308,6 +314,8 @@ std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
         const SavedState saved = makeMove(m);
         ++stats.counters.nodes;
         const int verdict = repetitionVerdict(m, mover);
+        if (verdict == REP_FORBIDDEN && lastResort == 0 && !isInCheck(static_cast<Side>(sideToMove ^ 1)))
+            lastResort = m;
         int g = -MATE_SCORE;
         if (verdict != REP_FORBIDDEN) {
             PathMark mark(rep, hashLow, hashHigh);
@@ -331,6 +339,13 @@ std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
         unmakeMove(m, saved);
         if (verdict != REP_FORBIDDEN && notLosing < 2 && g > -MATE_THRESHOLD) ++notLosing;
         followingPV = false;
+    }
+    // Every move that is not forbidden leaves the king en prise (or there is
+    // none): a forbidden repetition is still a legal move, and the one to play.
+    if (alpha <= -(MATE_SCORE - 1) && lastResort != 0) {
+        root.pv[0] = lastResort;
+        root.pvLength = 1;
+        alpha = -MATE_SCORE;
     }
     onlyOneMove = notLosing == 1;
     alpha = mateDistance(alpha);

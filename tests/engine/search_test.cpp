@@ -152,6 +152,20 @@ TEST_F(RepetitionTest, KingAndPawnRepetitionsAreCapped) {
     EXPECT_EQ(verdictOf("4k4/9/9/2n6/2P6/9/9/9/9/3K5 w", "c5b5"), REP_CAPPED);
 }
 
+TEST_F(RepetitionTest, AnsweringCheckIsNeverAChase) {
+    // Red's rook blocks the horse's check on d1 and attacks the undefended
+    // horse there; Black is the one checking again and again.
+    EXPECT_EQ(verdictOf("2b1ka3/3Ra4/4P4/p8/8p/P8/7cP/4B1N2/2n1Ar3/2BAK4 w", "d8d1"), REP_NONE);
+    // Black's rook interposes on e8 and attacks the undefended rook on e7.
+    EXPECT_EQ(verdictOf("1R1akab1C/3r5/4R4/p3p4/6p1p/P8/4P1P1P/6N2/9/2BAKAB2 b", "d8e8"), REP_NONE);
+    // The same rook move, attacking an undefended horse with no check to
+    // answer, is a chase.
+    EXPECT_EQ(verdictOf("1R1akab1C/3r3N1/9/p3p4/6p1p/P8/4P1P1P/6N2/9/2BAKAB2 b", "d8e8"), REP_FORBIDDEN);
+    // An answer to check that checks in turn is still perpetual check.
+    // (The cannon blocks the rook's check and checks through it.)
+    EXPECT_EQ(verdictOf("4k4/9/9/9/4r4/9/C8/9/9/4K4 w", "a3e3"), REP_FORBIDDEN);
+}
+
 TEST_F(RepetitionTest, MoverIsTestedOnItsOldSquareWithTheNewOneEmpty) {
     // Back on a5 the rook is no target of the cannon on a1: the cannon has
     // no screen once a4 is empty again.
@@ -169,6 +183,30 @@ TEST_F(RepetitionTest, RootNeverChoosesAForbiddenRepetition) {
     EXPECT_EQ(rootScoreOf(*engine, engineMove("a0a9")), -MATE_SCORE);
     EXPECT_NE(engine->searchStack[0].pv[0], engineMove("a0a9"));
     EXPECT_GT(engine->searchStack[0].pvLength, 0);
+}
+
+TEST_F(RepetitionTest, AForbiddenRepetitionIsPlayedWhenEveryOtherMoveGivesUpTheKing) {
+    // Red's king is boxed in and both advisors are pinned: the only legal
+    // move is the pawn's check on e9, and it repeats.
+    const char* fen = "PPPP1k3/9/9/9/9/9/3n5/9/9/r2AKA2r w";
+    load(fen);
+    markAfter(*engine, "d9e9");
+    rootSearch(*engine, 3);
+    EXPECT_EQ(rootScoreOf(*engine, engineMove("d9e9")), -MATE_SCORE);
+    ASSERT_GT(engine->searchStack[0].pvLength, 0);
+    EXPECT_EQ(engine->searchStack[0].pv[0], engineMove("d9e9"));
+    load(fen);
+    markAfter(*engine, "d9e9");
+    thinkToDepth(*engine, 4);
+    EXPECT_EQ(engine->bestEngineMove, engineMove("d9e9"));
+}
+
+TEST_F(RepetitionTest, AKingInCheckWhoseOnlyEscapeRepeatsStillEscapes) {
+    // The horse on c1 checks; d8d1 is Red's only legal move and repeats.
+    load("2b1ka3/3Ra4/4P4/p8/8p/P8/7cP/4B1N2/2n1Ar3/2BAK4 w");
+    markAfter(*engine, "d8d1");
+    thinkToDepth(*engine, 5);
+    EXPECT_EQ(engine->bestEngineMove, engineMove("d8d1"));
 }
 
 TEST_F(RepetitionTest, RootScoresACappedRepetitionAtMostZero) {

@@ -25,9 +25,7 @@ struct SoakReport {
     int hundredPlyDraws = 0;   // 100 plies without a capture
     int otherDraws = 0;        // the rules' own draw verdicts
     int unfinished = 0;        // reached maxPlies
-    // The engine answered with a move the rules refuse and the game waits:
-    // this happens when the only legal moves repeat in a way the search
-    // forbids, so it plays one that gives up its king.
+    // The engine answered with a move the rules refuse and the game waits.
     int refused = 0;
     int stalled = 0;           // no computer move within 30 seconds otherwise
     int illegalMoves = 0;

@@ -1,6 +1,7 @@
 // The demo soak: the computer plays itself through Game and the fake shell
 // for many games and reports how they ended. Exit status 1 when a game
-// held an illegal move, stalled or did not finish.
+// held an illegal move, stalled, did not finish or the computer answered
+// with a move the rules refuse.
 //   demo_soak [GAMES] [DEPTH] [MOVE_TIME_MS] [SEED]
 #include <cstdio>
 #include <cstdlib>
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     options.progress = true;
     const SoakReport report = runDemoSoak(options);
     std::printf("%s\n", report.summary().c_str());
-    return report.illegalMoves == 0 && report.stalled == 0 && report.unfinished == 0 ? 0 : 1;
+    return report.illegalMoves == 0 && report.stalled == 0 && report.unfinished == 0 && report.refused == 0
+               ? 0
+               : 1;
 }
