@@ -103,18 +103,11 @@ void GameInfoWindow::createControls() {
     QObject::connect(notes, &QPlainTextEdit::textChanged, notes, [this] { notesChanged(); });
 
     addGroup("棋谱", 142, 8, 155, 192);
-    QTreeWidget* list = addReportList(IDC_RECORD_LIST, 149, 20, 140, 152, {{"回合", 40}, {"先手方", 70}, {"后手方", 70}});
-    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list, [this, list](QTreeWidgetItem* item, int column) {
-        doubleClicked(list->indexOfTopLevelItem(item), column);
-    });
-    QObject::connect(list, &QTreeWidget::customContextMenuRequested, list, [this, list](QPoint at) {
-        contextMenu(list->viewport()->mapToGlobal(at));
-    });
-    QScrollBar* bar = addScrollBar(IDC_RECORD_SCROLL, 149, 180, 140, 11);
-    bar->setPageStep(1);
-    QObject::connect(bar, &QScrollBar::actionTriggered, bar,
-                     [this, bar](int action) { scrollAction(action, bar->sliderPosition()); });
-    QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this] { scrollReleased(); });
+    addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 152, 180,
+                {[this](int row, int column) { doubleClicked(row, column); },
+                 [this](QPoint at) { contextMenu(at); },
+                 [this](int action, int position) { scrollAction(action, position); },
+                 [this] { scrollReleased(); }});
     addButton(IDC_COPY_RECORD, "复制棋谱", 199, 205, 40, 14);
     addButton(ID_CANCEL, "关闭", 247, 205, 40, 14, true);
 }

@@ -73,18 +73,11 @@ void SituationWindow::createControls() {
     bar->setScore(analysis.score);
     addStatic(IDC_VERDICT, UNKNOWN_VERDICT, 124, 21, 33, 8);
     addGroup("主要变化", 7, 41, 160, 109);
-    QTreeWidget* list = addReportList(IDC_VARIATION_LIST, 15, 53, 143, 73, {{"回合", 40}, {"先手方", 70}, {"后手方", 70}});
-    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list, [this, list](QTreeWidgetItem* item, int column) {
-        doubleClicked(list->indexOfTopLevelItem(item), column);
-    });
-    QObject::connect(list, &QTreeWidget::customContextMenuRequested, list, [this, list](QPoint at) {
-        contextMenu(list->viewport()->mapToGlobal(at));
-    });
-    QScrollBar* scroll = addScrollBar(IDC_VARIATION_SCROLL, 15, 132, 143, 11);
-    scroll->setPageStep(1);
-    QObject::connect(scroll, &QScrollBar::actionTriggered, scroll,
-                     [this, scroll](int action) { scrollAction(action, scroll->sliderPosition()); });
-    QObject::connect(scroll, &QScrollBar::sliderReleased, scroll, [this] { scrollReleased(); });
+    addMoveList(IDC_VARIATION_LIST, IDC_VARIATION_SCROLL, 15, 53, 143, 73, 132,
+                {[this](int row, int column) { doubleClicked(row, column); },
+                 [this](QPoint at) { contextMenu(at); },
+                 [this](int action, int position) { scrollAction(action, position); },
+                 [this] { scrollReleased(); }});
     addGroup("后台思考", 7, 155, 160, 49);
     addStatic(0, "猜测着法", 25, 170);
     addStatic(0, "应对着法", 25, 186);

@@ -162,6 +162,23 @@ void keepTextHeight(QWidget* control) {
 
 }  // namespace
 
+QTreeWidget* ToolWindow::addMoveList(int listId, int scrollId, int x, int y, int w, int h, int scrollY,
+                                     MoveListHandlers handlers) {
+    QTreeWidget* list = addReportList(listId, x, y, w, h, {{"回合", 40}, {"先手方", 70}, {"后手方", 70}});
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list,
+                     [list, f = handlers.doubleClicked](QTreeWidgetItem* item, int column) {
+                         f(list->indexOfTopLevelItem(item), column);
+                     });
+    QObject::connect(list, &QTreeWidget::customContextMenuRequested, list,
+                     [list, f = handlers.contextMenu](QPoint at) { f(list->viewport()->mapToGlobal(at)); });
+    QScrollBar* bar = addScrollBar(scrollId, x, scrollY, w, 11);
+    bar->setPageStep(1);
+    QObject::connect(bar, &QScrollBar::actionTriggered, bar,
+                     [bar, f = handlers.scrollAction](int action) { f(action, bar->sliderPosition()); });
+    QObject::connect(bar, &QScrollBar::sliderReleased, bar, handlers.scrollReleased);
+    return list;
+}
+
 void ToolWindow::placeControl(QWidget* control, int id, int x, int y, int w, int h) {
     if (id != 0) control->setObjectName(controlName(id));
     control->setGeometry(dialogUnits().toPixels(x, y, w, h));

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class QCheckBox;
@@ -102,6 +103,16 @@ protected:
     QScrollBar* addScrollBar(int id, int x, int y, int w, int h);
     // A report list: single selection, whole rows, the given columns.
     QTreeWidget* addReportList(int id, int x, int y, int w, int h, std::initializer_list<ListColumn> columns);
+    // A list of moves by rounds (回合, 先手方, 后手方) with the paging scroll
+    // bar under it, as wide as the list, and their handlers connected.
+    struct MoveListHandlers {
+        std::function<void(int row, int column)> doubleClicked;
+        std::function<void(QPoint globalAt)> contextMenu;
+        std::function<void(int action, int sliderPosition)> scrollAction;
+        std::function<void()> scrollReleased;
+    };
+    QTreeWidget* addMoveList(int listId, int scrollId, int x, int y, int w, int h, int scrollY,
+                             MoveListHandlers handlers);
     // Places a control made elsewhere, named with its id.
     void placeControl(QWidget* control, int id, int x, int y, int w, int h);
     QDialog* parentForControls() const;

@@ -19,38 +19,13 @@
 #include "shell/board_view.h"
 #include "shell/command_ids.h"
 #include "shell/main_window.h"
+#include "tools/screen_shots/screen_shots.h"
 
 namespace {
 
 QString outFolder;
 
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qSleep(2);
-    }
-}
-
-bool pumpUntil(const std::function<bool()>& cond, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > ms) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-void shoot(const char* name) {
-    QApplication::processEvents();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    const QString path = outFolder + "/" + name;
-    shot.save(path);
-    std::fprintf(stderr, "%s\n", qPrintable(path));
-}
+void shoot(const char* name) { shootScreen(outFolder, name); }
 
 QPoint centre(const BoardView& v, GridPoint p) { return v.cellOrigin(p) + QPoint(20, 20); }
 

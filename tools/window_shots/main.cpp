@@ -30,38 +30,13 @@
 #include "shell/setup_window.h"
 #include "shell/situation_window.h"
 #include "shell/timer_window.h"
+#include "tools/screen_shots/screen_shots.h"
 
 namespace {
 
 QString outFolder;
 
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qSleep(2);
-    }
-}
-
-bool pumpUntil(const std::function<bool()>& cond, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > ms) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-void shoot(const char* name) {
-    QApplication::processEvents();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    const QString path = outFolder + "/" + name;
-    shot.save(path);
-    std::fprintf(stderr, "%s\n", qPrintable(path));
-}
+void shoot(const char* name) { shootScreen(outFolder, name); }
 
 // Shoots a modal dialog once it is up, then closes it.
 void shootModal(const char* name) {

@@ -1,0 +1,13 @@
+// What the screenshot tools share: running the event loop for a while or
+// until something holds, and saving a picture of the whole screen.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Runs the event loop for ms milliseconds.
+void pump(int ms);
+// Runs it until cond holds or ms have passed; answers whether it holds.
+bool pumpUntil(const std::function<bool()>& cond, int ms);
+// Saves the whole screen as folder/name and names the file on stderr.
+void shootScreen(const QString& folder, const char* name);
