@@ -1,9 +1,7 @@
 #include "shell/game_info_window.h"
 
-#include <QDialog>
-#include <algorithm>
-
 #include <QAction>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -316,20 +314,9 @@ void GameInfoWindow::updateScrollBar() {
 }
 
 void GameInfoWindow::scrollAction(int action, int sliderPosition) {
+    if (action == QAbstractSlider::SliderMove) tracking = true;
     const int ply = game().moveCount();
-    int target = ply;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: target = ply - 1; break;
-    case QAbstractSlider::SliderSingleStepAdd: target = ply + 1; break;
-    case QAbstractSlider::SliderPageStepSub: target = ply - 2; break;
-    case QAbstractSlider::SliderPageStepAdd: target = ply + 2; break;
-    case QAbstractSlider::SliderMove:
-        tracking = true;
-        target = sliderPosition;
-        break;
-    default: updateScrollBar(); return;
-    }
-    target = std::clamp(target, 0, game().recordSize());
+    const int target = pagedStep(action, ply, sliderPosition, game().recordSize());
     if (target == ply) {
         updateScrollBar();
         return;

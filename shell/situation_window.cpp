@@ -273,19 +273,8 @@ void SituationWindow::doubleClicked(int row, int column) {
 }
 
 void SituationWindow::scrollAction(int action, int sliderPosition) {
-    int target = step_;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: target = step_ - 1; break;
-    case QAbstractSlider::SliderSingleStepAdd: target = step_ + 1; break;
-    case QAbstractSlider::SliderPageStepSub: target = step_ - 2; break;
-    case QAbstractSlider::SliderPageStepAdd: target = step_ + 2; break;
-    case QAbstractSlider::SliderMove:
-        tracking = true;
-        target = sliderPosition;
-        break;
-    default: break;
-    }
-    target = std::clamp(target, 0, static_cast<int>(texts.size()));
+    if (action == QAbstractSlider::SliderMove) tracking = true;
+    const int target = pagedStep(action, step_, sliderPosition, static_cast<int>(texts.size()));
     if (target != step_) applyStep(target);
     updateScrollBar();
 }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "shell/dialog_units.h"
 #include "shell/keep_on_screen.h"
@@ -177,6 +178,19 @@ QTreeWidget* ToolWindow::addMoveList(int listId, int scrollId, int x, int y, int
                      [bar, f = handlers.scrollAction](int action) { f(action, bar->sliderPosition()); });
     QObject::connect(bar, &QScrollBar::sliderReleased, bar, handlers.scrollReleased);
     return list;
+}
+
+int pagedStep(int action, int current, int sliderPosition, int last) {
+    int target = current;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: target = current - 1; break;
+    case QAbstractSlider::SliderSingleStepAdd: target = current + 1; break;
+    case QAbstractSlider::SliderPageStepSub: target = current - 2; break;
+    case QAbstractSlider::SliderPageStepAdd: target = current + 2; break;
+    case QAbstractSlider::SliderMove: target = sliderPosition; break;
+    default: break;
+    }
+    return std::clamp(target, 0, last);
 }
 
 void ToolWindow::placeControl(QWidget* control, int id, int x, int y, int w, int h) {

@@ -128,6 +128,11 @@ private:
     int y_ = 0;
 };
 
+// The step a move list's paging scroll bar asks for, from `current`: a ply
+// for the arrows, a round (two plies) for the page areas, the thumb's place
+// while it is dragged, kept within 0..last; other actions keep current.
+int pagedStep(int action, int current, int sliderPosition, int last);
+
 // The object name a control with template id `id` carries.
 QString controlName(int id);
 

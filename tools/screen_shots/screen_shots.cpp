@@ -1,11 +1,28 @@
 #include "tools/screen_shots/screen_shots.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+
+#include "shell/app.h"
+
+QString shotFolder(int argc, char** argv) {
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void startProgram(QTimer& idle) {
+    App& program = App::instance();
+    program.init();
+    QObject::connect(&idle, &QTimer::timeout, [&program] { program.idle(); });
+    idle.start(IDLE_INTERVAL_MS);
+}
 
 void pump(int ms) {
     QElapsedTimer t;

@@ -4,18 +4,14 @@
 // with its end-of-game message. Run it under a display (tools/screenshots.sh
 // starts one with Xvfb).
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/app.h"
 #include "shell/board_view.h"
 #include "shell/command_ids.h"
 #include "shell/main_window.h"
@@ -38,13 +34,9 @@ void moveMouse(BoardView& v, QPoint at) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outFolder);
-    App& program = App::instance();
-    program.init();
+    outFolder = shotFolder(argc, argv);
     QTimer idle;
-    QObject::connect(&idle, &QTimer::timeout, [&program] { program.idle(); });
-    idle.start(IDLE_INTERVAL_MS);
+    startProgram(idle);
     MainWindow& window = MainWindow::instance();
     window.move(20, 20);
     BoardView& view = window.boardView();

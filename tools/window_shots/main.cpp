@@ -4,23 +4,17 @@
 // screenshots of the whole screen into the folder. Run it under a display
 // (tools/window_screenshots.sh starts one with Xvfb).
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
-#include <functional>
+
 
 #include "engine/engine.h"
 #include "game/game.h"
 #include "shell/about_dialog.h"
-#include "shell/app.h"
 #include "shell/board_view.h"
 #include "shell/book_window.h"
 #include "shell/command_ids.h"
@@ -61,13 +55,9 @@ void dragOnBoard(BoardView& v, GridPoint from, GridPoint to) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outFolder);
-    App& program = App::instance();
-    program.init();
+    outFolder = shotFolder(argc, argv);
     QTimer idle;
-    QObject::connect(&idle, &QTimer::timeout, [&program] { program.idle(); });
-    idle.start(IDLE_INTERVAL_MS);
+    startProgram(idle);
     MainWindow& window = MainWindow::instance();
     window.move(0, 0);
     BoardView& view = window.boardView();
