@@ -47,7 +47,7 @@ void MainWindow::onCommand(int id) {
     case CMD_SETUP:
         if (askToSave()) game.enterSetup();
         break;
-    case CMD_SAVE: saveCommand(nullptr); break;
+    case CMD_SAVE: saveCommand(); break;
     case CMD_SAVE_AS: saveWithDialog(); break;
     case CMD_EXIT: QTimer::singleShot(0, this, [this] { close(); }); break;
     case CMD_UNDO: undoWithAnimation(); break;
@@ -178,23 +178,17 @@ void MainWindow::redoWithAnimation() {
 bool MainWindow::askToSave() {
     if (!game.modified()) return true;
     switch (showMessage(GBK_ASK_SAVE, GBK_CAPTION_NOTICE, MessageIcon::Warning, MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes: {
-        bool cancelled = false;
-        saveCommand(&cancelled);
-        return !cancelled;
-    }
+    // A save that did not happen, cancelled or failed, keeps the game:
+    // the command does not go on.
+    case MessageAnswer::Yes: return saveCommand();
     case MessageAnswer::No: return true;
     default: return false;
     }
 }
 
-void MainWindow::saveCommand(bool* dialogCancelled) {
-    if (game.fileName() == GBK_UNTITLED) {
-        const bool saved = saveWithDialog();
-        if (dialogCancelled) *dialogCancelled = !saved;
-        return;
-    }
-    game.saveFile(game.fileName());
+bool MainWindow::saveCommand() {
+    if (game.fileName() == GBK_UNTITLED) return saveWithDialog();
+    return game.saveFile(game.fileName());
 }
 
 bool MainWindow::saveWithDialog() {
@@ -221,8 +215,7 @@ bool MainWindow::saveWithDialog() {
         accepted = dialog.exec();
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
-    return true;
+    return game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
 }
 
 void MainWindow::openWithDialog() {
