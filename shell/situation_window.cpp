@@ -109,8 +109,9 @@ void SituationWindow::onCommand(int id, int code) {
 }
 
 void SituationWindow::onDestroy() {
-    // A previewed step goes; the set-up's own board stays where it is.
-    if (step_ > 0 && !game().isSetupOpen()) restoreBoard();
+    // Whatever the view shows goes back to the game's position, previewed
+    // step or not; the set-up's own board stays where it is.
+    if (!game().isSetupOpen() && !(MainWindow::exists() && MainWindow::instance().isAnimating())) restoreBoard();
     step_ = 0;
 }
 
@@ -192,6 +193,8 @@ void SituationWindow::showUnknown() {
     if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(UNKNOWN_VERDICT));
     if (auto* list = control<QTreeWidget>(IDC_VARIATION_LIST)) list->clear();
     texts.clear();
+    // No variation, no step: 还原 has nothing to go back from.
+    step_ = 0;
     if (auto* scroll = control<QScrollBar>(IDC_VARIATION_SCROLL)) scroll->setEnabled(false);
 }
 
