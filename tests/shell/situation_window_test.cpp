@@ -38,6 +38,7 @@ private Q_SLOTS:
     void closingPutsTheGameBack();
     void restoreAfterUnknownKeepsTheGamesBoard();
     void closingMendsAnyOtherBoard();
+    void wheelNotchLeavesTheBarFollowingTheResult();
     void guessOfBackgroundThinking();
 
 private:
@@ -300,6 +301,23 @@ void SituationWindowTest::closingMendsAnyOtherBoard() {
     window().close();
     QCOMPARE(w->boardView().viewBoard(), game->board());
     QCOMPARE(w->boardView().viewSide(), game->sideToMove());
+}
+
+void SituationWindowTest::wheelNotchLeavesTheBarFollowingTheResult() {
+    window().open();
+    w->showSearchResult(result(100, {CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT, BLACK_ROOK_ACROSS}).get(), 0);
+    settle();
+    wheelNotch(bar(), -1);
+    settle();
+    QVERIFY(window().step() > 0);
+    QCOMPARE(bar()->value(), window().step());
+    w->showSearchResult(result(50, {CANNON_TO_CENTRE, BLACK_HORSE_OUT}).get(), 0);
+    settle();
+    QCOMPARE(bar()->maximum(), 2);
+    QCOMPARE(bar()->value(), 0);
+    playMoves({RED_HORSE_OUT});
+    settle();
+    QVERIFY(!bar()->isEnabled());
 }
 
 void SituationWindowTest::guessOfBackgroundThinking() {
