@@ -27,7 +27,9 @@ constexpr char GAME_FOLDER[] = "Sav";
 
 const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
-const QString ALL_FILTER = QStringLiteral("所有文件 (*.*)");
+// The caption keeps its "*.*"; the pattern is "*", since on this file
+// system a name needs no dot.
+const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
 
 // The commands on the game: enabled by the first rule, all greyed while
 // set-up is open, some greyed by the later rules.

@@ -3,6 +3,8 @@
 // pass held while a question is open, and shutting down.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QListView>
 #include <QLineEdit>
 #include <QApplication>
 #include <QTest>
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void savePromptYesThenFailedSaveAsKeepsTheGame();
     void saveAsAddsTheChosenTypesExtension();
     void saveAfterSaveAsNeedsNoDialog();
+    void allFilesFilterShowsNamesWithoutAnExtension();
     void openingMissingOrDamagedFilesChangesNothing();
     void acceleratorsOnlyInTheMainWindow();
     void idlePassWaitsWhileAQuestionIsOpen();
@@ -362,6 +365,38 @@ void CommandsTest::saveAfterSaveAsNeedsNoDialog() {
     QVERIFY(!dialog.seen);
     QVERIFY(!game->modified());
     QVERIFY(QFileInfo("Sav/again.sav").size() > size);
+}
+
+// "所有文件" lists every file of the folder, one without a dot too.
+void CommandsTest::allFilesFilterShowsNamesWithoutAnExtension() {
+    QVERIFY(QDir().mkpath("Sav"));
+    for (const char* name : {"Sav/noext", "Sav/game.sav"}) {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QStringList filters, shown;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        filters = dialog->nameFilters();
+        dialog->selectNameFilter(filters.value(2));
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        auto names = [view] {
+            QStringList list;
+            for (int r = 0; view && r < view->model()->rowCount(view->rootIndex()); ++r) {
+                list << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            }
+            return list;
+        };
+        pumpUntil([&] { return names().contains(QStringLiteral("noext")); }, 3000);
+        shown = names();
+        dialog->reject();
+    });
+    w->onCommand(CMD_OPEN);
+    QCOMPARE(filters.size(), 3);
+    QVERIFY(filters[2].startsWith(QStringLiteral("所有文件")));
+    QVERIFY2(shown.contains(QStringLiteral("noext")), qPrintable(shown.join(',')));
+    QVERIFY(shown.contains(QStringLiteral("game.sav")));
 }
 
 void CommandsTest::openingMissingOrDamagedFilesChangesNothing() {
