@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "shell/app.h"
 #include "shell/crash_handler.h"
+#include "shell/qt_translation.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     installCrashHandler();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morlan"));
+    installQtTranslation();
     App::instance().init();
     const std::string path = commandLineText(argc, argv);
     if (!path.empty()) Game::instance().openFile(path);
