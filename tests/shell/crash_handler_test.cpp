@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <csignal>
+#include <thread>
 
+#include "engine/thread_start.h"
 #include "shell/crash_handler.h"
 #include "shell_support.h"
 
@@ -18,6 +20,7 @@ class CrashHandlerTest : public QObject {
 private Q_SLOTS:
     void faultWritesAReportAndEndsTheProcess();
     void abortIsReportedToo();
+    void stackOverflowInAWorkerThreadIsReported();
 
 private:
     // Runs fault in a child after installCrashHandler; returns its status.
@@ -34,6 +37,21 @@ __attribute__((no_sanitize("undefined"))) void nullWrite() {
 }
 
 void callAbort() { std::abort(); }
+
+volatile bool keepRecursing = true;
+
+// Deep enough to overflow any thread stack; the frame cannot be folded away.
+__attribute__((noinline, no_sanitize("address", "undefined"))) int recurse(int depth) {
+    volatile char frame[4096];
+    frame[0] = static_cast<char>(depth);
+    return keepRecursing ? recurse(depth + 1) + frame[0] : 0;
+}
+
+// The overflow happens on a thread started the way the engine starts its worker.
+void overflowInWorker() {
+    std::thread worker = startThread([] { recurse(0); });
+    worker.join();
+}
 
 QStringList reports() { return QDir("Err").entryList(QDir::Files, QDir::Name); }
 
@@ -87,6 +105,20 @@ void CrashHandlerTest::abortIsReportedToo() {
     QFile report("Err/" + files[0]);
     QVERIFY(report.open(QIODevice::ReadOnly));
     QVERIFY(report.readAll().contains("SIGABRT"));
+}
+
+void CrashHandlerTest::stackOverflowInAWorkerThreadIsReported() {
+    QDir("Err").removeRecursively();
+    const int status = runChild(overflowInWorker);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGSEGV);
+    const QStringList files = reports();
+    QCOMPARE(files.size(), 1);
+    QFile report("Err/" + files[0]);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QByteArray text = report.readAll();
+    QVERIFY(text.contains("SIGSEGV"));
+    QVERIFY(text.contains("memory map:"));
 }
 
 SHELL_TEST(CrashHandlerTest);
