@@ -1,5 +1,7 @@
 #include "engine/perft.h"
 
+#include "engine/king_exposure.h"
+
 namespace {
 
 // Board-only make and take-back: perft needs neither keys nor scores.
@@ -14,6 +16,7 @@ struct BoardMove {
         e.board[to] = piece;
         e.board[from] = EMPTY;
         e.pieceSquares[piece] = static_cast<std::uint8_t>(to);
+        e.occupancy.move(from, to);
         e.sideToMove ^= 1;
     }
     ~BoardMove() {
@@ -21,20 +24,52 @@ struct BoardMove {
         e.board[from] = piece;
         e.board[to] = captured;
         e.pieceSquares[piece] = static_cast<std::uint8_t>(from);
+        e.occupancy.set(from);
         if (captured != EMPTY) e.pieceSquares[captured] = static_cast<std::uint8_t>(to);
+        else e.occupancy.clear(to);
     }
 };
 
-bool leavesKingSafe(const Engine& e) { return !e.isInCheck(e.sideToMove ^ 1); }
+// The legality test of one node: the full check test after the move, or
+// none when the side to move is not in check and the move cannot expose
+// its king (king_exposure.h).
+class LegalityTest {
+public:
+    explicit LegalityTest(const Engine& e)
+        : king_(e.pieceSquares[e.sideToMove == SIDE_RED ? 0 : 16]), inCheck_(e.isInCheck(e.sideToMove)) {}
+
+    // Whether the move is known to be legal without making it.
+    bool surelyLegal(const Engine& e, const MoveEntry& m) const {
+        return !inCheck_ && !mayExposeKing(king_, m.from, m.to, e.board[m.to] != EMPTY);
+    }
+    // With the move made: whether it left the mover's king unattacked.
+    static bool leftKingSafe(const Engine& e) { return !e.isInCheck(e.sideToMove ^ 1); }
+
+private:
+    int king_;
+    bool inCheck_;
+};
 
 std::uint64_t countTree(Engine& e, int depth) {
     MoveEntry list[MOVE_LIST_SIZE];
     const int n = e.generateMoves(e.sideToMove, list);
+    const LegalityTest legal(e);
     std::uint64_t nodes = 0;
+    if (depth <= 1) {
+        for (int i = 0; i < n; ++i) {
+            if (legal.surelyLegal(e, list[i])) {
+                ++nodes;
+                continue;
+            }
+            BoardMove made(e, list[i]);
+            nodes += LegalityTest::leftKingSafe(e);
+        }
+        return nodes;
+    }
     for (int i = 0; i < n; ++i) {
+        const bool sure = legal.surelyLegal(e, list[i]);
         BoardMove made(e, list[i]);
-        if (!leavesKingSafe(e)) continue;
-        nodes += depth <= 1 ? 1 : countTree(e, depth - 1);
+        if (sure || LegalityTest::leftKingSafe(e)) nodes += countTree(e, depth - 1);
     }
     return nodes;
 }
@@ -52,7 +87,7 @@ std::vector<PerftDivision> perftDivide(Engine& engine, int depth) {
     const int n = engine.generateMoves(engine.sideToMove, list);
     for (int i = 0; i < n; ++i) {
         BoardMove made(engine, list[i]);
-        if (!leavesKingSafe(engine)) continue;
+        if (!LegalityTest::leftKingSafe(engine)) continue;
         std::uint64_t below = depth <= 1 ? 1 : countTree(engine, depth - 1);
         out.push_back({Engine::toPackedMove(list[i].move()), below});
     }

@@ -111,11 +111,13 @@ int Engine::repetitionVerdict(EngineMove move, std::int8_t mover) {
     board[from] = mover;
     board[to] = EMPTY;
     pieceSquares[mover] = static_cast<std::uint8_t>(from);
+    occupancy.move(to, from);
     const bool wasAttacked = isAttackedByOfficer(static_cast<PieceCode>(mover)) ||
                              isInCheck(static_cast<Side>(sideToMove ^ 1));
     board[to] = standing;
     board[from] = EMPTY;
     pieceSquares[mover] = static_cast<std::uint8_t>(to);
+    occupancy.move(from, to);
     if (wasAttacked) return REP_NONE;
     if (KING_OR_PAWN[mover]) return REP_CAPPED;
     return threatensUnprotectedPiece(static_cast<PieceCode>(mover)) ? REP_FORBIDDEN : REP_CAPPED;

@@ -50,6 +50,7 @@ void playOnBoard(Engine& e, EngineMove move) {
     e.board[to] = mover;
     e.board[from] = EMPTY;
     if (mover >= 0 && mover < 32) e.pieceSquares[mover] = to;
+    e.occupancy.rebuild(e.board);
     e.sideToMove ^= 1;
 }
 
