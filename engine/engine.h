@@ -12,7 +12,6 @@
 #include <memory>
 #include <thread>
 
-#include "engine/occupancy.h"
 #include "engine/pieces.h"
 #include "engine/search_stack.h"
 #include "engine/service.h"
@@ -37,7 +36,7 @@ public:
 
     // ---- position (position.cpp) ----
     void setPosition(const Board90& board90, Side side);
-    void rebuildPieceSquares();  // and occupancy
+    void rebuildPieceSquares();
     void computeHash();
     std::uint64_t getHashKey();
     std::uint64_t hashKey() const { return static_cast<std::uint64_t>(hashHigh) << 32 | hashLow; }
@@ -72,10 +71,6 @@ public:
     // ---- position members ----
     std::int8_t board[256];
     std::uint8_t pieceSquares[32];
-    // The held squares by rank and file, kept with board by makeMove,
-    // unmakeMove and every other move on the board that is followed by a
-    // generator or check test; rebuilt by rebuildPieceSquares.
-    Occupancy occupancy;
     std::uint8_t sideToMove = SIDE_RED;
     std::int8_t ply = 0;
     std::uint32_t hashLow = 0;

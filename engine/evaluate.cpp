@@ -78,7 +78,11 @@ bool isAdvisor(std::int8_t cell, int colourBase) {
 }
 
 // First piece from sq toward D (a border cell if none).
-template <int D> std::int8_t firstPieceFrom(const Engine& e, int sq) { return e.board[LineScan<D>(e.occupancy, sq).next()]; }
+template <int D> std::int8_t firstPieceFrom(const Engine& e, int sq) {
+    sq += D;
+    while (e.board[sq] == EMPTY) sq += D;
+    return e.board[sq];
+}
 
 // The cannon-against-walled-king terms for one attacking colour, whose
 // cannons step TOWARD the defending king's home rank; the defender's

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "engine/engine.h"
-#include "engine/occupancy.h"
 
 namespace {
 
@@ -52,27 +51,30 @@ template <Side S, Want W> inline int sliderTarget(const std::int8_t* board, int 
     else return isEnemy<S>(board[sq]) ? addMove(list, n, from, sq) : n;
 }
 
-// The quiet moves from the square up to (not including) the first piece.
-template <Want W, int D> inline int quietRun(int from, int first, MoveEntry* list, int n) {
-    if constexpr (W == Want::ALL)
-        for (int sq = from + D; sq != first; sq += D) n = addMove(list, n, from, sq);
-    return n;
+// The quiet moves from the square over empty cells, nearest first; the
+// first cell that is not empty.
+template <Want W, int D> inline int quietRun(const std::int8_t* board, int from, MoveEntry* list, int& n) {
+    int sq = from + D;
+    while (board[sq] == EMPTY) {
+        if constexpr (W == Want::ALL) n = addMove(list, n, from, sq);
+        sq += D;
+    }
+    return sq;
 }
 
 template <Side S, Want W, int D> inline int rookLine(const Engine& e, int from, MoveEntry* list, int n) {
-    LineScan<D> scan(e.occupancy, from);
-    const int first = scan.next();
-    n = quietRun<W, D>(from, first, list, n);
+    const int first = quietRun<W, D>(e.board, from, list, n);
     return sliderTarget<S, W>(e.board, from, first, list, n);
 }
 
-// The first piece is the screen (a border cell past the edge is followed
-// by another border cell, so nothing is taken there).
+// The first piece (or the border) is the screen; the capture is the next
+// piece beyond it.
 template <Side S, Want W, int D> inline int cannonLine(const Engine& e, int from, MoveEntry* list, int n) {
-    LineScan<D> scan(e.occupancy, from);
-    const int screen = scan.next();
-    n = quietRun<W, D>(from, screen, list, n);
-    return sliderTarget<S, W>(e.board, from, scan.next(), list, n);
+    int sq = quietRun<W, D>(e.board, from, list, n);
+    if (e.board[sq] == BORDER) return n;  // beyond the edge there is only border
+    sq += D;
+    while (e.board[sq] == EMPTY) sq += D;
+    return sliderTarget<S, W>(e.board, from, sq, list, n);
 }
 
 // Directions in the order +1, +16, -1, -16.
@@ -118,7 +120,8 @@ template <Side S> int addFacingKings(const Engine& e, MoveEntry* list, int n) {
     constexpr int toward = S == SIDE_RED ? +16 : -16;
     const int k = e.pieceSquares[colourBase<S>()];
     if (k == 0) return n;
-    const int sq = LineScan<toward>(e.occupancy, k).next();
+    int sq = k + toward;
+    while (e.board[sq] == EMPTY) sq += toward;
     if (e.board[sq] == enemyBase<S>()) n = addMove(list, n, k, sq);
     return n;
 }
@@ -212,11 +215,14 @@ template <Side S> struct KingLines {
     template <int D> static bool attacks(const Engine& e, int k) {
         constexpr bool PAWN_BESIDE = D != -TOWARD;  // no pawn moves backward
         constexpr bool KING_FACES = D == TOWARD;
-        LineScan<D> scan(e.occupancy, k);
-        const int first = scan.next();
-        const int c = e.board[first];
-        if (isRook(c) || (KING_FACES && c == E) || (PAWN_BESIDE && first == k + D && isPawn(c))) return true;
-        return isCannon(e.board[scan.next()]);
+        int sq = k + D;
+        while (e.board[sq] == EMPTY) sq += D;
+        const int c = e.board[sq];
+        if (isRook(c) || (KING_FACES && c == E) || (PAWN_BESIDE && sq == k + D && isPawn(c))) return true;
+        if (c == BORDER) return false;
+        sq += D;
+        while (e.board[sq] == EMPTY) sq += D;
+        return isCannon(e.board[sq]);
     }
     // An enemy horse whose leg, next to the horse, is empty.
     static bool horseAttacks(const Engine& e, int k) {
@@ -289,7 +295,6 @@ bool Engine::tryMove(PackedMove packed) {
     board[to] = piece;
     board[from] = EMPTY;
     pieceSquares[piece] = static_cast<std::uint8_t>(to);
-    occupancy.move(from, to);
     return !isInCheck(sideToMove);
 }
 
@@ -304,7 +309,6 @@ GameResult Engine::gameStatus() {
     initPieceValues();
     computeHash();
     computeMaterialScore();
-    occupancy.rebuild(board);
     std::memset(searchStack.data(), 0, sizeof searchStack);
     const int v = fixedDepthSearch(0, 2, -32100, 32100);
     if (v != -30000) return RESULT_IN_PLAY;

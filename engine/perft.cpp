@@ -16,7 +16,6 @@ struct BoardMove {
         e.board[to] = piece;
         e.board[from] = EMPTY;
         e.pieceSquares[piece] = static_cast<std::uint8_t>(to);
-        e.occupancy.move(from, to);
         e.sideToMove ^= 1;
     }
     ~BoardMove() {
@@ -24,9 +23,7 @@ struct BoardMove {
         e.board[from] = piece;
         e.board[to] = captured;
         e.pieceSquares[piece] = static_cast<std::uint8_t>(from);
-        e.occupancy.set(from);
         if (captured != EMPTY) e.pieceSquares[captured] = static_cast<std::uint8_t>(to);
-        else e.occupancy.clear(to);
     }
 };
 

@@ -7,7 +7,6 @@
 Engine::Engine() {
     std::memset(board, BORDER, sizeof board);
     std::memset(pieceSquares, 0, sizeof pieceSquares);
-    occupancy.rebuild(board);
     std::memset(pieceValues, 0, sizeof pieceValues);
     std::memset(scratchMoves, 0, sizeof scratchMoves);
     std::memset(scratchDefences, 0, sizeof scratchDefences);
@@ -61,7 +60,6 @@ void Engine::rebuildPieceSquares() {
         std::int8_t c = board[sq];
         if (c >= 0 && c < 32) pieceSquares[c] = static_cast<std::uint8_t>(sq);
     }
-    occupancy.rebuild(board);
 }
 
 void Engine::computeHash() {
@@ -112,7 +110,6 @@ Engine::SavedState Engine::makeMove(EngineMove move) {
     board[from] = EMPTY;
     board[to] = piece;
     pieceSquares[piece] = to;
-    occupancy.move(from, to);
     hashLow ^= pieceKeys[piece][from].low ^ pieceKeys[piece][to].low ^ SIDE_KEY.low;
     hashHigh ^= pieceKeys[piece][from].high ^ pieceKeys[piece][to].high ^ SIDE_KEY.high;
     materialScore = static_cast<std::int16_t>(materialScore + pieceValues[piece][to] - pieceValues[piece][from]);
@@ -133,9 +130,7 @@ void Engine::unmakeMove(EngineMove move, const SavedState& saved) {
     board[from] = piece;
     board[to] = saved.captured;
     pieceSquares[piece] = from;
-    occupancy.set(from);
     if (saved.captured != EMPTY) pieceSquares[saved.captured] = to;
-    else occupancy.clear(to);
     hashLow = saved.hashLow;
     hashHigh = saved.hashHigh;
     materialScore = saved.materialScore;

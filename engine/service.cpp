@@ -50,7 +50,6 @@ void playOnBoard(Engine& e, EngineMove move) {
     e.board[to] = mover;
     e.board[from] = EMPTY;
     if (mover >= 0 && mover < 32) e.pieceSquares[mover] = to;
-    e.occupancy.rebuild(e.board);
     e.sideToMove ^= 1;
 }
 

@@ -57,7 +57,6 @@ void Engine::think() {
     initPieceValues();
     computeHash();
     computeMaterialScore();
-    occupancy.rebuild(board);
     ply = 0;
     searchAge = static_cast<std::uint8_t>((searchAge + 1) & 15);
     std::memset(&stats, 0, sizeof stats);
