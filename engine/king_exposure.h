@@ -20,6 +20,13 @@ constexpr bool diagonallyBeside(int a, int b) {
     return d == 15 || d == -15 || d == 17 || d == -17;
 }
 
+// The step from a toward b on one line: +1 or -1 along a rank, +16 or -16
+// along a file.
+constexpr int lineDirection(int a, int b) {
+    if (((a ^ b) & 0xF0) == 0) return b > a ? +1 : -1;
+    return b > a ? +16 : -16;
+}
+
 // Whether the move from -> to (capture: the target held an enemy piece)
 // may expose the king standing on kingSquare (0: no king; nothing then).
 constexpr bool mayExposeKing(int kingSquare, int from, int to, bool capture) {

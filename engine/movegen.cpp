@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "engine/engine.h"
+#include "engine/king_exposure.h"
 
 namespace {
 
@@ -233,6 +234,29 @@ template <Side S> struct KingLines {
         }
         return false;
     }
+    // The line from k toward d (one of +1, -1, +16, -16).
+    static bool attacksAlong(const Engine& e, int k, int d) {
+        switch (d) {
+        case +1: return attacks<+1>(e, k);
+        case -1: return attacks<-1>(e, k);
+        case TOWARD: return attacks<TOWARD>(e, k);
+        default: return attacks<-TOWARD>(e, k);
+        }
+    }
+    // After a move from -> to of this side, made while its king was not
+    // attacked: only the lines and legs the move changed can attack it now.
+    static bool exposedBy(const Engine& e, int from, int to, bool captured) {
+        const int k = e.pieceSquares[colourBase<S>()];
+        if (k == 0) return false;
+        if (k == to) return attacked(e);  // the king itself moved
+        const int fromLine = onOneLine(k, from) ? lineDirection(k, from) : 0;
+        if (fromLine != 0 && attacksAlong(e, k, fromLine)) return true;
+        if (!captured && onOneLine(k, to)) {
+            const int toLine = lineDirection(k, to);
+            if (toLine != fromLine && attacksAlong(e, k, toLine)) return true;
+        }
+        return diagonallyBeside(k, from) && horseAttacks(e, k);
+    }
     static bool attacked(const Engine& e) {
         const int k = e.pieceSquares[colourBase<S>()];
         if (k == 0) return false;  // no king: nothing to attack
@@ -242,6 +266,11 @@ template <Side S> struct KingLines {
 };
 
 }  // namespace
+
+bool Engine::exposedKing(int from, int to, bool captured) const {
+    return sideToMove == SIDE_BLACK ? KingLines<SIDE_RED>::exposedBy(*this, from, to, captured)
+                                    : KingLines<SIDE_BLACK>::exposedBy(*this, from, to, captured);
+}
 
 bool Engine::isInCheck(Side side) const {
     return side == SIDE_RED ? KingLines<SIDE_RED>::attacked(*this) : KingLines<SIDE_BLACK>::attacked(*this);

@@ -27,9 +27,10 @@ struct BoardMove {
     }
 };
 
-// The legality test of one node: the full check test after the move, or
-// none when the side to move is not in check and the move cannot expose
-// its king (king_exposure.h).
+// The legality test of one node: the full check test after the move when
+// the side to move is in check; otherwise none when the move cannot expose
+// its king, and a test of the lines and legs it changed when it can
+// (king_exposure.h).
 class LegalityTest {
 public:
     explicit LegalityTest(const Engine& e)
@@ -40,7 +41,11 @@ public:
         return !inCheck_ && !mayExposeKing(king_, m.from, m.to, e.board[m.to] != EMPTY);
     }
     // With the move made: whether it left the mover's king unattacked.
-    static bool leftKingSafe(const Engine& e) { return !e.isInCheck(e.sideToMove ^ 1); }
+    bool leftKingSafe(const Engine& e, const BoardMove& made) const {
+        if (inCheck_) return fullTest(e);
+        return !e.exposedKing(made.from, made.to, made.captured != EMPTY);
+    }
+    static bool fullTest(const Engine& e) { return !e.isInCheck(e.sideToMove ^ 1); }
 
 private:
     int king_;
@@ -59,14 +64,14 @@ std::uint64_t countTree(Engine& e, int depth) {
                 continue;
             }
             BoardMove made(e, list[i]);
-            nodes += LegalityTest::leftKingSafe(e);
+            nodes += legal.leftKingSafe(e, made);
         }
         return nodes;
     }
     for (int i = 0; i < n; ++i) {
         const bool sure = legal.surelyLegal(e, list[i]);
         BoardMove made(e, list[i]);
-        if (sure || LegalityTest::leftKingSafe(e)) nodes += countTree(e, depth - 1);
+        if (sure || legal.leftKingSafe(e, made)) nodes += countTree(e, depth - 1);
     }
     return nodes;
 }
@@ -84,7 +89,7 @@ std::vector<PerftDivision> perftDivide(Engine& engine, int depth) {
     const int n = engine.generateMoves(engine.sideToMove, list);
     for (int i = 0; i < n; ++i) {
         BoardMove made(engine, list[i]);
-        if (!LegalityTest::leftKingSafe(engine)) continue;
+        if (!LegalityTest::fullTest(engine)) continue;
         std::uint64_t below = depth <= 1 ? 1 : countTree(engine, depth - 1);
         out.push_back({Engine::toPackedMove(list[i].move()), below});
     }

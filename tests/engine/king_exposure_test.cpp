@@ -42,7 +42,14 @@ TEST(KingExposure, EveryMoveLeftUnflaggedKeepsASafeKingSafe) {
             if (!e->isInCheck(e->sideToMove)) {
                 for (int i = 0; i < n; ++i) {
                     ++checked;
-                    if (flagged(*e, list[i])) continue;
+                    if (flagged(*e, list[i])) {
+                        const auto saved = e->makeMove(list[i].move());
+                        const bool targeted = e->exposedKing(list[i].from, list[i].to, saved.captured != EMPTY);
+                        const bool full = e->isInCheck(e->sideToMove ^ 1);
+                        e->unmakeMove(list[i].move(), saved);
+                        ASSERT_EQ(targeted, full) << "move " << list[i].move();
+                        continue;
+                    }
                     ++unflagged;
                     Board90 board;
                     EXPECT_FALSE(exposes(*e, list[i])) << writeFen(e->exportBoard90(board), e->sideToMove);
