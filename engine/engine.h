@@ -61,6 +61,10 @@ public:
     std::int8_t generatePieceMoves(int piece, MoveEntry* list) const;
     std::int8_t generateProtections(Side side, MoveEntry* list) const;
     bool isInCheck(Side side) const;
+    // With a move from -> to just made (captured: it took a piece) by the
+    // side whose king was not attacked before it: whether that king is
+    // attacked now. Tests only what the move changed (king_exposure.h).
+    bool exposedKing(int from, int to, bool captured) const;
     bool isAttackedByOfficer(PieceCode piece);
     bool threatensUnprotectedPiece(PieceCode piece);
     bool tryMove(PackedMove packed);

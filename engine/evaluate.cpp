@@ -77,31 +77,33 @@ bool isAdvisor(std::int8_t cell, int colourBase) {
     return cell == ADVISOR_A + colourBase || cell == ADVISOR_B + colourBase;
 }
 
-// First non-empty cell from sq stepping by delta (the border stops it).
-std::int8_t firstPieceFrom(const std::int8_t* board, int sq, int delta) {
-    sq += delta;
-    while (board[sq] == EMPTY) sq += delta;
-    return board[sq];
+// First piece from sq toward D (a border cell if none).
+template <int D> std::int8_t firstPieceFrom(const Engine& e, int sq) {
+    sq += D;
+    while (e.board[sq] == EMPTY) sq += D;
+    return e.board[sq];
 }
 
-// The cannon-against-walled-king terms for one attacking colour. kingHome is
-// the defending king's home; toward is the step from the attacker toward it.
-int cannonTerms(const std::int8_t* board, const std::uint8_t* pieceSquares, int cannonBase, int kingCode,
-                int advisorBase, int homeRank, int toward) {
+// The cannon-against-walled-king terms for one attacking colour, whose
+// cannons step TOWARD the defending king's home rank; the defender's
+// codes start at defenderBase.
+template <int TOWARD> int cannonTerms(const Engine& e, int cannonBase, int defenderBase) {
+    constexpr int HOME_RANK = TOWARD > 0 ? 9 : 0;
+    constexpr int HOME = squareAt(4, HOME_RANK);
+    constexpr int FRONT = squareAt(4, TOWARD > 0 ? 8 : 1);
+    const int kingCode = defenderBase;
     int bonus = 0;
-    const int home = squareAt(4, homeRank);
-    const int front = squareAt(4, homeRank == 9 ? 8 : 1);
     for (int code : {cannonBase + CANNON_A, cannonBase + CANNON_B}) {
-        int sq = pieceSquares[code];
+        const int sq = e.pieceSquares[code];
         if (sq == 0) continue;
-        int file = squareFile(sq);
+        const int file = squareFile(sq);
         if (file == 4) {
-            if (firstPieceFrom(board, sq, toward) == kingCode && isAdvisor(board[home - 1], advisorBase) &&
-                isAdvisor(board[home + 1], advisorBase))
+            if (firstPieceFrom<TOWARD>(e, sq) == kingCode && isAdvisor(e.board[HOME - 1], defenderBase) &&
+                isAdvisor(e.board[HOME + 1], defenderBase))
                 bonus += 500;
-        } else if (squareRank(sq) == homeRank && file != 3 && file != 5) {
-            int step = file <= 2 ? +1 : -1;
-            if (firstPieceFrom(board, sq, step) == kingCode && isAdvisor(board[front], advisorBase)) bonus += 300;
+        } else if (squareRank(sq) == HOME_RANK && file != 3 && file != 5) {
+            const std::int8_t first = file <= 2 ? firstPieceFrom<+1>(e, sq) : firstPieceFrom<-1>(e, sq);
+            if (first == kingCode && isAdvisor(e.board[FRONT], defenderBase)) bonus += 300;
         }
     }
     return bonus;
@@ -144,8 +146,8 @@ void Engine::computeMaterialScore() {
 
 std::int16_t Engine::evaluate() const {
     int a = materialScore;
-    if (pieceSquares[16] == BLACK_KING_HOME) a += cannonTerms(board, pieceSquares, 0, 16, 16, 9, +16);
-    if (pieceSquares[0] == RED_KING_HOME) a -= cannonTerms(board, pieceSquares, 16, 0, 0, 0, -16);
+    if (pieceSquares[16] == BLACK_KING_HOME) a += cannonTerms<+16>(*this, 0, 16);
+    if (pieceSquares[0] == RED_KING_HOME) a -= cannonTerms<-16>(*this, 16, 0);
     std::int16_t score = static_cast<std::int16_t>(a);
     return sideToMove == SIDE_RED ? score : static_cast<std::int16_t>(-score);
 }

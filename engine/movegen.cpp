@@ -7,10 +7,9 @@
 #include <cstring>
 
 #include "engine/engine.h"
+#include "engine/king_exposure.h"
 
 namespace {
-
-constexpr int SLIDER_DIRECTIONS[4] = {+1, +16, -1, -16};
 
 template <Side S> constexpr int colourBase() { return S == SIDE_RED ? 0 : 16; }
 template <Side S> constexpr int enemyBase() { return S == SIDE_RED ? 16 : 0; }
@@ -46,39 +45,52 @@ template <Side S, Want W> inline bool wanted(std::int8_t cell) {
     else return isOwn<S>(cell);
 }
 
-template <Side S, Want W> inline int rookMoves(const std::int8_t* board, int from, MoveEntry* list, int n) {
-    for (int d : SLIDER_DIRECTIONS) {
-        int sq = from + d;
-        while (board[sq] == EMPTY) {
-            if constexpr (W == Want::ALL) n = addMove(list, n, from, sq);
-            sq += d;
-        }
-        if constexpr (W == Want::PROTECTIONS) {
-            if (isOwn<S>(board[sq])) n = addMove(list, n, from, sq);
-        } else {
-            if (isEnemy<S>(board[sq])) n = addMove(list, n, from, sq);
-        }
-    }
-    return n;
+// The target a slider W wants at a blocking square: an enemy piece for
+// moves and captures, an own piece for defences.
+template <Side S, Want W> inline int sliderTarget(const std::int8_t* board, int from, int sq, MoveEntry* list, int n) {
+    if constexpr (W == Want::PROTECTIONS) return isOwn<S>(board[sq]) ? addMove(list, n, from, sq) : n;
+    else return isEnemy<S>(board[sq]) ? addMove(list, n, from, sq) : n;
 }
 
-template <Side S, Want W> inline int cannonMoves(const std::int8_t* board, int from, MoveEntry* list, int n) {
-    for (int d : SLIDER_DIRECTIONS) {
-        int sq = from + d;
-        while (board[sq] == EMPTY) {
-            if constexpr (W == Want::ALL) n = addMove(list, n, from, sq);
-            sq += d;
-        }
-        if (board[sq] == BORDER) continue;  // beyond the edge there is only border
-        sq += d;
-        while (board[sq] == EMPTY) sq += d;
-        if constexpr (W == Want::PROTECTIONS) {
-            if (isOwn<S>(board[sq])) n = addMove(list, n, from, sq);
-        } else {
-            if (isEnemy<S>(board[sq])) n = addMove(list, n, from, sq);
-        }
+// The quiet moves from the square over empty cells, nearest first; the
+// first cell that is not empty.
+template <Want W, int D> inline int quietRun(const std::int8_t* board, int from, MoveEntry* list, int& n) {
+    int sq = from + D;
+    while (board[sq] == EMPTY) {
+        if constexpr (W == Want::ALL) n = addMove(list, n, from, sq);
+        sq += D;
     }
-    return n;
+    return sq;
+}
+
+template <Side S, Want W, int D> inline int rookLine(const Engine& e, int from, MoveEntry* list, int n) {
+    const int first = quietRun<W, D>(e.board, from, list, n);
+    return sliderTarget<S, W>(e.board, from, first, list, n);
+}
+
+// The first piece (or the border) is the screen; the capture is the next
+// piece beyond it.
+template <Side S, Want W, int D> inline int cannonLine(const Engine& e, int from, MoveEntry* list, int n) {
+    int sq = quietRun<W, D>(e.board, from, list, n);
+    if (e.board[sq] == BORDER) return n;  // beyond the edge there is only border
+    sq += D;
+    while (e.board[sq] == EMPTY) sq += D;
+    return sliderTarget<S, W>(e.board, from, sq, list, n);
+}
+
+// Directions in the order +1, +16, -1, -16.
+template <Side S, Want W> inline int rookMoves(const Engine& e, int from, MoveEntry* list, int n) {
+    n = rookLine<S, W, +1>(e, from, list, n);
+    n = rookLine<S, W, +16>(e, from, list, n);
+    n = rookLine<S, W, -1>(e, from, list, n);
+    return rookLine<S, W, -16>(e, from, list, n);
+}
+
+template <Side S, Want W> inline int cannonMoves(const Engine& e, int from, MoveEntry* list, int n) {
+    n = cannonLine<S, W, +1>(e, from, list, n);
+    n = cannonLine<S, W, +16>(e, from, list, n);
+    n = cannonLine<S, W, -1>(e, from, list, n);
+    return cannonLine<S, W, -16>(e, from, list, n);
 }
 
 // Steppers whose table entries need no empty block square.
@@ -122,8 +134,8 @@ template <Side S> const std::uint8_t* pawnSteps(const Engine& e) {
 // The moves W wants of one piece of colour S standing on from, by its kind.
 template <Side S, Want W> int pieceMoves(const Engine& e, PieceType type, int from, MoveEntry* list, int n) {
     switch (type) {
-    case ROOK: return rookMoves<S, W>(e.board, from, list, n);
-    case CANNON: return cannonMoves<S, W>(e.board, from, list, n);
+    case ROOK: return rookMoves<S, W>(e, from, list, n);
+    case CANNON: return cannonMoves<S, W>(e, from, list, n);
     case HORSE: return blockedStepMoves<S, W>(e.board, e.horseTargets, e.horseLegs, from, list, n);
     case PAWN: return stepMoves<S, W>(e.board, pawnSteps<S>(e), from, list, n);
     case ADVISOR: return stepMoves<S, W>(e.board, e.advisorSteps, from, list, n);
@@ -132,15 +144,26 @@ template <Side S, Want W> int pieceMoves(const Engine& e, PieceType type, int fr
     }
 }
 
-// Piece codes (Red's; Black adds 16) in generation order.
-constexpr int GENERATION_ORDER[16] = {7, 8, 9, 10, 5, 6, 11, 12, 13, 14, 15, 1, 2, 3, 4, 0};
-
+// The side's pieces in generation order: rooks 7, 8; cannons 9, 10;
+// horses 5, 6; pawns 11..15; advisors 1, 2; elephants 3, 4; king 0 (Red's
+// codes; Black adds 16); then the facing-kings capture.
 template <Side S, Want W> int walkPieces(const Engine& e, MoveEntry* list) {
+    const std::uint8_t* at = e.pieceSquares + colourBase<S>();
+    const std::int8_t* board = e.board;
     int n = 0;
-    for (int code : GENERATION_ORDER) {
-        const int from = e.pieceSquares[code + colourBase<S>()];
-        if (from) n = pieceMoves<S, W>(e, pieceTypeOf(static_cast<PieceCode>(code)), from, list, n);
-    }
+    for (int code : {7, 8})
+        if (at[code]) n = rookMoves<S, W>(e, at[code], list, n);
+    for (int code : {9, 10})
+        if (at[code]) n = cannonMoves<S, W>(e, at[code], list, n);
+    for (int code : {5, 6})
+        if (at[code]) n = blockedStepMoves<S, W>(board, e.horseTargets, e.horseLegs, at[code], list, n);
+    for (int code : {11, 12, 13, 14, 15})
+        if (at[code]) n = stepMoves<S, W>(board, pawnSteps<S>(e), at[code], list, n);
+    for (int code : {1, 2})
+        if (at[code]) n = stepMoves<S, W>(board, e.advisorSteps, at[code], list, n);
+    for (int code : {3, 4})
+        if (at[code]) n = blockedStepMoves<S, W>(board, e.elephantTargets, e.elephantEyes, at[code], list, n);
+    if (at[0]) n = stepMoves<S, W>(board, e.kingSteps, at[0], list, n);
     if constexpr (W != Want::PROTECTIONS) n = addFacingKings<S>(e, list, n);
     return n;
 }
@@ -181,42 +204,76 @@ std::int8_t Engine::generatePieceMoves(int piece, MoveEntry* list) const {
 
 namespace {
 
-template <Side S> bool kingAttacked(const std::int8_t* board, const std::uint8_t* pieceSquares,
-                                    const std::int8_t* horseLegByDelta) {
-    constexpr int e = enemyBase<S>();
-    constexpr int toward = S == SIDE_RED ? +16 : -16;
-    const int k = pieceSquares[colourBase<S>()];
-    if (k == 0) return false;  // no king: nothing to attack
-    auto isRook = [](int c) { return static_cast<unsigned>(c - (e + 7)) < 2u; };
-    auto isCannon = [](int c) { return static_cast<unsigned>(c - (e + 9)) < 2u; };
-    auto isPawn = [](int c) { return static_cast<unsigned>(c - (e + 11)) < 5u; };
-    // One line from the king: the first piece met and, past it, the cannon.
-    auto lineCheck = [&](int d, bool pawnBeside, bool kingFaces) {
-        int sq = k + d;
-        while (board[sq] == EMPTY) sq += d;
-        const int c = board[sq];
-        if (isRook(c) || (kingFaces && c == e) || (pawnBeside && sq == k + d && isPawn(c))) return true;
+template <Side S> struct KingLines {
+    static constexpr int E = enemyBase<S>();
+    static constexpr int TOWARD = S == SIDE_RED ? +16 : -16;
+    static bool isRook(int c) { return static_cast<unsigned>(c - (E + 7)) < 2u; }
+    static bool isCannon(int c) { return static_cast<unsigned>(c - (E + 9)) < 2u; }
+    static bool isPawn(int c) { return static_cast<unsigned>(c - (E + 11)) < 5u; }
+
+    // One line from the king k: the first piece met (a rook; the enemy king
+    // facing it; a pawn right beside it) and, past it, a cannon.
+    template <int D> static bool attacks(const Engine& e, int k) {
+        constexpr bool PAWN_BESIDE = D != -TOWARD;  // no pawn moves backward
+        constexpr bool KING_FACES = D == TOWARD;
+        int sq = k + D;
+        while (e.board[sq] == EMPTY) sq += D;
+        const int c = e.board[sq];
+        if (isRook(c) || (KING_FACES && c == E) || (PAWN_BESIDE && sq == k + D && isPawn(c))) return true;
         if (c == BORDER) return false;
-        sq += d;
-        while (board[sq] == EMPTY) sq += d;
-        return isCannon(board[sq]);
-    };
-    if (lineCheck(+1, true, false) || lineCheck(toward, true, true) || lineCheck(-1, true, false) ||
-        lineCheck(-toward, false, false))
-        return true;
-    for (int h : {pieceSquares[e + 5], pieceSquares[e + 6]}) {
-        if (h == 0) continue;
-        const int d = horseLegByDelta[(k - h) & 255];
-        if (d != 0 && board[h + d] == EMPTY) return true;
+        sq += D;
+        while (e.board[sq] == EMPTY) sq += D;
+        return isCannon(e.board[sq]);
     }
-    return false;
-}
+    // An enemy horse whose leg, next to the horse, is empty.
+    static bool horseAttacks(const Engine& e, int k) {
+        for (int h : {e.pieceSquares[E + 5], e.pieceSquares[E + 6]}) {
+            if (h == 0) continue;
+            const int d = e.horseLegByDelta[(k - h) & 255];
+            if (d != 0 && e.board[h + d] == EMPTY) return true;
+        }
+        return false;
+    }
+    // The line from k toward d (one of +1, -1, +16, -16).
+    static bool attacksAlong(const Engine& e, int k, int d) {
+        switch (d) {
+        case +1: return attacks<+1>(e, k);
+        case -1: return attacks<-1>(e, k);
+        case TOWARD: return attacks<TOWARD>(e, k);
+        default: return attacks<-TOWARD>(e, k);
+        }
+    }
+    // After a move from -> to of this side, made while its king was not
+    // attacked: only the lines and legs the move changed can attack it now.
+    static bool exposedBy(const Engine& e, int from, int to, bool captured) {
+        const int k = e.pieceSquares[colourBase<S>()];
+        if (k == 0) return false;
+        if (k == to) return attacked(e);  // the king itself moved
+        const int fromLine = onOneLine(k, from) ? lineDirection(k, from) : 0;
+        if (fromLine != 0 && attacksAlong(e, k, fromLine)) return true;
+        if (!captured && onOneLine(k, to)) {
+            const int toLine = lineDirection(k, to);
+            if (toLine != fromLine && attacksAlong(e, k, toLine)) return true;
+        }
+        return diagonallyBeside(k, from) && horseAttacks(e, k);
+    }
+    static bool attacked(const Engine& e) {
+        const int k = e.pieceSquares[colourBase<S>()];
+        if (k == 0) return false;  // no king: nothing to attack
+        return attacks<+1>(e, k) || attacks<TOWARD>(e, k) || attacks<-1>(e, k) || attacks<-TOWARD>(e, k) ||
+               horseAttacks(e, k);
+    }
+};
 
 }  // namespace
 
+bool Engine::exposedKing(int from, int to, bool captured) const {
+    return sideToMove == SIDE_BLACK ? KingLines<SIDE_RED>::exposedBy(*this, from, to, captured)
+                                    : KingLines<SIDE_BLACK>::exposedBy(*this, from, to, captured);
+}
+
 bool Engine::isInCheck(Side side) const {
-    return side == SIDE_RED ? kingAttacked<SIDE_RED>(board, pieceSquares, horseLegByDelta)
-                            : kingAttacked<SIDE_BLACK>(board, pieceSquares, horseLegByDelta);
+    return side == SIDE_RED ? KingLines<SIDE_RED>::attacked(*this) : KingLines<SIDE_BLACK>::attacked(*this);
 }
 
 // ---- tests used by the repetition rules ----

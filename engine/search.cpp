@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "engine/best_entry.h"
 #include "engine/engine.h"
 
 namespace {
@@ -23,26 +24,28 @@ inline int mateDistance(int v) {
     return v;
 }
 
-// The material-and-position balance after the move, from the mover's view.
-inline std::int16_t orderingKey(const Engine& e, const MoveEntry& m) {
-    const int piece = e.board[m.from];
-    const int captured = e.board[m.to];
-    int key = e.materialScore + e.pieceValues[piece][m.to] - e.pieceValues[piece][m.from];
-    if (captured != EMPTY) key -= e.pieceValues[captured][m.to];
-    if (e.sideToMove == SIDE_BLACK) key = -key;
-    return static_cast<std::int16_t>(key);
-}
-
+// The ordering keys of a list: the material-and-position balance after
+// each move, from the mover's view.
 void computeKeys(const Engine& e, PlyRecord& r) {
-    for (int i = 0; i < r.count; ++i) r.moves[i].key = orderingKey(e, r.moves[i]);
+    const int base = e.materialScore;
+    const bool black = e.sideToMove == SIDE_BLACK;
+    const std::int8_t* board = e.board;
+    const int count = r.count;
+    for (int i = 0; i < count; ++i) {
+        MoveEntry& m = r.moves[i];
+        const int piece = board[m.from];
+        const int captured = board[m.to];
+        const std::int16_t* values = e.pieceValues[piece];
+        int key = base + values[m.to] - values[m.from];
+        if (captured != EMPTY) key -= e.pieceValues[captured][m.to];
+        m.key = static_cast<std::int16_t>(black ? -key : key);
+    }
 }
 
 // Brings the entry with the highest key from index on to index: the first
 // entry strictly above the best so far wins.
 inline void selectBest(PlyRecord& r, int index) {
-    int best = index;
-    for (int i = index + 1; i < r.count; ++i)
-        if (r.moves[i].key > r.moves[best].key) best = i;
+    const int best = firstBestIndex(r.moves, index, r.count);
     if (best != index) {
         const MoveEntry t = r.moves[index];
         r.moves[index] = r.moves[best];
