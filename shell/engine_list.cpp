@@ -118,6 +118,8 @@ QByteArray asciiOnly(const QByteArray& utf8) {
     return out;
 }
 
+constexpr const char* PROGRAM_OPTIONS[] = {"UCI_Variant", "MultiPV", "usemillisec"};
+
 EngineEntry builtInEntry() {
     EngineEntry e;
     e.name = QString::fromLatin1(BUILT_IN_ENGINE_NAME);
@@ -125,6 +127,13 @@ EngineEntry builtInEntry() {
 }
 
 }  // namespace
+
+bool programSetsOption(const QString& name) {
+    for (const char* own : PROGRAM_OPTIONS) {
+        if (name.compare(QLatin1String(own), Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
+}
 
 const EngineOptionSpec* EngineEntry::option(const QString& optionName) const {
     for (const EngineOptionSpec& o : options) {

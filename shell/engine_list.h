@@ -39,6 +39,10 @@ struct EngineEntry {
     friend bool operator==(const EngineEntry&, const EngineEntry&) = default;
 };
 
+// Whether the program sets this option itself (the variant, the number of
+// lines, UCCI's time unit): never taken from the list's values.
+bool programSetsOption(const QString& name);
+
 class EngineList {
 public:
     enum class LoadResult { Missing, Loaded, Damaged };
