@@ -405,6 +405,7 @@ void EngineClient::fail(EngineFailure kind, const QString& message) {
     state_ = process_ ? QUITTING : NOT_RUNNING;
     if (process_ && process_->state() != QProcess::NotRunning) process_->kill();
     Q_EMIT failed(message);
+    if (!process_) Q_EMIT exited();  // there never was a program: it has "ended" now
 }
 
 void EngineClient::armTimer(Wait wait, int ms) {

@@ -143,7 +143,8 @@ Q_SIGNALS:
     void bestMove(PackedMove move);
     // Every line written to the engine (sent = true) or read from it.
     void logLine(bool sent, const QString& line);
-    // The program has ended (after quit(), a failure, or on its own).
+    // The program has ended (after quit(), a failure, or on its own); every
+    // start() ends with it, even one whose program could not be found.
     void exited();
 
 private:
