@@ -112,6 +112,7 @@ bool SituationWindow::onInitialise() {
     step_ = 0;
     tracking = false;
     texts.clear();
+    outside.dirty = outside.valid;
     idle();
     return false;
 }
@@ -142,10 +143,10 @@ void SituationWindow::setSearchResult(const SearchResult* r, int first) {
     if (!r) {
         analysis.valid = false;
         analysis.key = 0;
-        outside.valid = false;
+        dropOutsideLines();
         return;
     }
-    outside.valid = false;
+    dropOutsideLines();
     const Game& g = game();
     Engine& rules = plainEngine();
     rules.setPosition(g.board(), g.sideToMove());
@@ -173,7 +174,16 @@ void SituationWindow::setOutsideLines(const EngineSession& s, int skip) {
     outside.skip = skip;
     outside.count = s.lineCount();
     outside.maxLines = s.maxLines();
+    outside.dirty = true;
+    outside.key = game().positionKey();
     takeOutsideLine();
+}
+
+void SituationWindow::dropOutsideLines() {
+    if (!outside.valid && outside.lines.empty()) return;
+    outside.valid = false;
+    outside.lines.clear();
+    outside.dirty = true;
 }
 
 void SituationWindow::chooseOutsideLine(int i) {
@@ -232,6 +242,9 @@ void SituationWindow::idle() {
         if (analysisShown != SHOWN_UNKNOWN) showUnknown();
         analysisShown = SHOWN_UNKNOWN;
     }
+    // The engines' lines go with the position they were found for.
+    if (outside.valid && k != outside.key) dropOutsideLines();
+    if (outside.dirty) showOutside();
     if (k != 0 && ponder.valid && k == keyOf(ponder.record.keyBefore)) {
         if (ponderShown != SHOWN_DATA) showGuess();
         ponderShown = SHOWN_DATA;
@@ -250,10 +263,14 @@ void SituationWindow::showResult() {
     step_ = 0;
     applyStep(std::exchange(stepToKeep, 0));
     updateScrollBar();
-    if (EngineLinesPanel* panel = linesPanel(); panel && outside.valid) {
-        panel->setChosenLine(outside.chosen);
-        panel->show(outside.engine, outside.lines, outside.board, outside.side, outside.count, outside.maxLines);
-    }
+}
+
+void SituationWindow::showOutside() {
+    outside.dirty = false;
+    EngineLinesPanel* panel = linesPanel();
+    if (!panel) return;
+    panel->setChosenLine(outside.chosen);
+    panel->show(outside.engine, outside.lines, outside.board, outside.side, outside.count, outside.maxLines);
 }
 
 void SituationWindow::showUnknown() {

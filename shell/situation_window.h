@@ -78,6 +78,8 @@ private:
     void updateScrollBar();
     void contextMenu(QPoint at);
     void takeOutsideLine();
+    void showOutside();
+    void dropOutsideLines();
 
     struct Analysis {
         bool valid = false;  // a result was given and not withdrawn
@@ -104,6 +106,8 @@ private:
         int count = 1;
         int maxLines = 1;
         int chosen = 0;
+        bool dirty = false;  // the panel waits for the next idle step
+        std::uint64_t key = 0;  // the game's position when the lines came
     } outside;
     int stepToKeep = 0;  // a step the next display keeps (the line grew under it)
 
