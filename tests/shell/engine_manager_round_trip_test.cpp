@@ -115,18 +115,9 @@ void EngineManagerRoundTripTest::enginesOptionsAndRolesSurviveTheNextRun() {
     Game::instance().setModified(false);
     w.close();
 
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(FOLDER_VARIABLE), QDir::currentPath());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    second.setProcessEnvironment(env);
-    second.start(QCoreApplication::applicationFilePath(), {QStringLiteral("EngineManagerSecondRun")});
-    QVERIFY(second.waitForFinished(120000));
-    QCOMPARE(second.exitCode(), 0);
-    QStringList found;
-    for (const QString& line : QString::fromUtf8(second.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith(QStringLiteral("engines: "))) found << line.mid(9).trimmed();
-    }
+    int exitCode = 0;
+    const QStringList found = secondRunLines("EngineManagerSecondRun", FOLDER_VARIABLE, QStringLiteral("engines: "), &exitCode);
+    QCOMPARE(exitCode, 0);
     QCOMPARE(found, first);
 }
 
@@ -137,8 +128,7 @@ class EngineManagerSecondRun : public QObject {
     Q_OBJECT
 public:
     EngineManagerSecondRun() {
-        const QByteArray folder = qgetenv(FOLDER_VARIABLE);
-        if (!folder.isEmpty()) QDir::setCurrent(QString::fromLocal8Bit(folder));
+        enterFirstRunFolder(FOLDER_VARIABLE);
     }
 private Q_SLOTS:
     void startAsTheProgramStarts() {
