@@ -32,12 +32,18 @@ for _ in $(seq 100); do
 done
 [ -n "$pid" ] || { echo "the program did not start"; wait "$runner"; exit 1; }
 echo "program pid $pid; every 5 s: elapsed, cpu% (since start), rss KiB, threads"
+# Processor ticks (user + system) of a process.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 sleep 5
+first=$(ticks "$pid"); first_at=$(date +%s.%N); last=$first; last_at=$first_at
 while kill -0 "$pid" 2>/dev/null; do
     ps -o etimes=,pcpu=,rss=,nlwp= -p "$pid" || true
     engine_pid=$(pgrep -P "$pid" || true)
     [ -n "$engine_pid" ] && ps -o comm=,pcpu=,rss= -p "$engine_pid" | sed 's/^/    engine: /' || true
+    now=$(ticks "$pid"); [ "$now" != 0 ] && { last=$now; last_at=$(date +%s.%N); }
     sleep 5
 done
 wait "$runner"
 cat out.txt
+awk -v t="$((last - first))" -v a="$first_at" -v b="$last_at" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN { printf "the program used %.2f%% of one core from 5 s on (%d ticks in %.0f s)\n", 100 * t / hz / (b - a), t, b - a }'

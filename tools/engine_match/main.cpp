@@ -39,7 +39,7 @@ QString answerMessages() {
     return text;
 }
 
-void useEngine(const QString& program, bool asAnalyst) {
+void useEngine(const QString& program, bool asAnalyst, int lines = 1) {
     EngineRoster& roster = MainWindow::instance().engines();
     EngineList list = roster.list();
     int i = list.find(program);
@@ -49,6 +49,7 @@ void useEngine(const QString& program, bool asAnalyst) {
         e.path = program;
         i = list.add(e);
     }
+    list.at(i).values[QStringLiteral("MultiPV")] = QString::number(lines);
     list.setPlayer(asAnalyst ? 0 : i);
     list.setAnalyst(asAnalyst ? i : 0);
     roster.applyList(list);
@@ -112,8 +113,7 @@ int match(const QString& program, bool engineRed) {
 int analyse(const QString& program, int seconds) {
     Game& game = Game::instance();
     MainWindow& window = MainWindow::instance();
-    useEngine(program, true);
-    window.engines().setAnalysisLines(3);
+    useEngine(program, true, 3);
     game.setMode(MODE_TWO_HUMANS);
     game.newGame();
     SituationWindow::instance().open();
