@@ -173,6 +173,7 @@ private:
     void beginSearch(const Search& search);
     void processEnded();
     void processError(QProcess::ProcessError error);
+    void releaseProcess();  // the program has ended: forget it, tell the caller
     void timerFired();
     void armTimer(Wait wait, int ms);
     bool decodeLine(const QByteArray& bytes, QString& line) const;

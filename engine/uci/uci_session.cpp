@@ -64,6 +64,26 @@ std::int32_t shareOfClock(const GoClock& clock, Side side) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(budget, 1, 1 << 30));
 }
 
+// Reads the number after words[i] into value and steps i past it; false
+// when there is none or it is negative.
+bool takeNumber(const std::vector<std::string>& words, std::size_t& i, std::int64_t& value) {
+    if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0) return false;
+    ++i;
+    return true;
+}
+
+bool setDepthLimit(std::int64_t depth, SearchRequest& limits) {
+    if (depth < 1 || depth > MAX_SEARCH_DEPTH) return false;
+    limits.flags |= LIMIT_DEPTH;
+    limits.depth = static_cast<std::int8_t>(depth);
+    return true;
+}
+
+// The whole seconds of a time limit, as the engine's limits carry them.
+std::int16_t secondsOf(std::int32_t moveTimeMs) {
+    return static_cast<std::int16_t>(std::min<std::int32_t>((moveTimeMs + 999) / 1000, 32767));
+}
+
 }  // namespace
 
 UciSession::UciSession(std::ostream& out)
@@ -170,13 +190,9 @@ void UciSession::ucciGo(const std::vector<std::string>& words) {
             continue;
         }
         std::int64_t value = 0;
-        if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0)
-            return info("go " + w + " needs a number that is not negative; nothing started");
-        ++i;
+        if (!takeNumber(words, i, value)) return info("go " + w + " needs a number that is not negative; nothing started");
         if (w == "depth") {
-            if (value < 1 || value > MAX_SEARCH_DEPTH) return info("go depth needs 1..99; nothing started");
-            limits.flags |= LIMIT_DEPTH;
-            limits.depth = static_cast<std::int8_t>(value);
+            if (!setDepthLimit(value, limits)) return info("go depth needs 1..99; nothing started");
         } else if (w == "time") {
             clock.time[side_] = std::min<std::int64_t>(value, 1LL << 40) * unit;
         } else if (w == "increment") {
@@ -194,7 +210,7 @@ void UciSession::ucciGo(const std::vector<std::string>& words) {
         moveTime = clock.movesToGo == 1
                        ? static_cast<std::int32_t>(std::clamp<std::int64_t>(clock.time[side_] * 9 / 10, 1, 1 << 30))
                        : shareOfClock(clock, side_);
-        limits.seconds = static_cast<std::int16_t>(std::min<std::int32_t>((moveTime + 999) / 1000, 32767));
+        limits.seconds = secondsOf(moveTime);
     }
     if (limits.flags == 0) infinite = true;
     startSearch(limits, moveTime, infinite);
@@ -277,13 +293,9 @@ void UciSession::go(const std::vector<std::string>& words) {
             continue;
         }
         std::int64_t value = 0;
-        if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0)
-            return info("go " + w + " needs a number that is not negative; nothing started");
-        ++i;
+        if (!takeNumber(words, i, value)) return info("go " + w + " needs a number that is not negative; nothing started");
         if (w == "depth") {
-            if (value < 1 || value > MAX_SEARCH_DEPTH) return info("go depth needs 1..99; nothing started");
-            limits.flags |= LIMIT_DEPTH;
-            limits.depth = static_cast<std::int8_t>(value);
+            if (!setDepthLimit(value, limits)) return info("go depth needs 1..99; nothing started");
         } else if (w == "movetime") {
             limits.flags |= LIMIT_TIME;
             moveTime = static_cast<std::int32_t>(std::min<std::int64_t>(value, 1 << 30));
@@ -302,8 +314,7 @@ void UciSession::go(const std::vector<std::string>& words) {
         moveTime = shareOfClock(clock, side_);
     }
     if (limits.flags == 0) infinite = true;  // a bare "go" searches until "stop"
-    if (limits.flags & LIMIT_TIME)
-        limits.seconds = static_cast<std::int16_t>(std::min<std::int32_t>((moveTime + 999) / 1000, 32767));
+    if (limits.flags & LIMIT_TIME) limits.seconds = secondsOf(moveTime);
     startSearch(limits, moveTime, infinite);
 }
 
