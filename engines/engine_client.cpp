@@ -372,6 +372,10 @@ void EngineClient::processEnded() {
     wait_ = WAIT_NONE;
     if (state_ != NOT_RUNNING && state_ != QUITTING)
         fail(EngineFailure::CRASHED, QStringLiteral("引擎 %1 意外退出").arg(quoted(name_)));
+    releaseProcess();
+}
+
+void EngineClient::releaseProcess() {
     state_ = NOT_RUNNING;
     if (process_) {
         disconnect(process_, nullptr, this, nullptr);
@@ -383,15 +387,8 @@ void EngineClient::processEnded() {
 
 void EngineClient::processError(QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart) return;  // the others end in finished()
-    const bool quitting = state_ == QUITTING;
-    if (!quitting) fail(EngineFailure::CANNOT_START, QStringLiteral("引擎程序 %1 不能启动").arg(quoted(program_)));
-    state_ = NOT_RUNNING;
-    if (process_) {
-        disconnect(process_, nullptr, this, nullptr);
-        process_->deleteLater();
-        process_ = nullptr;
-    }
-    Q_EMIT exited();
+    if (state_ != QUITTING) fail(EngineFailure::CANNOT_START, QStringLiteral("引擎程序 %1 不能启动").arg(quoted(program_)));
+    releaseProcess();
 }
 
 void EngineClient::fail(EngineFailure kind, const QString& message) {

@@ -117,6 +117,10 @@ public:
     // the limits; info() reports, bestMove() answers. A search still running
     // is stopped first and its answer dropped. Returns false, with nothing
     // sent, when the engine is not ready or a move is not legal.
+    // A time limit is held to: UCI engines get "go movetime", UCCI engines
+    // "go time T movestogo 1" and a "stop" when the time is up; an engine
+    // that has not answered timeouts().graceMs after its time counts as
+    // hung. A depth without a time is waited for as long as it takes.
     bool go(const Board90& startBoard, Side startSide, const std::vector<PackedMove>& moves,
             const EngineLimits& limits);
     // An analysis: searches without a limit until stop() or the next
@@ -135,7 +139,8 @@ public:
 
 Q_SIGNALS:
     void ready();
-    // The engine has been ended; the caller goes on without it.
+    // The engine has been ended; the caller goes on without it. The message
+    // is for the player, in the program's language.
     void failed(const QString& message);
     void info(const EngineInfo& report);
     // The engine's answer, a legal move of the searched position; 0 when the
@@ -173,6 +178,7 @@ private:
     void beginSearch(const Search& search);
     void processEnded();
     void processError(QProcess::ProcessError error);
+    void releaseProcess();  // the program has ended: forget it, tell the caller
     void timerFired();
     void armTimer(Wait wait, int ms);
     bool decodeLine(const QByteArray& bytes, QString& line) const;

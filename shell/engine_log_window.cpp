@@ -6,13 +6,17 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "shell/engine_log.h"
+#include "engines/engine_log.h"
 
 namespace {
 
 constexpr DialogTemplate ENGINE_LOG_TEMPLATE{150, "引擎通信", 320, 220};
 
 }  // namespace
+
+QString logLineText(const EngineLog::Line& line) {
+    return (line.sent ? QStringLiteral("> ") : QStringLiteral("< ")) + line.text;
+}
 
 EngineLogWindow& EngineLogWindow::instance() {
     static EngineLogWindow window;
@@ -25,7 +29,7 @@ void EngineLogWindow::createControls() {
     auto* text = new QPlainTextEdit(parentForControls());
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setMaximumBlockCount(ENGINE_LOG_LINES);
+    text->setMaximumBlockCount(static_cast<int>(EngineLog::CAPACITY));
     placeControl(text, IDC_ENGINE_LOG_TEXT, 7, 7, 306, 186);
     addButton(IDC_ENGINE_LOG_CLEAR, "清除", 214, 199, 46, 14);
     addButton(ID_OK, "关闭", 267, 199, 46, 14, true);
@@ -56,10 +60,11 @@ void EngineLogWindow::idle() {
         text->clear();
         shownTotal = 0;
     }
+    const auto& all = log_->lines();
     const std::uint64_t fresh = log_->total() - shownTotal;
-    const int count = static_cast<int>(std::min<std::uint64_t>(fresh, static_cast<std::uint64_t>(log_->size())));
+    const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(fresh, all.size()));
     QStringList lines;
-    for (int i = log_->size() - count; i < log_->size(); ++i) lines << log_->line(i);
+    for (std::size_t i = all.size() - count; i < all.size(); ++i) lines << logLineText(all[i]);
     QScrollBar* bar = text->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     text->appendPlainText(lines.join(QLatin1Char('\n')));

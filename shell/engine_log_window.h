@@ -1,12 +1,15 @@
 // 引擎通信: the lines exchanged with the outside engines, the latest
-// ENGINE_LOG_LINES of them, following the conversation while it is open.
+// EngineLog::CAPACITY of them, following the conversation while it is open.
 #pragma once
 
 #include <cstdint>
 
 #include "shell/tool_window.h"
 
-class EngineLog;
+#include "engines/engine_log.h"
+
+// A line as the window shows it: "> " before a line sent, "< " before one read.
+QString logLineText(const EngineLog::Line& line);
 
 constexpr int IDC_ENGINE_LOG_TEXT = 1101;
 constexpr int IDC_ENGINE_LOG_CLEAR = 1102;

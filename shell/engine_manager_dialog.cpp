@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 
 #include "engines/engine_client.h"
-#include "shell/engine_log.h"
+#include "engines/engine_log.h"
 #include "shell/engine_options_dialog.h"
 #include "shell/engine_session.h"
 #include "shell/modal_scope.h"
@@ -148,7 +148,7 @@ bool EngineManagerDialog::addProgram(const QString& chosen) {
     connect(probe, &EngineClient::failed, this, [this](const QString& m) { probeFailed(m); });
     if (log_) {
         connect(probe, &EngineClient::logLine, this,
-                [this, shortName](bool sent, const QString& line) { log_->append(shortName, sent, line); });
+                [this, shortName](bool sent, const QString& line) { log_->append(sent, shortName + QStringLiteral(": ") + line); });
     }
     status->setText(QStringLiteral("正在连接 %1 ...").arg(path));
     updateButtons();

@@ -30,6 +30,10 @@ EngineRoster::EngineRoster(Game& g) : game(g) {}
 
 EngineRoster::~EngineRoster() { shutdown(); }
 
+void EngineRoster::note(const QString& engine, const QString& text) {
+    log_.append(false, QStringLiteral("%1 * %2").arg(engine, text));
+}
+
 void EngineRoster::report(const QString& text) const {
     if (!MainWindow::exists()) return;
     MainWindow::instance().showMessage(fromQt(text), GBK_CAPTION_ERROR, MessageIcon::Error);
@@ -103,7 +107,7 @@ std::shared_ptr<EngineSession> EngineRoster::sessionFor(const EngineEntry& entry
     hooks.lines = [this](EngineSession& s) { onLines(s); };
     hooks.answer = [this](EngineSession& s, PackedMove m) { onAnswer(s, m); };
     hooks.shown = [this](EngineSession& s) { onShown(s); };
-    hooks.log = [this](EngineSession& s, bool sent, const QString& line) { log_.append(s.entry().name, sent, line); };
+    hooks.log = [this](EngineSession& s, bool sent, const QString& line) { log_.append(sent, s.entry().name + QStringLiteral(": ") + line); };
     slot = std::make_shared<EngineSession>(entry, std::move(hooks));
     return slot;
 }
@@ -139,7 +143,7 @@ void EngineRoster::setAnalysisLines(int lines) {
 }
 
 void EngineRoster::onReady(EngineSession& s) {
-    log_.note(s.entry().name, QStringLiteral("已连接：%1").arg(s.client().name()));
+    note(s.entry().name, QStringLiteral("已连接：%1").arg(s.client().name()));
     // What the handshake told is kept, so the options form is there without the engine running.
     const int i = list_.find(s.entry().path);
     if (i <= 0) return;
@@ -152,7 +156,7 @@ void EngineRoster::onReady(EngineSession& s) {
 
 void EngineRoster::onFailed(EngineSession& s, const QString& message) {
     const QString path = s.entry().path;
-    log_.note(s.entry().name, QStringLiteral("失败：%1").arg(message));
+    note(s.entry().name, QStringLiteral("失败：%1").arg(message));
     // The engine loses its roles for this run; the list keeps them for the next.
     if (playerPath == path) playerPath.clear();
     if (analystPath == path) analystPath.clear();

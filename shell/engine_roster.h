@@ -13,7 +13,7 @@
 
 #include "engines/engine_info.h"
 #include "shell/engine_list.h"
-#include "shell/engine_log.h"
+#include "engines/engine_log.h"
 #include "shell/engine_session.h"
 
 class Game;
@@ -60,6 +60,8 @@ private:
     void onShown(EngineSession& session);
     void retire(const QString& path);
     void report(const QString& text) const;
+    // A line of the program's own in the log (an engine connected, failed).
+    void note(const QString& engine, const QString& text);
 
     Game& game;
     EngineList list_;

@@ -17,7 +17,7 @@
 #include "outside_engines_support.h"
 #include "shell/board_view.h"
 #include "shell/engine_lines_panel.h"
-#include "shell/engine_log.h"
+#include "engines/engine_log.h"
 #include "shell/engine_log_window.h"
 #include "shell/engine_options_dialog.h"
 #include "shell/engine_roster.h"
@@ -85,8 +85,8 @@ void OutsideEnginesTest::cleanup() {
 
 bool OutsideEnginesTest::logHas(const QString& text) {
     const EngineLog& log = roster().log();
-    for (int i = 0; i < log.size(); ++i) {
-        if (log.line(i).contains(text)) return true;
+    for (const EngineLog::Line& line : log.lines()) {
+        if (line.text.contains(text)) return true;
     }
     return false;
 }
@@ -298,22 +298,23 @@ void OutsideEnginesTest::theLogKeepsTheLatestLines() {
     log.clear();
     EngineLogWindow& window = EngineLogWindow::instance();
     window.open();
-    for (int i = 0; i < 1500; ++i) log.append(QStringLiteral("E"), i % 2 == 0, QStringLiteral("line %1").arg(i));
+    for (int i = 0; i < 1500; ++i) log.append(i % 2 == 0, QStringLiteral("E: line %1").arg(i));
     toolIdle();
-    for (int i = 1500; i < 2600; ++i) log.append(QStringLiteral("E"), i % 2 == 0, QStringLiteral("line %1").arg(i));
+    for (int i = 1500; i < 2600; ++i) log.append(i % 2 == 0, QStringLiteral("E: line %1").arg(i));
     toolIdle();
-    QCOMPARE(log.size(), ENGINE_LOG_LINES);
-    QCOMPARE(log.line(0), QStringLiteral("E < line 600"));
-    QCOMPARE(log.line(ENGINE_LOG_LINES - 1), QStringLiteral("E > line 2599"));
+    const int capacity = static_cast<int>(EngineLog::CAPACITY);
+    QCOMPARE(capacity, 2000);
+    QCOMPARE(int(log.lines().size()), capacity);
+    QCOMPARE(log.total(), std::uint64_t(2600));
     auto* text = window.control<QPlainTextEdit>(IDC_ENGINE_LOG_TEXT);
     QVERIFY(text);
-    QCOMPARE(text->document()->blockCount(), ENGINE_LOG_LINES);
-    QVERIFY(text->toPlainText().startsWith(QStringLiteral("E < line 600\n")));
-    QVERIFY(text->toPlainText().endsWith(QStringLiteral("E > line 2599")));
+    QCOMPARE(text->document()->blockCount(), capacity);
+    QVERIFY(text->toPlainText().startsWith(QStringLiteral("> E: line 600\n")));
+    QVERIFY(text->toPlainText().endsWith(QStringLiteral("< E: line 2599")));
     // Reopened, it shows the same latest lines.
     window.close();
     window.open();
-    QCOMPARE(window.control<QPlainTextEdit>(IDC_ENGINE_LOG_TEXT)->document()->blockCount(), ENGINE_LOG_LINES);
+    QCOMPARE(window.control<QPlainTextEdit>(IDC_ENGINE_LOG_TEXT)->document()->blockCount(), capacity);
     window.close();
     log.clear();
 }
