@@ -5,6 +5,7 @@
 #include "engine/service.h"
 #include "engine/think.h"
 #include "game/game.h"
+#include "game/outside_engine.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void Game::setPonderEnabled(bool enabled) {
 }
 
 ThinkingStatus Game::thinkingStatus() const {
+    if (outsideBusy) return analysing ? THINKING_ANALYSIS : THINKING_MOVE;
     switch (thinkingEngine().state()) {
     case STATE_IDLE: return THINKING_IDLE;
     case STATE_PONDERING: return THINKING_PONDER;
@@ -87,6 +89,7 @@ void Game::resumePlay() {
 void Game::settleBoard() {
     finishAnimation();
     shell().restoreView();
+    abandonOutsideSearch();
     thinkingEngine().stopAndWait();
     // The search just stopped may have played its move and started a
     // slide; it is shown now, while the engine is idle and its result
@@ -110,8 +113,9 @@ void Game::computerMove() {
     demoContinuationDue = false;
     analysing = false;
     settleBoard();
-    loadThinkingPosition();
     shell().showSearchResult(nullptr, 0);
+    if (startOutsideSearch(outsidePlayer_, false)) return;
+    loadThinkingPosition();
     startThinking(false);
 }
 
@@ -129,7 +133,11 @@ void Game::startThinking(bool analysis) {
 
 void Game::onComputerMoveFound() {
     engineJobOut = false;
-    PackedMove m = thinkingEngine().bestMove();
+    movedBy = nullptr;
+    playComputerMove(thinkingEngine().bestMove());
+}
+
+void Game::playComputerMove(PackedMove m) {
     if (m != 0) {
         Engine& rules = plainEngine();
         rules.setPosition(board_, sideToMove_);
@@ -145,9 +153,13 @@ void Game::onComputerMoveFound() {
 }
 
 void Game::onComputerMoveShown() {
-    SearchResult shown{};
-    thinkingEngine().exportResult(shown);
-    shell().showSearchResult(&shown, 1);
+    if (movedBy) {
+        movedBy->moveShown();
+    } else {
+        SearchResult shown{};
+        thinkingEngine().exportResult(shown);
+        shell().showSearchResult(&shown, 1);
+    }
     setModified(true);
     shell().syncView();
     const RecordEntry* last = recordEntry(moveCount_ - 1);
@@ -167,20 +179,21 @@ bool Game::continueDemoIfDue() {
     if (!demoContinuationDue || isSetupOpen() || shell().isAnimating()) return false;
     demoContinuationDue = false;
     if (mode() != MODE_DEMO || result_ != RESULT_IN_PLAY) return false;
-    if (thinkingEngine().state() != STATE_IDLE) return false;
+    if (thinkingEngine().state() != STATE_IDLE || outsideBusy) return false;
     computerMove();
     return true;
 }
 
 void Game::analyse() {
-    if (engineBusy() || isSetupOpen()) return;
+    if (engineBusy() || outsideBusy || isSetupOpen()) return;
     demoContinuationDue = false;
     analysing = true;
     settleBoard();
+    shell().showSearchResult(nullptr, 0);
+    if (startOutsideSearch(outsideAnalyst_, true)) return;
     Engine& engine = thinkingEngine();
     loadThinkingPosition();
     engine.clearTable();
-    shell().showSearchResult(nullptr, 0);
     startThinking(true);
 }
 
@@ -193,9 +206,18 @@ void Game::onAnalysisDone() {
     shell().showSearchResult(&shown, 0);
 }
 
-void Game::moveNow() { thinkingEngine().stopAndWait(); }
+void Game::moveNow() {
+    // An outside engine answers in its own time; the move comes through
+    // onOutsideMoveFound.
+    if (outsideBusy && !analysing) {
+        outsideBusy->moveNow();
+        return;
+    }
+    thinkingEngine().stopAndWait();
+}
 
 void Game::stopThinking() {
+    abandonOutsideSearch();
     thinkingEngine().abandonAndWait();
     engineJobOut = false;
     shell().updateCursor();
@@ -221,7 +243,8 @@ void Game::onPonderDone() {
 
 void Game::ponderIfDue(std::uint64_t key) {
     Engine& engine = thinkingEngine();
-    if (engine.state() != STATE_IDLE) return;
+    // Background thinking never takes the processor from an outside engine.
+    if (engine.state() != STATE_IDLE || outsideBusy) return;
     if (!engine.getPonderEnabled() || shell().isAnimating() || result_ != RESULT_IN_PLAY || isSetupOpen()) return;
     PonderExport done{};
     engine.exportPonder(done);
@@ -232,4 +255,64 @@ void Game::ponderIfDue(std::uint64_t key) {
                             (!limits.limitsDepth() || done.limits.depth >= limits.depth);
     if (before == key && sameLimits) return;
     startPondering();
+}
+
+// ---- engines outside the program ----
+
+void Game::setOutsideEngines(OutsideEngine* player, OutsideEngine* analyst) {
+    if (outsideBusy && outsideBusy != (analysing ? analyst : player)) {
+        abandonOutsideSearch();
+        shell().updateCursor();
+        shell().refreshCommands();
+    }
+    if (movedBy != player) movedBy = nullptr;
+    outsidePlayer_ = player;
+    outsideAnalyst_ = analyst;
+}
+
+bool Game::startOutsideSearch(OutsideEngine* engine, bool analysis) {
+    if (!engine) return false;
+    OutsideSearch search;
+    search.startBoard = startBoard_;
+    search.startSide = startSide_;
+    for (int i = 0; i < moveCount_; ++i) search.moves.push_back(record[static_cast<std::size_t>(i)].move);
+    search.limits = thinkingEngine().configuredLimits;
+    search.analysis = analysis;
+    if (!engine->startSearch(search)) return false;
+    outsideBusy = engine;
+    shell().showBusyCursor();
+    shell().refreshCommands();
+    return true;
+}
+
+void Game::abandonOutsideSearch() {
+    if (!outsideBusy) return;
+    OutsideEngine* engine = outsideBusy;
+    outsideBusy = nullptr;
+    engine->abandon();
+}
+
+void Game::onOutsideMoveFound(OutsideEngine* from, PackedMove move) {
+    if (!from || from != outsideBusy || analysing) return;
+    outsideBusy = nullptr;
+    movedBy = from;
+    playComputerMove(move);
+}
+
+void Game::onOutsideEngineFailed(OutsideEngine* engine) {
+    if (!engine) return;
+    const bool wasSearching = engine == outsideBusy;
+    if (wasSearching) abandonOutsideSearch();
+    if (movedBy == engine) movedBy = nullptr;
+    if (outsidePlayer_ == engine) outsidePlayer_ = nullptr;
+    if (outsideAnalyst_ == engine) outsideAnalyst_ = nullptr;
+    shell().updateCursor();
+    shell().refreshCommands();
+    if (!wasSearching) return;
+    // The built-in engine takes over the search the failing one had.
+    if (analysing) {
+        analyse();
+    } else {
+        computerMove();
+    }
 }

@@ -12,6 +12,9 @@
 #include "engine/types.h"
 #include "game/shell_port.h"
 
+class OutsideEngine;
+struct OutsideSearch;
+
 // One move of the record.
 struct RecordEntry {
     PackedMove move = 0;
@@ -122,6 +125,23 @@ public:
     // on from it.
     void finishAnimation();
 
+    // ---- engines outside the program (computer_play.cpp) ----
+    // The engines that play and analyse in place of the built-in one; null
+    // for the built-in engine. A search running on an engine that is
+    // replaced is abandoned.
+    void setOutsideEngines(OutsideEngine* player, OutsideEngine* analyst);
+    OutsideEngine* outsidePlayer() const { return outsidePlayer_; }
+    OutsideEngine* outsideAnalyst() const { return outsideAnalyst_; }
+    // The engine running a search for the game, null when none runs.
+    OutsideEngine* outsideSearching() const { return outsideBusy; }
+    // An outside engine's answer to a move search: judged by the rule book,
+    // played and slid like the built-in engine's; an answer from an engine
+    // that is not searching for the game is dropped.
+    void onOutsideMoveFound(OutsideEngine* from, PackedMove move);
+    // An outside engine failed: it is dropped from its roles and the
+    // built-in engine takes over the search it was running.
+    void onOutsideEngineFailed(OutsideEngine* engine);
+
 private:
     void clearRecord();
     void resetGameInfo();
@@ -130,6 +150,9 @@ private:
     void ponderIfDue(std::uint64_t key);
     void startThinking(bool analysis);
     bool continueDemoIfDue();
+    bool startOutsideSearch(OutsideEngine* engine, bool analysis);
+    void playComputerMove(PackedMove m);
+    void abandonOutsideSearch();
 
     ShellPort* shellPort = nullptr;
     std::string fileName_;
@@ -149,4 +172,10 @@ private:
     bool forcingAnimationEnd = false;
     // A job of the thinking engine will call back into this game.
     bool engineJobOut = false;
+    OutsideEngine* outsidePlayer_ = nullptr;
+    OutsideEngine* outsideAnalyst_ = nullptr;
+    // The outside engine searching for the game, and the one whose move the
+    // board shows last (null: the built-in engine's).
+    OutsideEngine* outsideBusy = nullptr;
+    OutsideEngine* movedBy = nullptr;
 };

@@ -39,6 +39,7 @@ void App::init() {
     window.repaint();
     window.raise();
     window.activateWindow();
+    window.loadEngineList();
     Game::instance().newGame();
 }
 

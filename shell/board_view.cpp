@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "game/rules.h"
 #include "shell/bitmap_set.h"
+#include "shell/move_arrow.h"
 
 namespace {
 
@@ -321,6 +322,7 @@ void BoardView::paintBuffer() {
         }
     }
     drawMarker(p);
+    if (arrowShown()) drawMoveArrow(p, cellCentre(moveFrom(arrowMove)), cellCentre(moveTo(arrowMove)), CELL_SIZE);
     if (dragging()) {
         p.drawImage(mouse - grabOffset, bitmaps.pieces(), QRect(CELL_SIZE * dragPiece, 0, CELL_SIZE, CELL_SIZE));
     }
@@ -370,4 +372,18 @@ void BoardView::drawMarker(QPainter& p) {
     const QImage& marker = BitmapSet::instance().marker();
     p.drawImage(cellOrigin(moveFrom(m)), marker);
     p.drawImage(cellOrigin(moveTo(m)), marker);
+}
+
+// ------------------------------------------------------------------- arrow
+
+void BoardView::setArrow(PackedMove move, const Board90& board) {
+    if (move == arrowMove && (move == 0 || board == arrowBoard)) return;
+    arrowMove = move;
+    arrowBoard = board;
+    update();
+}
+
+bool BoardView::arrowShown() const {
+    // Only over the position it belongs to: a preview or a new position hides it.
+    return arrowMove != 0 && !animating_ && viewBoard_ == arrowBoard;
 }

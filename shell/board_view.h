@@ -73,6 +73,15 @@ public:
     // Whether the hand cursor belongs at the pointer now.
     bool wantsHandCursor() const;
 
+    // ---- the analysis arrow ----
+    // Draws an arrow for move while the view shows `board`; 0 removes it.
+    void setArrow(PackedMove move, const Board90& board);
+    PackedMove arrow() const { return arrowMove; }
+    // Whether the arrow is on the board now.
+    bool arrowShown() const;
+    // The centre of a point's cell.
+    QPointF cellCentre(GridPoint p) const { return QPointF(cellOrigin(p)) + QPointF(CELL_SIZE, CELL_SIZE) / 2.0; }
+
     // Milliseconds of the monotonic clock shared by the animations.
     static qint64 now();
 
@@ -116,4 +125,7 @@ private:
 
     Board90 syncedBoard{};
     Side syncedSide = 0;
+
+    PackedMove arrowMove = 0;
+    Board90 arrowBoard{};
 };

@@ -36,4 +36,9 @@ enum CommandId : int {
     CMD_MODE_TWO_HUMANS = 40163,
     CMD_MODE_DEMO = 40164,
     CMD_STOP_THINKING = 40166,
+    // Outside engines.
+    CMD_ENGINE_MANAGER = 40170,
+    CMD_VIEW_ENGINE_LOG = 40171,
+    CMD_BEST_MOVE_ARROW = 40172,
+    CMD_BUILT_IN_NOTE = 40173,  // a note in the menu, never enabled
 };

@@ -13,6 +13,9 @@
 #include "shell/board_view.h"
 #include "shell/book_window.h"
 #include "shell/command_ids.h"
+#include "shell/engine_log_window.h"
+#include "shell/engine_manager_dialog.h"
+#include "shell/engine_roster.h"
 #include "shell/game_info_window.h"
 #include "shell/level_dialog.h"
 #include "shell/main_window.h"
@@ -91,6 +94,9 @@ void MainWindow::onCommand(int id) {
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
     case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
     case CMD_ABOUT: AboutBox::instance().run(); break;
+    case CMD_ENGINE_MANAGER: runEngineManager(); break;
+    case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
+    case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;
     default: break;
     }
 }
@@ -137,6 +143,34 @@ void MainWindow::updateCommands() {
             setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);
         }
     }
+    refreshArrow();
+}
+
+void MainWindow::refreshArrow() {
+    // The arrow belongs to a running outside analysis only.
+    if (view && !(game.thinkingStatus() == THINKING_ANALYSIS && game.outsideSearching())) view->setArrow(0, {});
+}
+
+void MainWindow::runEngineManager() {
+    EngineManagerDialog dialog(roster->list(), this, &roster->log());
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.list() == roster->list()) return;
+    roster->applyList(dialog.list());
+    // The situation window gains or loses the engines' column.
+    SituationWindow& situation = SituationWindow::instance();
+    if (situation.isOpen()) {
+        situation.close();
+        situation.open();
+    }
+}
+
+void MainWindow::loadEngineList() {
+    roster->loadList();
+    if (QAction* arrow = menu.action(CMD_BEST_MOVE_ARROW)) arrow->setChecked(roster->list().showArrow);
 }
 
 // ------------------------------------------------------------ undo, redo

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum class Entry { Menu, EndMenu, Item, Separator, Radio, Check };
+enum class Entry { Menu, EndMenu, Item, Separator, Radio, Check, Note };
 
 struct MenuEntry {
     Entry kind;
@@ -66,7 +66,10 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Menu, 0, "电脑思考(&T)", -1, false},
     {Entry::Check, CMD_BOOK, "开局库", -1, true},
     {Entry::Check, CMD_PONDER, "后台思考", -1, true},
+    {Entry::Separator, 0, nullptr, -1, false},
+    {Entry::Note, CMD_BUILT_IN_NOTE, "以上两项只用于内置引擎 Morlan", -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Item, CMD_ENGINE_MANAGER, "引擎管理(&G)...", -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Menu, 0, "效果(&E)", -1, false},
     {Entry::Check, CMD_ANIMATION, "走子动画(&A)", -1, true},
@@ -79,6 +82,9 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_VIEW_GAME_INFO, "棋局信息(&I)\tCtrl+2", -1, false},
     {Entry::Item, CMD_VIEW_BOOK, "开局库(&B)\tCtrl+3", -1, false},
     {Entry::Item, CMD_VIEW_SITUATION, "局势(&S)\tCtrl+4", -1, false},
+    {Entry::Separator, 0, nullptr, -1, false},
+    {Entry::Item, CMD_VIEW_ENGINE_LOG, "引擎通信(&E)", -1, false},
+    {Entry::Check, CMD_BEST_MOVE_ARROW, "分析箭头(&W)", -1, true},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
     {Entry::Menu, 0, "帮助(&H)", -1, false},
@@ -123,6 +129,8 @@ void MainMenu::build(QMenuBar* bar, QObject* owner, const std::function<void(int
         } else if (e.kind == Entry::Check) {
             a->setCheckable(true);
             a->setChecked(e.checked);
+        } else if (e.kind == Entry::Note) {
+            a->setEnabled(false);
         }
         const QKeySequence key = MenuResources::instance().acceleratorFor(e.id);
         if (!key.isEmpty()) {

@@ -16,6 +16,8 @@
 #include "shell/bitmap_set.h"
 #include "shell/board_view.h"
 #include "shell/command_ids.h"
+#include "shell/engine_log_window.h"
+#include "shell/engine_roster.h"
 #include "shell/keep_on_screen.h"
 #include "shell/menu_resources.h"
 #include "shell/modal_scope.h"
@@ -55,6 +57,8 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(programIcon());
     game.attachShell(this);
+    roster = std::make_unique<EngineRoster>(game);
+    EngineLogWindow::instance().setLog(&roster->log());
     updateCursor();
     BitmapSet::instance();
     createToolbar();
@@ -80,6 +84,8 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
 }
 
 MainWindow::~MainWindow() {
+    roster->shutdown();
+    EngineLogWindow::instance().setLog(nullptr);
     if (theWindow == this) theWindow = nullptr;
 }
 
@@ -268,6 +274,7 @@ void MainWindow::shutdown() {
     // Through the game, so that it knows no job is out any more.
     game.stopThinking();
     thinkingEngine().shutdownEngine();
+    roster->shutdown();
     game.saveSettings();
     SoundSet::instance().release();
     BitmapSet::instance().release();

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "engine/think.h"
@@ -14,6 +15,7 @@
 #include "shell/main_menu.h"
 
 class BoardView;
+class EngineRoster;
 class Game;
 class QAction;
 class QToolBar;
@@ -30,6 +32,10 @@ public:
 
     BoardView& boardView() const { return *view; }
     MainMenu& mainMenu() { return menu; }
+    // The outside engines and their list.
+    EngineRoster& engines() const { return *roster; }
+    // Reads Engines.json (at start-up, before the first game).
+    void loadEngineList();
     QToolBar* toolbar() const { return toolBar; }
     // The toolbar button of a command, or nullptr.
     QAction* toolbarButton(int id) const;
@@ -107,12 +113,15 @@ private:
     void openWithDialog();
     void setCommandEnabled(int id, bool enabled, bool inToolbar);
     void shutdown();
+    void refreshArrow();
+    void runEngineManager();
 
     Game& game;
     MainMenu menu;
     BoardView* view = nullptr;
     QToolBar* toolBar = nullptr;
     std::map<int, QAction*> buttons;
+    std::unique_ptr<EngineRoster> roster;
     GameInfo info;
     std::string titleGbk;
     int levelShown = 0;

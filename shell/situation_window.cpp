@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
+#include <utility>
 
 #include "engine/engine.h"
 #include "game/game.h"
@@ -16,6 +17,10 @@
 #include "game/rules.h"
 #include "shell/board_view.h"
 #include "shell/command_ids.h"
+#include "shell/dialog_units.h"
+#include "shell/engine_lines_panel.h"
+#include "shell/engine_roster.h"
+#include "shell/engine_session.h"
 #include "shell/eval_bar.h"
 #include "shell/main_window.h"
 #include "shell/menu_resources.h"
@@ -25,6 +30,9 @@
 namespace {
 
 constexpr DialogTemplate SITUATION_TEMPLATE{126, "局势", 175, 230};
+// With an outside engine at work its lines take a column beside the rest.
+constexpr int LINES_PANEL_X = 174;
+constexpr int LINES_PANEL_WIDTH = 200;
 constexpr char UNKNOWN_VERDICT[] = "局势未知";
 
 constexpr int MATE_BOUND = 29872;
@@ -86,7 +94,16 @@ void SituationWindow::createControls() {
         edit->setReadOnly(true);
     }
     addButton(ID_OK, "关闭", 68, 210, 38, 14, true);
+    if (!MainWindow::exists() || !MainWindow::instance().engines().anyOutside()) return;
+    window()->setFixedSize(
+        dialogUnits().toPixels(SITUATION_TEMPLATE.width + LINES_PANEL_WIDTH, SITUATION_TEMPLATE.height));
+    auto* panel = new EngineLinesPanel(parentForControls(),
+                                       {[this](int line) { chooseOutsideLine(line); },
+                                        [](int count) { MainWindow::instance().engines().setAnalysisLines(count); }});
+    placeControl(panel, IDC_ENGINE_LINES, LINES_PANEL_X, 7, LINES_PANEL_WIDTH - 7, SITUATION_TEMPLATE.height - 14);
 }
+
+EngineLinesPanel* SituationWindow::linesPanel() const { return control<EngineLinesPanel>(IDC_ENGINE_LINES); }
 
 bool SituationWindow::onInitialise() {
     ToolWindow::onInitialise();
@@ -95,6 +112,7 @@ bool SituationWindow::onInitialise() {
     step_ = 0;
     tracking = false;
     texts.clear();
+    outside.dirty = outside.valid;
     idle();
     return false;
 }
@@ -126,8 +144,10 @@ void SituationWindow::setSearchResult(const SearchResult* r, int first) {
     if (!r) {
         analysis.valid = false;
         analysis.key = 0;
+        dropOutsideLines();
         return;
     }
+    dropOutsideLines();
     const Game& g = game();
     Engine& rules = plainEngine();
     rules.setPosition(g.board(), g.sideToMove());
@@ -143,6 +163,60 @@ void SituationWindow::setSearchResult(const SearchResult* r, int first) {
         const int end = std::min<int>(line.length, r->depth);
         for (int i = std::max(first, 0); i < end; ++i) analysis.variation.push_back(line.moves[i]);
     }
+    analysisShown = SHOWN_NEW;
+}
+
+void SituationWindow::setOutsideLines(const EngineSession& s, int skip) {
+    outside.valid = true;
+    outside.engine = s.name();
+    outside.lines = s.lines();
+    outside.board = s.searchedBoard();
+    outside.side = s.searchedSide();
+    outside.skip = skip;
+    outside.count = s.lineCount();
+    outside.maxLines = s.maxLines();
+    outside.dirty = true;
+    outside.key = game().positionKey();
+    takeOutsideLine();
+}
+
+void SituationWindow::dropOutsideLines() {
+    if (!outside.valid && outside.lines.empty()) return;
+    outside.valid = false;
+    outside.lines.clear();
+    outside.dirty = true;
+}
+
+void SituationWindow::chooseOutsideLine(int i) {
+    outside.chosen = std::max(i, 0);
+    if (!outside.valid) return;
+    takeOutsideLine();
+    idle();
+}
+
+void SituationWindow::takeOutsideLine() {
+    if (outside.lines.empty() || outside.lines[0].pv.empty()) return;
+    const int chosen = std::min<int>(outside.chosen, static_cast<int>(outside.lines.size()) - 1);
+    const EngineInfo& line = outside.lines[static_cast<std::size_t>(outside.lines[chosen].pv.empty() ? 0 : chosen)];
+    const Game& g = game();
+    Engine& rules = plainEngine();
+    rules.setPosition(g.board(), g.sideToMove());
+    analysis.key = rules.getHashKey();
+    analysis.valid = true;
+    analysis.score = static_cast<std::int16_t>(outsideScore(outside.lines[0]));
+    analysis.board = g.board();
+    analysis.side = g.sideToMove();
+    const std::vector<PackedMove> before = analysis.variation;
+    analysis.variation.clear();
+    // After the engine's move the line goes on from the board, if the move played was its first.
+    const RecordEntry* last = g.recordEntry(g.moveCount() - 1);
+    const bool fits = outside.skip == 0 || (last && !line.pv.empty() && line.pv[0] == last->move);
+    if (fits) analysis.variation.assign(line.pv.begin() + std::min<std::size_t>(outside.skip, line.pv.size()), line.pv.end());
+    // A step being looked at stays while the line still begins with it.
+    const bool samePrefix = step_ > 0 && step_ <= static_cast<int>(analysis.variation.size()) &&
+                            static_cast<int>(before.size()) >= step_ &&
+                            std::equal(before.begin(), before.begin() + step_, analysis.variation.begin());
+    stepToKeep = samePrefix ? step_ : 0;
     analysisShown = SHOWN_NEW;
 }
 
@@ -169,6 +243,9 @@ void SituationWindow::idle() {
         if (analysisShown != SHOWN_UNKNOWN) showUnknown();
         analysisShown = SHOWN_UNKNOWN;
     }
+    // The engines' lines go with the position they were found for.
+    if (outside.valid && k != outside.key) dropOutsideLines();
+    if (outside.dirty) showOutside();
     if (k != 0 && ponder.valid && k == keyOf(ponder.record.keyBefore)) {
         if (ponderShown != SHOWN_DATA) showGuess();
         ponderShown = SHOWN_DATA;
@@ -185,8 +262,16 @@ void SituationWindow::showResult() {
     if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(verdictText(analysis.score)));
     fillVariation();
     step_ = 0;
-    applyStep(0);
+    applyStep(std::exchange(stepToKeep, 0));
     updateScrollBar();
+}
+
+void SituationWindow::showOutside() {
+    outside.dirty = false;
+    EngineLinesPanel* panel = linesPanel();
+    if (!panel) return;
+    panel->setChosenLine(outside.chosen);
+    panel->show(outside.engine, outside.lines, outside.board, outside.side, outside.count, outside.maxLines);
 }
 
 void SituationWindow::showUnknown() {

@@ -10,7 +10,11 @@
 
 #include "engine/think.h"
 #include "engine/types.h"
+#include "engines/engine_info.h"
 #include "shell/tool_window.h"
+
+class EngineSession;
+class EngineLinesPanel;
 
 constexpr int IDC_EVAL_BAR = 1054;
 constexpr int IDC_VERDICT = 1053;
@@ -18,6 +22,7 @@ constexpr int IDC_VARIATION_LIST = 1045;
 constexpr int IDC_VARIATION_SCROLL = 1051;
 constexpr int IDC_GUESSED_MOVE = 1026;
 constexpr int IDC_PREPARED_REPLY = 1027;
+constexpr int IDC_ENGINE_LINES = 1103;
 
 // The verdict on a score from Red's view (UTF-8).
 const char* verdictText(int score);
@@ -34,6 +39,14 @@ public:
     void setSearchResult(const SearchResult* result, int first);
     // The record of background thinking; null: none.
     void setPonderRecord(const PonderExport* record);
+    // The latest lines of an outside engine searching the game's position
+    // (skip 0), or of the search whose move has just been played (skip 1:
+    // the variation starts after that move).
+    void setOutsideLines(const EngineSession& session, int skip);
+    // Makes line i (0 = the best) of the outside engine the variation.
+    void chooseOutsideLine(int i);
+    // The outside engine's part of the window, while open with one.
+    EngineLinesPanel* linesPanel() const;
     // A new game: the bar back to even.
     void reset();
     void idle();
@@ -64,6 +77,9 @@ private:
     void setCell(int i, bool mark);
     void updateScrollBar();
     void contextMenu(QPoint at);
+    void takeOutsideLine();
+    void showOutside();
+    void dropOutsideLines();
 
     struct Analysis {
         bool valid = false;  // a result was given and not withdrawn
@@ -78,6 +94,22 @@ private:
         bool valid = false;
         PonderExport record{};
     } ponder;
+
+    // What an outside engine reported last.
+    struct Outside {
+        bool valid = false;
+        QString engine;
+        std::vector<EngineInfo> lines;
+        Board90 board{};  // its lines start here
+        Side side = SIDE_RED;
+        int skip = 0;
+        int count = 1;
+        int maxLines = 1;
+        int chosen = 0;
+        bool dirty = false;  // the panel waits for the next idle step
+        std::uint64_t key = 0;  // the game's position when the lines came
+    } outside;
+    int stepToKeep = 0;  // a step the next display keeps (the line grew under it)
 
     std::vector<std::string> texts;  // GBK move texts of the variation
     int analysisShown = SHOWN_NONE;

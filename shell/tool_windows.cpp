@@ -5,6 +5,7 @@
 #include "game/game_info.h"
 #include "game/stored_settings.h"
 #include "shell/book_window.h"
+#include "shell/engine_log_window.h"
 #include "shell/game_info_window.h"
 #include "shell/level_dialog.h"
 #include "shell/main_window.h"
@@ -32,6 +33,7 @@ void MainWindow::toolWindowsIdle() {
     GameInfoWindow::instance().idle();
     BookWindow::instance().idle();
     SituationWindow::instance().idle();
+    EngineLogWindow::instance().idle();
 }
 
 void MainWindow::clockReset() { TimerWindow::instance().reset(); }

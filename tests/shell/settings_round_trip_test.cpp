@@ -100,19 +100,9 @@ void SettingsRoundTripTest::openWindowsReopenAtTheirPlaces() {
     w.close();
     QVERIFY(QFile::exists(QStringLiteral("Tevrin.cfg")));
 
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(FOLDER_VARIABLE), QDir::currentPath());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    second.setProcessEnvironment(env);
-    second.start(QCoreApplication::applicationFilePath(), {QStringLiteral("SettingsSecondRun")});
-    QVERIFY(second.waitForFinished(120000));
-    const QString out = QString::fromUtf8(second.readAllStandardOutput());
-    QCOMPARE(second.exitCode(), 0);
-    QStringList found;
-    for (const QString& line : out.split('\n')) {
-        if (line.startsWith(QStringLiteral("settings: "))) found << line.mid(10).trimmed();
-    }
+    int exitCode = 0;
+    const QStringList found = secondRunLines("SettingsSecondRun", FOLDER_VARIABLE, QStringLiteral("settings: "), &exitCode);
+    QCOMPARE(exitCode, 0);
     QCOMPARE(found, first);
     QVERIFY(first.contains(QStringLiteral("time 1 420 30")));
     QVERIFY(first.contains(QStringLiteral("book 0 470 90")));
@@ -125,8 +115,7 @@ class SettingsSecondRun : public QObject {
     Q_OBJECT
 public:
     SettingsSecondRun() {
-        const QByteArray folder = qgetenv(FOLDER_VARIABLE);
-        if (!folder.isEmpty()) QDir::setCurrent(QString::fromLocal8Bit(folder));
+        enterFirstRunFolder(FOLDER_VARIABLE);
     }
 private Q_SLOTS:
     void startAsTheProgramStarts() {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -35,6 +37,28 @@ MainWindow& startedWindow() {
         idleTimer.start(IDLE_INTERVAL_MS);
     }
     return w;
+}
+
+QStringList secondRunLines(const char* testClass, const char* folderVariable, const QString& prefix,
+                           int* exitCode) {
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(folderVariable), QDir::currentPath());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(testClass)});
+    const bool ended = second.waitForFinished(120000);
+    *exitCode = ended ? second.exitCode() : -1;
+    QStringList found;
+    for (const QString& line : QString::fromUtf8(second.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(prefix)) found << line.mid(prefix.size()).trimmed();
+    }
+    return found;
+}
+
+void enterFirstRunFolder(const char* folderVariable) {
+    const QByteArray folder = qgetenv(folderVariable);
+    if (!folder.isEmpty()) QDir::setCurrent(QString::fromLocal8Bit(folder));
 }
 
 void pump(int ms) {

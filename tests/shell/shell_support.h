@@ -33,6 +33,16 @@ void pump(int ms);
 // Runs it until cond holds or ms have passed; answers whether it holds.
 bool pumpUntil(const std::function<bool()>& cond, int ms);
 
+// Two runs of the program: runs test class `testClass` of this test program
+// in a second process, in this working folder (named to it in the
+// environment variable `folderVariable`), under the offscreen platform;
+// answers the lines of its output that begin with `prefix`, cut off, and
+// its exit code (-1 when it did not end within two minutes).
+QStringList secondRunLines(const char* testClass, const char* folderVariable, const QString& prefix,
+                           int* exitCode);
+// The second run's first step: into the folder the first run named.
+void enterFirstRunFolder(const char* folderVariable);
+
 // Centre of a point's cell in the view's pixels.
 QPoint pointCentre(const BoardView& view, GridPoint p);
 // Presses at from, moves (in steps) to to, releases, with the left button.
