@@ -1,5 +1,5 @@
 // Wood, flattening and typefaces.
-#include "tools/make_resources/artwork.h"
+#include "artwork/artwork.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +41,12 @@ int mix(int a, int b, double t) { return int(std::lround(a + (b - a) * std::clam
 
 }  // namespace
 
-QImage woodSurface(int width, int height, unsigned seed, QColor light, QColor dark) {
+QImage woodSurface(int width, int height, unsigned seed, QColor light, QColor dark, double unit) {
     QImage img(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int py = 0; py < height; ++py) {
+        const double y = py / unit;
+        for (int px = 0; px < width; ++px) {
+            const double x = px / unit;
             const double warp = 38 * fractal(x / 110.0, y / 260.0, seed, 4);
             const double u = x + warp + 6 * fractal(x / 25.0, y / 70.0, seed + 7, 3);
             const double rings = 0.5 + 0.5 * std::sin(u * 0.23);
@@ -52,8 +54,8 @@ QImage woodSurface(int width, int height, unsigned seed, QColor light, QColor da
             const double fibre = fractal(x / 1.5, y / 45.0, seed + 13, 2);
             const double patch = fractal(x / 160.0, y / 160.0, seed + 29, 3);
             const double t = 0.42 * lateWood + 0.22 * fibre + 0.45 * (patch - 0.5) + 0.12;
-            img.setPixel(x, y, qRgb(mix(light.red(), dark.red(), t), mix(light.green(), dark.green(), t),
-                                    mix(light.blue(), dark.blue(), t)));
+            img.setPixel(px, py, qRgb(mix(light.red(), dark.red(), t), mix(light.green(), dark.green(), t),
+                                      mix(light.blue(), dark.blue(), t)));
         }
     }
     return img;
