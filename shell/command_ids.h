@@ -36,4 +36,7 @@ enum CommandId : int {
     CMD_MODE_TWO_HUMANS = 40163,
     CMD_MODE_DEMO = 40164,
     CMD_STOP_THINKING = 40166,
+    // 查看 → 棋盘大小: 100%, 125%, 150%, 200%, 250%, one after the other.
+    CMD_BOARD_SIZE_FIRST = 40180,
+    CMD_BOARD_SIZE_LAST = 40184,
 };

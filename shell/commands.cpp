@@ -89,7 +89,10 @@ void MainWindow::onCommand(int id) {
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
     case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
     case CMD_ABOUT: AboutBox::instance().run(); break;
-    default: break;
+    default:
+        // The menu has already ticked the size chosen.
+        if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        break;
     }
 }
 

@@ -79,6 +79,14 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_VIEW_GAME_INFO, "棋局信息(&I)\tCtrl+2", -1, false},
     {Entry::Item, CMD_VIEW_BOOK, "开局库(&B)\tCtrl+3", -1, false},
     {Entry::Item, CMD_VIEW_SITUATION, "局势(&S)\tCtrl+4", -1, false},
+    {Entry::Separator, 0, nullptr, -1, false},
+    {Entry::Menu, 0, "棋盘大小(&D)", -1, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST, "100%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 1, "125%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 2, "150%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 3, "200%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_LAST, "250%", 3, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
     {Entry::Menu, 0, "帮助(&H)", -1, false},
@@ -91,6 +99,8 @@ constexpr int MODE_ITEMS[] = {CMD_MODE_HUMAN_COMPUTER, CMD_MODE_TWO_HUMANS, CMD_
 constexpr int SIDE_ITEMS[] = {CMD_COMPUTER_RED, CMD_COMPUTER_BLACK};
 constexpr int LEVEL_ITEMS[] = {CMD_LEVEL_BEGINNER, CMD_LEVEL_INTERMEDIATE, CMD_LEVEL_ADVANCED,
                                CMD_LEVEL_CUSTOM};
+constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST + 1, CMD_BOARD_SIZE_FIRST + 2,
+                                    CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
 
 constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
 
@@ -158,6 +168,7 @@ std::pair<const int*, int> groupItems(RadioGroup group) {
     case RadioGroup::Mode: return {MODE_ITEMS, 3};
     case RadioGroup::ComputerSide: return {SIDE_ITEMS, 2};
     case RadioGroup::Level: return {LEVEL_ITEMS, 4};
+    case RadioGroup::BoardSize: return {BOARD_SIZE_ITEMS, 5};
     }
     return {nullptr, 0};
 }
