@@ -122,11 +122,12 @@ void drawRiver(QPainter& p, const Grid& g) {
 void shadeEdges(QImage& img) {
     const double cx = img.width() / 2.0, cy = img.height() / 2.0;
     for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));  // Format_ARGB32, opaque
         for (int x = 0; x < img.width(); ++x) {
             const double dx = (x - cx) / cx, dy = (y - cy) / cy;
             const double k = 1.0 - 0.13 * std::max(0.0, (dx * dx + dy * dy) * 0.6 - 0.15);
-            const QRgb c = img.pixel(x, y);
-            img.setPixel(x, y, qRgb(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k)));
+            const QRgb c = line[x];
+            line[x] = qRgb(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k));
         }
     }
 }
