@@ -129,18 +129,18 @@ QImage flattenAlpha(const QImage& drawing, QColor background) {
     return out;
 }
 
-QFont carvedFont(double pixelSize) {
-    QFont f("Noto Serif CJK SC");
+namespace {
+
+QFont cjkFont(const char* family, double pixelSize, QFont::Weight weight) {
+    QFont f(family);
     f.setPixelSize(int(std::lround(pixelSize)));
-    f.setWeight(QFont::Black);
+    f.setWeight(weight);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
 
-QFont labelFont(double pixelSize) {
-    QFont f("Noto Sans CJK SC");
-    f.setPixelSize(int(std::lround(pixelSize)));
-    f.setWeight(QFont::Bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
+}  // namespace
+
+QFont carvedFont(double pixelSize) { return cjkFont("Noto Serif CJK SC", pixelSize, QFont::Black); }
+
+QFont labelFont(double pixelSize) { return cjkFont("Noto Sans CJK SC", pixelSize, QFont::Bold); }

@@ -5,13 +5,6 @@
 # build/board-screenshots).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir="${MORLAN_BUILD_DIR:-build}"
-out="$(realpath -m "${1:-$dir/board-screenshots}")"
-cmake --build "$dir" --target morlan-board-shots >/dev/null
-mkdir -p "$out"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-shots="$(realpath "$dir/shell/morlan-board-shots")"
-cd "$work"
-xvfb-run -a -s "-screen 0 1700x1400x24" "$shots" "$out" 0 2 4
-QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 1700x1400x24" "$shots" "$out" 0
+out="${1:-${MORLAN_BUILD_DIR:-build}/board-screenshots}"
+tools/xvfb_shots.sh morlan-board-shots "$out" 1700x1400 0 2 4
+QT_SCALE_FACTOR=2 tools/xvfb_shots.sh morlan-board-shots "$out" 1700x1400 0
