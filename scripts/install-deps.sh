@@ -8,10 +8,14 @@ packages=(
   zlib1g-dev libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-noto-cjk
+  # Qt's own texts (dialog buttons, file dialogs) in Chinese.
+  qt6-translations-l10n
 )
 for option in "$@"; do
   case "$option" in
-    --test) packages+=(fairy-stockfish xvfb) ;;
+    --test) packages+=(fairy-stockfish xvfb lintian desktop-file-utils appstream) ;;
+    # scripts/package.sh: the Debian package and its checks.
+    --package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;;
     # scripts/fuzz.sh builds its libFuzzer programs with clang.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac
