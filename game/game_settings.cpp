@@ -37,6 +37,7 @@ void Game::saveSettings() {
     const Engine& engine = thinkingEngine();
     s.useBook = engine.getUseBook() ? 1 : 0;
     s.ponder = engine.getPonderEnabled() ? 1 : 0;
+    if (const int size = shell().selectedItem(RadioGroup::BoardSize); size >= 0) s.boardSize = size;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -63,6 +64,8 @@ void Game::loadSettings() {
     if (s.mode && *s.mode >= MODE_HUMAN_COMPUTER && *s.mode <= MODE_DEMO) setMode(*s.mode);
     if (s.side) setComputerSide(*s.side != 0 ? SIDE_RED : SIDE_BLACK);
     if (s.reverse) shell().setBoardReversed(*s.reverse != 0);
+    // An item the menu does not have leaves the size as it is.
+    if (s.boardSize) shell().selectItem(RadioGroup::BoardSize, *s.boardSize);
     if (s.animation) shell().setChecked(CheckMark::Animation, *s.animation != 0);
     if (s.sound) shell().setChecked(CheckMark::Sound, *s.sound != 0);
     if (s.useBook) setUseBook(*s.useBook != 0);

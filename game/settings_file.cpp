@@ -173,6 +173,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "sound", s.sound);
     copyStored(ints, "book", s.useBook);
     copyStored(ints, "ponder", s.ponder);
+    copyStored(ints, "scale", s.boardSize);
     return s;
 }
 
@@ -190,4 +191,5 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "sound", s.sound);
     storeGiven(ints, "book", s.useBook);
     storeGiven(ints, "ponder", s.ponder);
+    storeGiven(ints, "scale", s.boardSize);
 }

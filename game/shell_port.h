@@ -18,11 +18,12 @@ enum class MessageIcon { Error, Information, Warning };
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-// The radio groups of the settings menu that hold the game's choices.
+// The radio groups of the menu that hold the game's choices and the board's size.
 enum class RadioGroup {
     Mode,          // items 0..2: 人机对弈, 两人对弈, 电脑演示
     ComputerSide,  // items 0..1: 电脑执红, 电脑执黑
     Level,         // items 0..3: 初级, 中级, 高级, 自定义
+    BoardSize,     // items 0..4: 100%, 125%, 150%, 200%, 250% (查看 → 棋盘大小)
 };
 
 // The check marks of the menu.

@@ -44,6 +44,7 @@ struct StoredSettings {
     std::optional<int> sound;      // "sound": 落子声音
     std::optional<int> useBook;    // "book": 开局库
     std::optional<int> ponder;     // "ponder": 后台思考
+    std::optional<int> boardSize;  // "scale": 棋盘大小, its item 0..4 (100% .. 250%)
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

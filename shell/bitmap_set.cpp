@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 #include "resources/bitmap_decoder.h"
 #include "shell/board_geometry.h"
@@ -157,10 +158,10 @@ BitmapSet::BitmapSet() {
 }
 
 void BitmapSet::loadBoard() {
-    boardImage = carriedBitmap(BITMAP_BOARD, BOARD_WIDTH, BOARD_HEIGHT);
-    if (boardImage.isNull()) {
+    classic.board = carriedBitmap(BITMAP_BOARD, BOARD_WIDTH, BOARD_HEIGHT);
+    if (classic.board.isNull()) {
         allCarried = false;
-        boardImage = plainBoard();
+        classic.board = plainBoard();
     }
 }
 
@@ -170,7 +171,7 @@ void BitmapSet::loadPieces() {
         allCarried = false;
         img = plainPieces();
     }
-    pieceImage = withTransparentColour(img, TRANSPARENT_BLACK);
+    classic.pieces = withTransparentColour(img, TRANSPARENT_BLACK);
 }
 
 void BitmapSet::loadLabels() {
@@ -179,14 +180,14 @@ void BitmapSet::loadLabels() {
         allCarried = false;
         img = plainLabels();
     }
-    labelImage = withTransparentColour(img, TRANSPARENT_BLACK);
+    classic.labels = withTransparentColour(img, TRANSPARENT_BLACK);
 }
 
 void BitmapSet::loadMarker() {
-    markerImage = carriedBitmap(BITMAP_MARKER, CELL_SIZE, CELL_SIZE, true);
-    if (markerImage.isNull()) {
+    classic.marker = carriedBitmap(BITMAP_MARKER, CELL_SIZE, CELL_SIZE, true);
+    if (classic.marker.isNull()) {
         allCarried = false;
-        markerImage = plainMarker();
+        classic.marker = plainMarker();
     }
 }
 
@@ -211,7 +212,17 @@ void BitmapSet::loadIcons() {
     }
 }
 
+const BoardPictures& BitmapSet::boardPictures(const BoardLayout& layout) {
+    if (layout.cell == CELL_SIZE && layout.devicePixelRatio == 1.0) return classic;
+    const auto key = std::tuple(layout.cell, layout.width, layout.height,
+                                int(std::lround(layout.devicePixelRatio * 1000)));
+    auto it = drawn.find(key);
+    if (it == drawn.end()) it = drawn.emplace(key, drawnBoardPictures(layout)).first;
+    return it->second;
+}
+
 void BitmapSet::release() {
     icons.clear();
-    boardImage = pieceImage = labelImage = markerImage = QImage();
+    classic = BoardPictures{};
+    drawn.clear();
 }

@@ -10,16 +10,15 @@ int floorMod(int a, int b) { return a - floorDiv(a, b) * b; }
 }  // namespace
 
 QPoint BoardGeometry::cellOrigin(GridPoint point) const {
-    const int half = CELL_SIZE / 2;
+    const int half = cell / 2;
     if (!reverse) {
-        return {marginX() + CELL_SIZE * point.file - half, marginY() + CELL_SIZE * point.rank - half};
+        return {marginX() + cell * point.file - half, marginY() + cell * point.rank - half};
     }
-    return {width - marginX() - CELL_SIZE * point.file - half,
-            height - marginY() - CELL_SIZE * point.rank - half};
+    return {width - marginX() - cell * point.file - half, height - marginY() - cell * point.rank - half};
 }
 
 GridPoint BoardGeometry::pointToGrid(QPoint pixel, QPoint* offset) const {
-    const int half = CELL_SIZE / 2;
+    const int half = cell / 2;
     // h and g count pixels from the outer edge of the cell of file 0 and of
     // rank 0, growing with the file and the rank.
     int h = 0;
@@ -31,16 +30,24 @@ GridPoint BoardGeometry::pointToGrid(QPoint pixel, QPoint* offset) const {
         h = width - marginX() + half - 1 - pixel.x();
         g = height - marginY() + half - 1 - pixel.y();
     }
-    const int file = floorDiv(h, CELL_SIZE);
-    const int rank = floorDiv(g, CELL_SIZE);
+    const int file = floorDiv(h, cell);
+    const int rank = floorDiv(g, cell);
     if (offset) {
-        const int ox = floorMod(h, CELL_SIZE);
-        const int oy = floorMod(g, CELL_SIZE);
-        *offset = reverse ? QPoint(CELL_SIZE - 1 - ox, CELL_SIZE - 1 - oy) : QPoint(ox, oy);
+        const int ox = floorMod(h, cell);
+        const int oy = floorMod(g, cell);
+        *offset = reverse ? QPoint(cell - 1 - ox, cell - 1 - oy) : QPoint(ox, oy);
     }
     GridPoint p{};
     // Far off the board the point is clamped to a value a signed byte holds.
     p.file = static_cast<std::int8_t>(file < -100 ? -100 : file > 100 ? 100 : file);
     p.rank = static_cast<std::int8_t>(rank < -100 ? -100 : rank > 100 ? 100 : rank);
     return p;
+}
+
+QPoint BoardGeometry::labelOrigin(int i, bool top) const {
+    const int half = labelSize() / 2;
+    // Centred on the files, above the top rank's cells and below the bottom
+    // rank's: y 20 and 440 on the classic board.
+    if (top) return {marginX() + cell * i - half, marginY() - cell};
+    return {width - marginX() - cell * i - half, height - marginY() + cell / 2};
 }

@@ -7,13 +7,10 @@
 #include "game/game.h"
 #include "game/rules.h"
 #include "shell/bitmap_set.h"
+#include "shell/board_scale.h"
 #include "shell/move_arrow.h"
 
 namespace {
-
-constexpr double SLIDE_PIXELS_PER_SECOND = 500.0;
-constexpr int PICK_RADIUS_SQUARED = 18 * 18;
-constexpr int LABEL_SIZE = 20;
 
 const QElapsedTimer& monotonicClock() {
     static const QElapsedTimer clock = [] {
@@ -37,9 +34,20 @@ BoardView::BoardView(Game& g, QWidget* parent) : QWidget(parent), game(g) {
     geo.width = board.width();
     geo.height = board.height();
     setFixedSize(geo.width, geo.height);
-    backBuffer = QImage(geo.width, geo.height, QImage::Format_ARGB32_Premultiplied);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+}
+
+void BoardView::setScale(int index) {
+    if (index < 0 || index >= BOARD_SCALE_COUNT || index == scaleIndex) return;
+    cancelDrag();
+    const BoardScale& s = BOARD_SCALES[index];
+    scaleIndex = index;
+    geo.cell = s.cell;
+    geo.width = s.width;
+    geo.height = s.height;
+    setFixedSize(geo.width, geo.height);
+    update();
 }
 
 void BoardView::setReversed(bool r) {
@@ -135,7 +143,8 @@ void BoardView::animationStep() {
     const float dx = float(b.x() - a.x());
     const float dy = float(b.y() - a.y());
     const float length = std::sqrt(dx * dx + dy * dy);
-    const float f = length > 0 ? float(now() - animStart) * 0.001f * float(SLIDE_PIXELS_PER_SECOND) / length : 2.0f;
+    const float speed = float(geo.slidePixelsPerSecond());
+    const float f = length > 0 ? float(now() - animStart) * 0.001f * speed / length : 2.0f;
     if (f <= 1.0f) {
         animPos = QPoint(int(float(a.x()) + f * dx), int(float(a.y()) + f * dy));
         update();
@@ -171,9 +180,9 @@ BoardView::Hit BoardView::hitTest(QPoint pixel) const {
     }
     QPoint offset;
     const GridPoint point = pointToGrid(pixel, &offset);
-    const int ox = offset.x() - CELL_SIZE / 2;
-    const int oy = offset.y() - CELL_SIZE / 2;
-    if (ox * ox + oy * oy > PICK_RADIUS_SQUARED) return hit;
+    const int ox = offset.x() - geo.cell / 2;
+    const int oy = offset.y() - geo.cell / 2;
+    if (ox * ox + oy * oy > geo.pickRadiusSquared()) return hit;
     if (!isOnBoard(point)) return hit;
     const BoardPiece piece = viewBoard_[boardIndex(point.file, point.rank)];
     if (piece == NO_PIECE) return hit;
@@ -230,8 +239,8 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) {
 void BoardView::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || !dragging()) return;
     mouse = e->position().toPoint();
-    const GridPoint target =
-        pointToGrid(QPoint(mouse.x() - grabOffset.x() + CELL_SIZE / 2, mouse.y() - grabOffset.y() + CELL_SIZE / 2));
+    const int half = geo.cell / 2;
+    const GridPoint target = pointToGrid(QPoint(mouse.x() - grabOffset.x() + half, mouse.y() - grabOffset.y() + half));
     if (game.isSetupOpen()) {
         dropInSetup(target);
         endDrag();
@@ -304,58 +313,61 @@ void BoardView::dropInSetup(GridPoint target) {
 void BoardView::paintEvent(QPaintEvent*) {
     paintBuffer();
     QPainter p(this);
-    p.drawImage(0, 0, backBuffer);
+    p.drawImage(QRect(0, 0, geo.width, geo.height), backBuffer);
 }
 
+// Everything is drawn in the screen's own pixels: the back buffer has
+// devicePixelRatio of them to each window pixel, and so have the pictures.
 void BoardView::paintBuffer() {
-    const BitmapSet& bitmaps = BitmapSet::instance();
+    const qreal ratio = devicePixelRatio();
+    const BoardLayout layout = geo.layout(ratio);
+    const QSize size(layout.deviceWidth(), layout.deviceHeight());
+    if (backBuffer.size() != size || backBuffer.devicePixelRatio() != ratio) {
+        backBuffer = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        backBuffer.setDevicePixelRatio(ratio);
+    }
+    const BoardPictures& pictures = BitmapSet::instance().boardPictures(layout);
     QPainter p(&backBuffer);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, bitmaps.board());
+    p.drawImage(QRect(0, 0, geo.width, geo.height), pictures.board);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    drawLabels(p);
-    drawPieces(p);
+    drawLabels(p, pictures);
+    drawPieces(p, pictures);
     if (animating_) {
         const BoardPiece moving = game.board()[boardIndex(animTo.file, animTo.rank)];
-        if (moving != NO_PIECE) {
-            p.drawImage(animPos, bitmaps.pieces(), QRect(CELL_SIZE * moving, 0, CELL_SIZE, CELL_SIZE));
-        }
+        if (moving != NO_PIECE) drawPiece(p, pictures, moving, animPos);
     }
-    drawMarker(p);
-    if (arrowShown()) drawMoveArrow(p, cellCentre(moveFrom(arrowMove)), cellCentre(moveTo(arrowMove)), CELL_SIZE);
-    if (dragging()) {
-        p.drawImage(mouse - grabOffset, bitmaps.pieces(), QRect(CELL_SIZE * dragPiece, 0, CELL_SIZE, CELL_SIZE));
-    }
+    drawMarker(p, pictures);
+    if (arrowShown()) drawMoveArrow(p, cellCentre(moveFrom(arrowMove)), cellCentre(moveTo(arrowMove)), geo.cell);
+    if (dragging()) drawPiece(p, pictures, dragPiece, mouse - grabOffset);
 }
 
-void BoardView::drawLabels(QPainter& p) {
-    const QImage& labels = BitmapSet::instance().labels();
-    const int chineseRow = viewSide_ == SIDE_RED ? 40 : 0;
-    const int arabicRow = viewSide_ == SIDE_RED ? 20 : 60;
-    const int topY = 20;
-    const int bottomY = 440;
+void BoardView::drawPiece(QPainter& p, const BoardPictures& pictures, BoardPiece code, QPoint at) const {
+    if (code < 0 || code >= NO_PIECE) return;
+    p.drawImage(QRect(at, QSize(geo.cell, geo.cell)), pictures.pieces, pictures.pieceSource(code));
+}
+
+void BoardView::drawLabels(QPainter& p, const BoardPictures& pictures) const {
+    // Rows of the label sheet: white 一..九, white 1..9, yellow 一..九, yellow 1..9.
+    const int chineseRow = viewSide_ == SIDE_RED ? 2 : 0;
+    const int arabicRow = viewSide_ == SIDE_RED ? 1 : 3;
+    const QSize size(geo.labelSize(), geo.labelSize());
     for (int i = 0; i < 9; ++i) {
-        const QRect chinese(LABEL_SIZE * i, chineseRow, LABEL_SIZE, LABEL_SIZE);
-        const QRect arabic(LABEL_SIZE * i, arabicRow, LABEL_SIZE, LABEL_SIZE);
-        if (!geo.reverse) {
-            p.drawImage(QPoint(25 + 40 * i, topY), labels, chinese);
-            p.drawImage(QPoint(345 - 40 * i, bottomY), labels, arabic);
-        } else {
-            p.drawImage(QPoint(345 - 40 * i, bottomY), labels, chinese);
-            p.drawImage(QPoint(25 + 40 * i, topY), labels, arabic);
-        }
+        // Chinese numerals along Red's edge, Arabic along Black's.
+        const QRect chinese(geo.labelOrigin(i, !geo.reverse), size);
+        const QRect arabic(geo.labelOrigin(i, geo.reverse), size);
+        p.drawImage(chinese, pictures.labels, pictures.labelSource(i, chineseRow));
+        p.drawImage(arabic, pictures.labels, pictures.labelSource(i, arabicRow));
     }
 }
 
-void BoardView::drawPieces(QPainter& p) {
-    const QImage& pieces = BitmapSet::instance().pieces();
+void BoardView::drawPieces(QPainter& p, const BoardPictures& pictures) const {
     for (int rank = 0; rank < 10; ++rank) {
         for (int file = 0; file < 9; ++file) {
             const BoardPiece c = viewBoard_[boardIndex(file, rank)];
-            if (c == NO_PIECE || c < 0 || c > 13) continue;
             const GridPoint point{static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)};
             if (dragging() && point == dragFrom) continue;
-            p.drawImage(cellOrigin(point), pieces, QRect(CELL_SIZE * c, 0, CELL_SIZE, CELL_SIZE));
+            drawPiece(p, pictures, c, cellOrigin(point));
         }
     }
 }
@@ -366,12 +378,12 @@ PackedMove BoardView::markedMove() const {
     return last ? last->move : 0;
 }
 
-void BoardView::drawMarker(QPainter& p) {
+void BoardView::drawMarker(QPainter& p, const BoardPictures& pictures) const {
     const PackedMove m = markedMove();
     if (m == 0) return;
-    const QImage& marker = BitmapSet::instance().marker();
-    p.drawImage(cellOrigin(moveFrom(m)), marker);
-    p.drawImage(cellOrigin(moveTo(m)), marker);
+    const QSize size(geo.cell, geo.cell);
+    p.drawImage(QRect(cellOrigin(moveFrom(m)), size), pictures.marker);
+    p.drawImage(QRect(cellOrigin(moveTo(m)), size), pictures.marker);
 }
 
 // ------------------------------------------------------------------- arrow

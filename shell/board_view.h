@@ -1,7 +1,9 @@
 // The board area of the main window: draws the board, the file labels, the
 // pieces, the last-move marker and a dragged or sliding piece; turns drags
-// into moves for the game; slides moves at 500 pixels per second; and keeps
-// the drawn position in step with the game's.
+// into moves for the game; slides moves at 500 pixels per second (on the
+// classic board; the same points per second on a larger one); and keeps
+// the drawn position in step with the game's. Its size is one of the
+// board sizes; everything in pixels follows the geometry.
 #pragma once
 
 #include <QElapsedTimer>
@@ -13,6 +15,7 @@
 #include "shell/board_geometry.h"
 
 class Game;
+struct BoardPictures;
 struct RecordEntry;
 
 class BoardView : public QWidget {
@@ -37,14 +40,19 @@ public:
     BoardView(Game& game, QWidget* parent);
     void setHooks(Hooks h) { hooks = std::move(h); }
 
-    // ---- geometry ----
+    // ---- geometry (window pixels of the board area, at its size) ----
     const BoardGeometry& geometry() const { return geo; }
+    int cellSize() const { return geo.cell; }
     QPoint cellOrigin(GridPoint p) const { return geo.cellOrigin(p); }
+    QPoint cellCentre(GridPoint p) const { return geo.cellCentre(p); }
     GridPoint pointToGrid(QPoint pixel, QPoint* offset = nullptr) const { return geo.pointToGrid(pixel, offset); }
     Hit hitTest(QPoint pixel) const;
     bool reversed() const { return geo.reverse; }
     void setReversed(bool r);
     void rotateBoard() { setReversed(!geo.reverse); }
+    // The board size, an index of BOARD_SCALES; the widget takes its size.
+    int scale() const { return scaleIndex; }
+    void setScale(int index);
 
     // ---- the drawn position ----
     const Board90& viewBoard() const { return viewBoard_; }
@@ -79,8 +87,6 @@ public:
     PackedMove arrow() const { return arrowMove; }
     // Whether the arrow is on the board now.
     bool arrowShown() const;
-    // The centre of a point's cell.
-    QPointF cellCentre(GridPoint p) const { return QPointF(cellOrigin(p)) + QPointF(CELL_SIZE, CELL_SIZE) / 2.0; }
 
     // Milliseconds of the monotonic clock shared by the animations.
     static qint64 now();
@@ -94,9 +100,10 @@ protected:
 
 private:
     void paintBuffer();
-    void drawLabels(QPainter& p);
-    void drawPieces(QPainter& p);
-    void drawMarker(QPainter& p);
+    void drawPiece(QPainter& p, const BoardPictures& pictures, BoardPiece code, QPoint at) const;
+    void drawLabels(QPainter& p, const BoardPictures& pictures) const;
+    void drawPieces(QPainter& p, const BoardPictures& pictures) const;
+    void drawMarker(QPainter& p, const BoardPictures& pictures) const;
     void animationStep();
     void finishAnimation();
     void dropInPlay(GridPoint target);
@@ -107,6 +114,7 @@ private:
     Game& game;
     Hooks hooks;
     BoardGeometry geo;
+    int scaleIndex = 0;
     QImage backBuffer;
 
     Board90 viewBoard_{};

@@ -41,4 +41,7 @@ enum CommandId : int {
     CMD_VIEW_ENGINE_LOG = 40171,
     CMD_BEST_MOVE_ARROW = 40172,
     CMD_BUILT_IN_NOTE = 40173,  // a note in the menu, never enabled
+    // 查看 → 棋盘大小: 100%, 125%, 150%, 200%, 250%, one after the other.
+    CMD_BOARD_SIZE_FIRST = 40180,
+    CMD_BOARD_SIZE_LAST = 40184,
 };

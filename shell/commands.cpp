@@ -97,7 +97,10 @@ void MainWindow::onCommand(int id) {
     case CMD_ENGINE_MANAGER: runEngineManager(); break;
     case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
     case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;
-    default: break;
+    default:
+        // The menu has already ticked the size chosen.
+        if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        break;
     }
 }
 

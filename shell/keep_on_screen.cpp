@@ -6,6 +6,10 @@
 
 QRect keptOnScreen(const QRect& frame, const QRect& titleBar, const QRect& workArea) {
     if (titleBar.intersects(workArea)) return frame;
+    return keptInside(frame, workArea);
+}
+
+QRect keptInside(const QRect& frame, const QRect& workArea) {
     QRect r = frame;
     if (r.right() > workArea.right()) r.moveLeft(r.left() - (r.right() - workArea.right()));
     if (r.bottom() > workArea.bottom()) r.moveTop(r.top() - (r.bottom() - workArea.bottom()));
@@ -24,5 +28,13 @@ void keepOnScreen(QWidget& window) {
     const int titleHeight = window.geometry().top() - frame.top();
     const QRect titleBar(frame.left(), frame.top(), frame.width(), titleHeight > 0 ? titleHeight : 1);
     const QRect kept = keptOnScreen(frame, titleBar, workArea);
+    if (kept != frame) window.move(kept.topLeft());
+}
+
+void keepInsideScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect frame = window.frameGeometry();
+    const QRect kept = keptInside(frame, screen->availableGeometry());
     if (kept != frame) window.move(kept.topLeft());
 }

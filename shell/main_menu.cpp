@@ -85,6 +85,13 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_VIEW_ENGINE_LOG, "引擎通信(&E)", -1, false},
     {Entry::Check, CMD_BEST_MOVE_ARROW, "分析箭头(&W)", -1, true},
+    {Entry::Menu, 0, "棋盘大小(&D)", -1, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST, "100%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 1, "125%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 2, "150%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 3, "200%", 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_LAST, "250%", 3, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
     {Entry::Menu, 0, "帮助(&H)", -1, false},
@@ -97,6 +104,8 @@ constexpr int MODE_ITEMS[] = {CMD_MODE_HUMAN_COMPUTER, CMD_MODE_TWO_HUMANS, CMD_
 constexpr int SIDE_ITEMS[] = {CMD_COMPUTER_RED, CMD_COMPUTER_BLACK};
 constexpr int LEVEL_ITEMS[] = {CMD_LEVEL_BEGINNER, CMD_LEVEL_INTERMEDIATE, CMD_LEVEL_ADVANCED,
                                CMD_LEVEL_CUSTOM};
+constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST + 1, CMD_BOARD_SIZE_FIRST + 2,
+                                    CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
 
 constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
 
@@ -166,6 +175,7 @@ std::pair<const int*, int> groupItems(RadioGroup group) {
     case RadioGroup::Mode: return {MODE_ITEMS, 3};
     case RadioGroup::ComputerSide: return {SIDE_ITEMS, 2};
     case RadioGroup::Level: return {LEVEL_ITEMS, 4};
+    case RadioGroup::BoardSize: return {BOARD_SIZE_ITEMS, 5};
     }
     return {nullptr, 0};
 }

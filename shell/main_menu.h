@@ -1,6 +1,7 @@
 // The main menu: its items with their command ids, captions and
 // accelerators, and the radio groups and check marks that hold the game
-// mode, the computer's side, the level and the four switches.
+// mode, the computer's side, the level, the board's size and the four
+// switches.
 #pragma once
 
 #include <QObject>
@@ -31,5 +32,5 @@ public:
 
 private:
     std::map<int, QAction*> actions;
-    QActionGroup* groups[3] = {};
+    QActionGroup* groups[4] = {};  // by RadioGroup
 };

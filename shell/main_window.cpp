@@ -72,6 +72,7 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
         [this] { updateCursor(); },
     });
     setCentralWidget(view);
+    menu.selectItem(RadioGroup::BoardSize, 0);
     fixSize();
     game.setTitle(GBK_UNTITLED);
     setSavedPosition(savedX, savedY);
@@ -91,7 +92,19 @@ MainWindow::~MainWindow() {
 
 void MainWindow::fixSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     adjustSize();
+}
+
+void MainWindow::applyBoardSize(bool fitScreen) {
+    const int size = menu.selectedItem(RadioGroup::BoardSize);
+    if (size < 0 || size == view->scale()) return;
+    view->setScale(size);
+    fixSize();
+    if (fitScreen) keepInsideScreen(*this);
+    keepOnScreen(*this);
+    SetupWindow& setup = SetupWindow::instance();
+    if (setup.isOpen()) setup.fitPalette();
 }
 
 int MainWindow::toolbarHeight() const { return toolBar ? toolBar->height() : 0; }
@@ -209,6 +222,7 @@ void MainWindow::showBusyCursor() { setCursor(Qt::BusyCursor); }
 void MainWindow::selectItem(RadioGroup group, int item) {
     menu.selectItem(group, item);
     if (group == RadioGroup::Level) levelShown = item;
+    if (group == RadioGroup::BoardSize) applyBoardSize(false);
 }
 
 // --------------------------------------------------- title and messages

@@ -47,6 +47,10 @@ public:
     // The save prompt: whether the caller may go on.
     bool askToSave();
     void rotateBoard();
+    // Gives the board the size ticked in 查看 → 棋盘大小; the window keeps
+    // its fixed size around it. fitScreen: also move the grown window into
+    // its screen's work area as far as it goes.
+    void applyBoardSize(bool fitScreen);
     // The idle steps of the clock, game-information, book and situation windows.
     void toolWindowsIdle();
 

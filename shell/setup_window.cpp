@@ -12,20 +12,17 @@
 #include "game/gbk.h"
 #include "game/rules.h"
 #include "shell/bitmap_set.h"
+#include "shell/board_pictures.h"
 #include "shell/board_view.h"
+#include "shell/dialog_units.h"
 #include "shell/main_window.h"
 #include "shell/timer_window.h"
 
 namespace {
 
 constexpr DialogTemplate SETUP_TEMPLATE{106, "棋子", 185, 121};
-constexpr int PALETTE_WIDTH = PALETTE_COLUMNS * PALETTE_CELL;
-constexpr int PALETTE_HEIGHT = PALETTE_ROWS * PALETTE_CELL;
-// A press counts within 18 pixels of a cell's centre.
-constexpr int PICK_RADIUS_BOUND = 325;
-// Where the palette's two rows start in the piece bitmap: codes 1..6 and 8..13.
-constexpr int RED_STRIP_X = 40;
-constexpr int BLACK_STRIP_X = 320;
+// The palette's place in the template, in dialog units.
+constexpr int PALETTE_X = 6, PALETTE_Y = 6, PALETTE_W = 172, PALETTE_H = 57;
 // 棋子摆放不正确
 constexpr char GBK_BAD_PIECE_SET[] = "\xC6\xE5\xD7\xD3\xB0\xDA\xB7\xC5\xB2\xBB\xD5\xFD\xC8\xB7";
 
@@ -81,19 +78,19 @@ private:
     SetupWindow& owner;
 };
 
-PaletteHit paletteHitTest(const Board90& board, QPoint q) {
+PaletteHit paletteHitTest(const Board90& board, QPoint q, int cell) {
     PaletteHit hit;
-    if (q.x() < 0 || q.x() >= PALETTE_WIDTH || q.y() < 0 || q.y() >= PALETTE_HEIGHT) return hit;
-    const int column = q.x() / PALETTE_CELL;
-    const int row = q.y() / PALETTE_CELL;
-    const int dx = q.x() % PALETTE_CELL - PALETTE_CELL / 2;
-    const int dy = q.y() % PALETTE_CELL - PALETTE_CELL / 2;
-    if (dx * dx + dy * dy >= PICK_RADIUS_BOUND) return hit;
+    if (q.x() < 0 || q.x() >= PALETTE_COLUMNS * cell || q.y() < 0 || q.y() >= PALETTE_ROWS * cell) return hit;
+    const int column = q.x() / cell;
+    const int row = q.y() / cell;
+    const int dx = q.x() % cell - cell / 2;
+    const int dy = q.y() % cell - cell / 2;
+    if (dx * dx + dy * dy > pickRadiusSquared(cell)) return hit;
     const auto piece = static_cast<BoardPiece>(1 + column + 7 * row);
     if (!canPlace(board, piece, NO_POINT)) return hit;
     hit.ok = true;
     hit.piece = piece;
-    hit.offset = QPoint(q.x() % PALETTE_CELL, q.y() % PALETTE_CELL);
+    hit.offset = QPoint(q.x() % cell, q.y() % cell);
     return hit;
 }
 
@@ -123,7 +120,7 @@ SetupWindow::SetupWindow() : ToolWindow(SETUP_TEMPLATE, false) {}
 
 void SetupWindow::createControls() {
     auto* palette = new SetupPalette(*this, parentForControls());
-    placeControl(palette, IDC_PALETTE, 6, 6, 172, 57);
+    placeControl(palette, IDC_PALETTE, PALETTE_X, PALETTE_Y, PALETTE_W, PALETTE_H);
     addGroup("先手方", 11, 71, 48, 43);
     addRadioButton(IDC_RED_FIRST, "红方", 19, 84, 32, 10);
     addRadioButton(IDC_BLACK_FIRST, "黑方", 19, 97, 32, 10);
@@ -136,10 +133,8 @@ void SetupWindow::createControls() {
 bool SetupWindow::onInitialise() {
     ToolWindow::onInitialise();
     if (auto* done = control<QPushButton>(ID_OK)) done->setFocus();
-    if (auto* palette = control<SetupPalette>(IDC_PALETTE)) {
-        const QRect client = palette->contentsRect();
-        origin = QPoint((client.width() - PALETTE_WIDTH) / 2, (client.height() - PALETTE_HEIGHT) / 2);
-    }
+    grownBy = 0;
+    fitPalette();
     dragged = NO_PIECE;
     const int tick = game().sideToMove() == SIDE_RED ? IDC_RED_FIRST : IDC_BLACK_FIRST;
     if (auto* radio = control<QRadioButton>(tick)) radio->setChecked(true);
@@ -193,9 +188,34 @@ bool SetupWindow::finish() {
 
 // ------------------------------------------------------------ the palette
 
+int SetupWindow::cell() const { return MainWindow::exists() ? view().cellSize() : PALETTE_CELL; }
+
+void SetupWindow::fitPalette() {
+    auto* palette = control<SetupPalette>(IDC_PALETTE);
+    QDialog* dialog = window();
+    if (!palette || !dialog) return;
+    const QRect base = dialogUnits().toPixels(PALETTE_X, PALETTE_Y, PALETTE_W, PALETTE_H);
+    const int frame = palette->frameWidth();
+    const QSize grid(PALETTE_COLUMNS * cell(), PALETTE_ROWS * cell());
+    const QSize size = base.size().expandedTo(grid + QSize(2 * frame, 2 * frame));
+    const int grow = size.height() - base.height();
+    // The controls under the palette keep their places relative to it.
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != palette && child->y() >= base.bottom()) child->move(child->x(), child->y() + grow - grownBy);
+    }
+    grownBy = grow;
+    palette->setGeometry(QRect(base.topLeft(), size));
+    const QSize dialogSize = dialogUnits().toPixels(SETUP_TEMPLATE.width, SETUP_TEMPLATE.height);
+    dialog->setFixedSize(dialogSize + QSize(size.width() - base.width(), grow));
+    const QRect client = palette->contentsRect();
+    origin = QPoint((client.width() - grid.width()) / 2, (client.height() - grid.height()) / 2);
+    dragged = NO_PIECE;
+    palette->update();
+}
+
 PaletteHit SetupWindow::hitAt(QPoint at) const {
     if (!MainWindow::exists()) return {};
-    return paletteHitTest(MainWindow::instance().boardView().viewBoard(), at - origin);
+    return paletteHitTest(view().viewBoard(), at - origin, cell());
 }
 
 bool SetupWindow::pressPalette(QPoint at) {
@@ -234,10 +254,18 @@ void SetupWindow::paintPalette(SetupPalette& palette) {
     p.setClipRect(client);
     p.translate(client.topLeft());
     p.fillRect(QRect(QPoint(0, 0), client.size()), Qt::black);
-    const QImage& pieces = BitmapSet::instance().pieces();
-    p.drawImage(origin, pieces, QRect(RED_STRIP_X, 0, PALETTE_WIDTH, PALETTE_CELL));
-    p.drawImage(origin + QPoint(0, PALETTE_CELL), pieces, QRect(BLACK_STRIP_X, 0, PALETTE_WIDTH, PALETTE_CELL));
-    if (dragged != NO_PIECE) {
-        p.drawImage(pointer - grab, pieces, QRect(PALETTE_CELL * dragged, 0, PALETTE_CELL, PALETTE_CELL));
+    const int side = cell();
+    BoardGeometry size;
+    if (MainWindow::exists()) size = view().geometry();
+    const BoardPictures& pictures = BitmapSet::instance().boardPictures(size.layout(palette.devicePixelRatio()));
+    const auto draw = [&](BoardPiece code, QPoint at) {
+        p.drawImage(QRect(at, QSize(side, side)), pictures.pieces, pictures.pieceSource(code));
+    };
+    // Red's advisor .. pawn (codes 1..6) above Black's (8..13).
+    for (int row = 0; row < PALETTE_ROWS; ++row) {
+        for (int column = 0; column < PALETTE_COLUMNS; ++column) {
+            draw(static_cast<BoardPiece>(1 + column + 7 * row), origin + QPoint(side * column, side * row));
+        }
     }
+    if (dragged != NO_PIECE) draw(dragged, pointer - grab);
 }

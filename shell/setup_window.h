@@ -18,7 +18,8 @@ constexpr int IDC_CLEAR_BOARD = 3;
 constexpr int IDC_INITIAL_BOARD = 4;
 constexpr int IDC_SWAP_COLOURS = 5;
 
-// The palette's piece grid: two rows of six 40-pixel cells.
+// The palette's piece grid: two rows of six cells, 40 pixels on the
+// classic board and as large as the board's on a larger one.
 constexpr int PALETTE_COLUMNS = 6;
 constexpr int PALETTE_ROWS = 2;
 constexpr int PALETTE_CELL = 40;
@@ -31,9 +32,10 @@ struct PaletteHit {
 };
 
 // The piece at q (relative to the grid's top-left) that board can still
-// take; refused outside the grid, beyond 18 pixels from a cell's centre,
-// and for a piece already on the board as often as allowed.
-PaletteHit paletteHitTest(const Board90& board, QPoint q);
+// take; refused outside the grid, beyond the pick-up radius from a cell's
+// centre (18 pixels for 40-pixel cells), and for a piece already on the
+// board as often as allowed.
+PaletteHit paletteHitTest(const Board90& board, QPoint q, int cell = PALETTE_CELL);
 
 // The board with every piece changing colour and the board turned round:
 // cell 89 - i takes cell i with the other colour.
@@ -60,6 +62,9 @@ public:
     void paintPalette(SetupPalette& palette);
     // What a press at a point of the palette's client area would pick up.
     PaletteHit hitAt(QPoint at) const;
+    // Sizes the palette for the board's cells: as the template has it while
+    // the grid fits, else larger, the controls below it moved down as much.
+    void fitPalette();
 
 private:
     SetupWindow();
@@ -67,7 +72,10 @@ private:
     bool onInitialise() override;
     void onCommand(int id, int code) override;
 
+    int cell() const;
+
     QPoint origin;
+    int grownBy = 0;  // how far fitPalette moved the controls below the palette
     BoardPiece dragged = NO_PIECE;
     QPoint grab;
     QPoint pointer;

@@ -160,6 +160,7 @@ TEST_F(GameSettingsTest, SavedSettingsHoldEveryKey) {
     shell.radio[0] = 2;  // demo
     shell.radio[1] = 0;  // computer plays Red
     shell.radio[2] = 3;  // custom level
+    shell.radio[3] = 3;  // board at 200%
     shell.custom = {LIMIT_DEPTH | LIMIT_TIME, 5, 30};
     shell.checks[static_cast<int>(CheckMark::Sound)] = false;
     shell.reversed = false;
@@ -173,7 +174,7 @@ TEST_F(GameSettingsTest, SavedSettingsHoldEveryKey) {
     ASSERT_TRUE(stored.load(SETTINGS_FILE_NAME));
     int v = -99;
     const std::pair<const char*, int> ints[] = {{"mode", 3},      {"side", 1},  {"reverse", 0}, {"animation", 1},
-                                                {"sound", 0},     {"book", 0},  {"ponder", 1}};
+                                                {"sound", 0},     {"book", 0},  {"ponder", 1},  {"scale", 3}};
     for (const auto& [key, value] : ints) {
         ASSERT_TRUE(stored.getInt(key, v)) << key;
         EXPECT_EQ(v, value) << key;
@@ -200,6 +201,7 @@ TEST_F(GameSettingsTest, LoadedSettingsAreApplied) {
     written.setInt("sound", 0);
     written.setInt("book", 0);
     written.setInt("ponder", 0);
+    written.setInt("scale", 4);
     written.setWindow("main", {true, 100, 200});
     written.setWindow("book", {true, 5, 6});
     written.setLevelRecord(4, {LIMIT_DEPTH, 7, 0});
@@ -217,6 +219,7 @@ TEST_F(GameSettingsTest, LoadedSettingsAreApplied) {
     EXPECT_EQ(shell.custom, (SearchRequest{LIMIT_DEPTH, 7, 0}));
     EXPECT_EQ(thinkingEngine().configuredLimits, (SearchRequest{LIMIT_DEPTH, 7, 0}));
     EXPECT_FALSE(shell.reversed);
+    EXPECT_EQ(shell.radio[3], 4);  // 250%
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Animation)]);
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Sound)]);
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Book)]);
@@ -229,8 +232,11 @@ TEST_F(GameSettingsTest, WithoutAFileTheDefaultsStay) {
     shell.radio[0] = 2;
     shell.radio[1] = 0;
     shell.radio[2] = 2;
+    shell.radio[3] = 1;
     game.loadSettings();
     EXPECT_TRUE(shell.mainWindowCreated);
+    // The board's size is the window's own until a file says otherwise.
+    EXPECT_EQ(shell.radio[3], 1);
     EXPECT_EQ(game.mode(), MODE_HUMAN_COMPUTER);
     EXPECT_FALSE(game.computerPlaysRed());
     EXPECT_EQ(game.level(), LEVEL_BEGINNER);

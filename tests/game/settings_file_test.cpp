@@ -27,6 +27,7 @@ StoredSettings fullSettings() {
     s.sound = 0;
     s.useBook = 1;
     s.ponder = 0;
+    s.boardSize = 2;
     return s;
 }
 
@@ -72,7 +73,7 @@ TEST_F(SettingsFileTest, SavedFileHoldsEveryKeyInOrder) {
     ASSERT_TRUE(walker.next(s));
     EXPECT_EQ(s.id, 1);
     EXPECT_EQ(keysOf(s.content, 1),
-              (std::vector<std::string>{"animation", "book", "mode", "ponder", "reverse", "side", "sound"}));
+              (std::vector<std::string>{"animation", "book", "mode", "ponder", "reverse", "scale", "side", "sound"}));
     ASSERT_TRUE(walker.next(s));
     EXPECT_EQ(s.id, 2);
     Bytes level(5);

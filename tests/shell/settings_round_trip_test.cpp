@@ -2,6 +2,7 @@
 // places tool windows and changes the play settings, then closes, which
 // writes Tevrin.cfg; a second process starts as the program starts, from
 // the same folder, and reports what it finds.
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,9 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "shell/app.h"
+#include "shell/board_view.h"
 #include "shell/book_window.h"
+#include "shell/command_ids.h"
 #include "shell/game_info_window.h"
 #include "shell/level_dialog.h"
 #include "shell/main_window.h"
@@ -53,12 +56,14 @@ QStringList describe() {
                  .arg(limits.flags)
                  .arg(limits.depth)
                  .arg(limits.seconds);
-    lines << QStringLiteral("reverse %1 animation %2 sound %3 book %4 ponder %5")
+    lines << QStringLiteral("reverse %1 animation %2 sound %3 book %4 ponder %5 board %6x%7")
                  .arg(main.boardReversed())
                  .arg(main.mainMenu().isChecked(CheckMark::Animation))
                  .arg(main.mainMenu().isChecked(CheckMark::Sound))
                  .arg(thinkingEngine().getUseBook())
-                 .arg(thinkingEngine().getPonderEnabled());
+                 .arg(thinkingEngine().getPonderEnabled())
+                 .arg(main.boardView().width())
+                 .arg(main.boardView().height());
     return lines;
 }
 
@@ -91,6 +96,8 @@ void SettingsRoundTripTest::openWindowsReopenAtTheirPlaces() {
     game.setLevel(LEVEL_CUSTOM);
     thinkingEngine().setLimits({LIMIT_DEPTH | LIMIT_TIME, 12, 30});
     w.rotateBoard();
+    w.mainMenu().action(CMD_BOARD_SIZE_FIRST + 2)->trigger();  // 150%
+    w.move(12, 18);
     w.mainMenu().setChecked(CheckMark::Sound, false);
     w.mainMenu().setChecked(CheckMark::Animation, false);
     game.setUseBook(false);
@@ -106,6 +113,7 @@ void SettingsRoundTripTest::openWindowsReopenAtTheirPlaces() {
     QCOMPARE(found, first);
     QVERIFY(first.contains(QStringLiteral("time 1 420 30")));
     QVERIFY(first.contains(QStringLiteral("book 0 470 90")));
+    QVERIFY(first.last().endsWith(QStringLiteral("board 586x720")));
 }
 
 SHELL_TEST(SettingsRoundTripTest);

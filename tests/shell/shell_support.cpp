@@ -81,7 +81,7 @@ bool pumpUntil(const std::function<bool()>& cond, int ms) {
     return true;
 }
 
-QPoint pointCentre(const BoardView& view, GridPoint p) { return view.cellOrigin(p) + QPoint(20, 20); }
+QPoint pointCentre(const BoardView& view, GridPoint p) { return view.cellCentre(p); }
 
 void dragMouse(BoardView& view, QPoint from, QPoint to) {
     QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, from);

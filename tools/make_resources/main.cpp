@@ -8,12 +8,13 @@
 #include <cstdio>
 #include <string>
 
+#include "artwork/artwork.h"
+#include "artwork/board_painter.h"
+#include "artwork/label_painter.h"
+#include "artwork/marker_painter.h"
+#include "artwork/piece_painter.h"
 #include "tools/make_resources/bitmap_writer.h"
-#include "tools/make_resources/board_painter.h"
-#include "tools/make_resources/label_painter.h"
-#include "tools/make_resources/marker_painter.h"
 #include "tools/make_resources/palette_quantizer.h"
-#include "tools/make_resources/piece_painter.h"
 #include "tools/make_resources/resource_file.h"
 #include "tools/make_resources/sound_synth.h"
 #include "tools/make_resources/toolbar_painter.h"
@@ -78,8 +79,12 @@ int main(int argc, char** argv) {
     bool ok = true;
     ok &= out.write("board.bmp.z", "board.bmp",
                     writeIndexedBitmap(quantize(paintBoard(), {.transparentKey = false, .dither = true}), false));
-    ok &= out.write("pieces.bmp.z", "pieces.bmp", writeIndexedBitmap(quantize(paintPieceSheet(), keyed), true));
-    ok &= out.write("labels.bmp.z", "labels.bmp", writeIndexedBitmap(quantize(paintLabelSheet(), keyed), true));
+    // Pieces and labels carry black as their transparent colour: their
+    // antialiased edges are blended towards the wood instead.
+    const QImage pieces = flattenAlpha(paintPieceSheet(), BOARD_WOOD_AVERAGE);
+    const QImage labels = flattenAlpha(paintLabelSheet(), BOARD_WOOD_AVERAGE);
+    ok &= out.write("pieces.bmp.z", "pieces.bmp", writeIndexedBitmap(quantize(pieces, keyed), true));
+    ok &= out.write("labels.bmp.z", "labels.bmp", writeIndexedBitmap(quantize(labels, keyed), true));
     ok &= out.write("marker.bmp.z", "marker.bmp", writeColorBitmap(40, 40, premultipliedPixelsOf(paintMarker()), 32));
     ok &= out.write("toolbar.bmp.z", "toolbar.bmp", writeColorBitmap(192, 16, pixelsOf(toolbar), 24));
     ok &= out.write("toolbar-disabled.bmp.z", "toolbar-disabled.bmp",

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "tools/make_resources/artwork.h"
+#include "artwork/artwork.h"
 
 namespace {
 

@@ -44,9 +44,11 @@ bool pumpUntil(const std::function<bool()>& cond, int ms) {
     return true;
 }
 
-void shootScreen(const QString& folder, const char* name) {
+void shootScreen(const QString& folder, const char* name, const QRect& area) {
     QApplication::processEvents();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap shot = area.isEmpty() ? screen->grabWindow(0)
+                                        : screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     const QString path = folder + "/" + name;
     shot.save(path);
     std::fprintf(stderr, "%s\n", qPrintable(path));

@@ -3,6 +3,7 @@
 // and saving a picture of the whole screen.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -17,5 +18,6 @@ void startProgram(QTimer& idle);
 void pump(int ms);
 // Runs it until cond holds or ms have passed; answers whether it holds.
 bool pumpUntil(const std::function<bool()>& cond, int ms);
-// Saves the whole screen as folder/name and names the file on stderr.
-void shootScreen(const QString& folder, const char* name);
+// Saves the whole screen, or the area of it given, as folder/name and
+// names the file on stderr.
+void shootScreen(const QString& folder, const char* name, const QRect& area = {});

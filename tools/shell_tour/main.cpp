@@ -23,7 +23,7 @@ QString outFolder;
 
 void shoot(const char* name) { shootScreen(outFolder, name); }
 
-QPoint centre(const BoardView& v, GridPoint p) { return v.cellOrigin(p) + QPoint(20, 20); }
+QPoint centre(const BoardView& v, GridPoint p) { return v.cellCentre(p); }
 
 void moveMouse(BoardView& v, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, v.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);

@@ -40,7 +40,7 @@ void shootModal(const char* name) {
     });
 }
 
-QPoint centre(const BoardView& v, GridPoint p) { return v.cellOrigin(p) + QPoint(20, 20); }
+QPoint centre(const BoardView& v, GridPoint p) { return v.cellCentre(p); }
 
 void dragOnBoard(BoardView& v, GridPoint from, GridPoint to) {
     const QPoint a = centre(v, from);

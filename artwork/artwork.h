@@ -1,5 +1,6 @@
-// Drawing helpers shared by the picture generators: the wood surface, and
-// turning a smooth drawing into one with a transparent key colour.
+// Drawing helpers shared by the board's pictures and the toolbar: the wood
+// surface, turning a smooth drawing into one with a transparent key colour,
+// and the typefaces.
 #pragma once
 
 #include <QColor>
@@ -11,8 +12,10 @@
 // colour and cannot be partial.
 inline const QColor BOARD_WOOD_AVERAGE(214, 168, 108);
 
-// A procedural wooden surface (grain running from top to bottom).
-QImage woodSurface(int width, int height, unsigned seed, QColor light, QColor dark);
+// A procedural wooden surface (grain running from top to bottom). unit is
+// the number of pixels per pixel of the classic board, so that a larger
+// board shows the same grain, only finer.
+QImage woodSurface(int width, int height, unsigned seed, QColor light, QColor dark, double unit = 1.0);
 
 // Pixels covered less than half become fully transparent; the others become
 // opaque, their partial coverage mixed with `background`.

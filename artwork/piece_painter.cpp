@@ -1,10 +1,10 @@
 // Carved wooden discs with the characters cut into them.
-#include "tools/make_resources/piece_painter.h"
+#include "artwork/piece_painter.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "tools/make_resources/artwork.h"
+#include "artwork/artwork.h"
 
 namespace {
 
@@ -82,18 +82,18 @@ void paintPiece(QPainter& p, int code, double size) {
     p.restore();
 }
 
-QImage paintPieceSheet() {
-    QImage sheet(PIECE_CELL * PIECE_CODES, PIECE_CELL, QImage::Format_ARGB32_Premultiplied);
+QImage paintPieceSheet(int cell) {
+    QImage sheet(cell * PIECE_CODES, cell, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(Qt::transparent);
     QPainter p(&sheet);
     for (int code = 0; code < PIECE_CODES; ++code) {
         p.save();
-        p.translate(PIECE_CELL * code, 0);
-        paintPiece(p, code, PIECE_CELL);
+        p.translate(cell * code, 0);
+        paintPiece(p, code, cell);
         p.restore();
     }
     p.end();
-    return flattenAlpha(sheet, BOARD_WOOD_AVERAGE);
+    return sheet;
 }
 
 QImage paintAppIcon(int size) {

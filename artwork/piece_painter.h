@@ -1,5 +1,6 @@
-// The piece discs: the sheet of fourteen 40 x 40 cells (codes 0..13) with
-// black as the transparent key, and the program's icon.
+// The piece discs: the sheet of fourteen square cells (codes 0..13), 40 x
+// 40 on the classic board, and the program's icon. The carried sheet is
+// this one flattened onto black, its key colour.
 #pragma once
 
 #include <QImage>
@@ -11,8 +12,9 @@ constexpr int PIECE_CODES = 14;
 // Draws piece `code` into the square (0, 0)..(size, size), antialiased.
 void paintPiece(QPainter& p, int code, double size);
 
-// The fourteen pieces side by side, flattened to the transparent key.
-QImage paintPieceSheet();
+// The fourteen pieces side by side on transparency,
+// Format_ARGB32_Premultiplied.
+QImage paintPieceSheet(int cell = PIECE_CELL);
 
 // The program's icon: the Red king's disc, with real transparency.
 QImage paintAppIcon(int size);
