@@ -151,6 +151,7 @@ struct XqfTree {
     std::vector<XqfRecord> mainLine;
     int variations = 0;
     int moves = 0;
+    int comments = 0;
 };
 
 // Walks the first-child / next-sibling tree in file order without recursion:
@@ -159,12 +160,14 @@ struct XqfTree {
 bool readTree(XqfStream& stream, XqfTree& tree) {
     XqfRecord r;
     if (!stream.read(r)) return false;
+    tree.comments += !r.comment.empty();
     tree.openingComment = std::move(r.comment);
     bool more = r.hasNext, onMainLine = true;
     long pendingSiblings = 0;
     while (more) {
         if (!stream.read(r)) return false;
         ++tree.moves;
+        tree.comments += !r.comment.empty();
         if (r.hasVariation) {
             ++pendingSiblings;
             ++tree.variations;
@@ -274,7 +277,7 @@ int decodeXqf(std::span<const std::uint8_t> file, GameDocument& doc, std::string
     if (judgeMainLine(tree, read, message) != 0) return 2;
     read.info = infoOf(file, tree);
     if (finishImport(read, message) != 0) return 2;
-    if (summary) *summary = {file[2], tree.variations, tree.moves};
+    if (summary) *summary = {file[2], tree.variations, tree.moves, tree.comments};
     doc = std::move(read);
     return 0;
 }
