@@ -49,7 +49,7 @@ void writeComment(std::string& out, const std::string& gbk) {
     if (gbk.empty()) return;
     std::string text = gbkToUtf8Lossy(gbk);
     for (std::size_t at = text.find('}'); at != std::string::npos; at = text.find('}', at)) text.replace(at, 1, "\xEF\xBD\x9D");
-    out += " {";
+    out += '{';
     out += text;
     out += '}';
 }
@@ -71,6 +71,7 @@ void writeMoves(std::string& out, const GameDocument& doc) {
         }
         out += ' ';
         out += gbkToUtf8Lossy(formatMove(board, m.move));
+        if (!m.comment.empty()) out += ' ';
         writeComment(out, m.comment);
         const GridPoint from = moveFrom(m.move), to = moveTo(m.move);
         if (isOnBoard(from) && isOnBoard(to)) {
