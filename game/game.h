@@ -147,6 +147,7 @@ public:
 private:
     void clearRecord();
     void replaceGame(const GameDocument& doc);
+    void startReplacedGame();
     void resetGameInfo();
     void settleBoard();
     void loadThinkingPosition();

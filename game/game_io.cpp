@@ -50,10 +50,7 @@ bool Game::openFile(const std::string& path) {
     replaceGame(doc);
     if (format == RecordFormat::Xqf) setTitleFromRecord(path);
     else setTitle(path);
-    setModified(false);
-    shell().clockResetAndStart();
-    shell().situationReset();
-    resumePlay();
+    startReplacedGame();
     return true;
 }
 
@@ -67,10 +64,7 @@ bool Game::openRecordGame(const std::string& path, int index) {
     }
     replaceGame(doc);
     setTitleFromRecord(path);
-    setModified(false);
-    shell().clockResetAndStart();
-    shell().situationReset();
-    resumePlay();
+    startReplacedGame();
     return true;
 }
 
@@ -88,10 +82,7 @@ bool Game::newGameFromFen(const std::string& fen) {
     doc.info = shell().gameInfo();  // a new game's date and result
     replaceGame(doc);
     setTitle(GBK_UNTITLED);
-    setModified(false);
-    shell().clockResetAndStart();
-    shell().situationReset();
-    resumePlay();
+    startReplacedGame();
     return true;
 }
 
@@ -114,6 +105,14 @@ void Game::replaceGame(const GameDocument& doc) {
         record.back().comment = m.comment;
     }
     goToPly(doc.currentPly);
+}
+
+// After replaceGame and the title: the game starts unchanged, clocks anew.
+void Game::startReplacedGame() {
+    setModified(false);
+    shell().clockResetAndStart();
+    shell().situationReset();
+    resumePlay();
 }
 
 bool Game::saveFile(const std::string& path) {

@@ -5,15 +5,7 @@
 
 namespace {
 
-constexpr int MAX_CANDIDATES = 10;
-
-struct Candidates {
-    GridPoint points[MAX_CANDIDATES];
-    int count = 0;
-    void add(int file, int rank) {
-        if (count < MAX_CANDIDATES) points[count++] = {static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)};
-    }
-};
+using Candidates = MoveCandidates;
 
 int countOnFile(const Board90& board, BoardPiece p, int file) {
     int n = 0;
@@ -47,7 +39,14 @@ void addDoubledPieces(const Board90& board, BoardPiece p, bool front, Candidates
     }
 }
 
-// The one legal move among the candidates' moves, or 0 when none or several are.
+void applyMove(Board90& board, PackedMove m) {
+    const GridPoint from = moveFrom(m), to = moveTo(m);
+    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+    board[boardIndex(from.file, from.rank)] = NO_PIECE;
+}
+
+}  // namespace
+
 PackedMove onlyLegalMove(const Board90& board, Side side, const MoveText& text, const Candidates& candidates) {
     PackedMove found = 0;
     for (int i = 0; i < candidates.count; ++i) {
@@ -58,14 +57,6 @@ PackedMove onlyLegalMove(const Board90& board, Side side, const MoveText& text, 
     }
     return found;
 }
-
-void applyMove(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m), to = moveTo(m);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-}
-
-}  // namespace
 
 PackedMove judgeTextMove(const Board90& board, Side side, std::string_view text) {
     const PackedMove m = parseMove(board, text);

@@ -17,6 +17,21 @@
 
 #include "engine/types.h"
 
+struct MoveText;
+
+// The pieces a text can mean, for judging which of them can make the move.
+struct MoveCandidates {
+    static constexpr int MAX = 16;
+    GridPoint points[MAX];
+    int count = 0;
+    void add(int file, int rank) {
+        if (count < MAX) points[count++] = {static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)};
+    }
+};
+
+// The one legal move among the candidates' moves, or 0 when none or several are.
+PackedMove onlyLegalMove(const Board90& board, Side side, const MoveText& text, const MoveCandidates& candidates);
+
 // The legal move the text names for side on board, or 0.
 PackedMove judgeTextMove(const Board90& board, Side side, std::string_view text);
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "game/notation.h"
-#include "game/rules.h"
+#include "game/text_move_judge.h"
 
 namespace {
 
@@ -92,15 +92,7 @@ bool readWxf(const std::string& t, WxfMove& out) {
     return true;
 }
 
-constexpr int MAX_CANDIDATES = 16;
-
-struct Candidates {
-    GridPoint points[MAX_CANDIDATES];
-    int count = 0;
-    void add(int file, int rank) {
-        if (count < MAX_CANDIDATES) points[count++] = {static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)};
-    }
-};
+using Candidates = MoveCandidates;
 
 // The ranks of piece p on file x, frontmost first (Red's front is toward rank 9).
 int ranksFromFront(const Board90& board, BoardPiece p, int x, int ranks[10]) {
@@ -152,14 +144,6 @@ PackedMove judgeWxfMove(const Board90& board, Side side, std::string_view text) 
     move.piece = static_cast<BoardPiece>(w.kind + (red ? 0 : 7));
     move.direction = w.direction;
     move.lastDigit = w.number - 1 + (red ? 0 : 9);
-    const Candidates candidates = candidatesOf(board, move.piece, w, red);
     // Of two like pieces on one file named by the file, the one that can make the move.
-    PackedMove found = 0;
-    for (int i = 0; i < candidates.count; ++i) {
-        const PackedMove m = moveFromPoint(move, candidates.points[i]);
-        if (m == 0 || m == found || !isLegalMove(board, side, m)) continue;
-        if (found != 0) return 0;
-        found = m;
-    }
-    return found;
+    return onlyLegalMove(board, side, move, candidatesOf(board, move.piece, w, red));
 }

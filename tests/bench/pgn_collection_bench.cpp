@@ -14,10 +14,9 @@
 
 #include <unistd.h>
 
-#include "engine/engine.h"
-#include "engine/perft.h"
 #include "game/pgn_collection.h"
 #include "game/pgn_writer.h"
+#include "tests/game/random_moves.h"
 
 namespace {
 
@@ -27,18 +26,8 @@ GameDocument randomGame(std::mt19937& rng, int plies) {
     doc.startSide = SIDE_RED;
     Board90 board = INITIAL_BOARD;
     Side side = SIDE_RED;
-    Engine& engine = plainEngine();
-    while (static_cast<int>(doc.moves.size()) < plies) {
-        engine.setPosition(board, side);
-        const std::vector<PackedMove> legal = legalMoves(engine);
-        if (legal.empty()) break;
-        const PackedMove m = legal[rng() % legal.size()];
-        const GridPoint from = moveFrom(m), to = moveTo(m);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side ^= 1;
+    for (PackedMove m : randomMoves(rng, plies, board, side))
         doc.moves.push_back({m, doc.moves.size() % 10 == 0 ? "a comment" : ""});
-    }
     doc.info.redPlayer = "red";
     doc.info.blackPlayer = "black";
     return doc;

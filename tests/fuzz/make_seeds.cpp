@@ -20,6 +20,7 @@
 #include "game/gbk.h"
 #include "game/pgn_reader.h"
 #include "game/pgn_writer.h"
+#include "random_moves.h"
 #include "xqf_builder.h"
 #include "game/sav_file.h"
 #include "game/section_file.h"
@@ -40,13 +41,6 @@ void writeSeed(const fs::path& dir, const std::string& name, const std::vector<s
     writeSeed(dir, name, std::string(bytes.begin(), bytes.end()));
 }
 
-void play(Board90& board, Side& side, PackedMove m) {
-    const GridPoint from = moveFrom(m), to = moveTo(m);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-    side ^= 1;
-}
-
 // Legal moves chosen by rng from the initial position; board and side
 // end in the position reached.
 GameDocument randomGame(std::mt19937& rng, int plies, Board90& board, Side& side) {
@@ -55,14 +49,10 @@ GameDocument randomGame(std::mt19937& rng, int plies, Board90& board, Side& side
     doc.startSide = side = SIDE_RED;
     // 红方 / 黑方 / 和棋 (GBK)
     doc.info = {"\xBA\xEC\xB7\xBD", "\xBA\xDA\xB7\xBD", "2026-12-08", "Morlan", "\xBA\xCD\xC6\xE5", "seed"};
-    Engine& engine = plainEngine();
-    for (int ply = 0; ply < plies; ++ply) {
-        engine.setPosition(board, side);
-        const std::vector<PackedMove> legal = legalMoves(engine);
-        if (legal.empty()) break;
-        const PackedMove m = legal[rng() % legal.size()];
-        play(board, side, m);
+    int ply = 0;
+    for (PackedMove m : randomMoves(rng, plies, board, side)) {
         doc.moves.push_back({m, ply % 4 == 1 ? "note " + std::to_string(ply) : ""});
+        ++ply;
     }
     doc.currentPly = static_cast<std::int16_t>(doc.moves.size() / 2);
     return doc;
