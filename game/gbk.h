@@ -58,6 +58,7 @@ inline constexpr const char* BLACK_NUMERALS[9] = {
 // ---- the words of a move ----
 inline constexpr char GBK_FRONT[] = "\xC7\xB0";     // 前
 inline constexpr char GBK_BACK[] = "\xBA\xF3";      // 后
+inline constexpr char GBK_MIDDLE[] = "\xD6\xD0";    // 中 (the middle one of three on a file)
 inline constexpr char GBK_FORWARD[] = "\xBD\xF8";   // 进
 inline constexpr char GBK_BACKWARD[] = "\xCD\xCB";  // 退
 inline constexpr char GBK_SIDEWAYS[] = "\xC6\xBD";  // 平

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "engine/fen.h"
 #include "game/gbk.h"
 #include "game/notation.h"
 #include "game/rules.h"
+#include "game/text_move_judge.h"
 
 namespace {
 
@@ -54,6 +56,35 @@ void writeComment(std::string& out, const std::string& gbk) {
     out += '}';
 }
 
+// The move's text as formatMove writes it, unless that names another piece
+// (the middle one of three on a file, one of two pawns where two files hold
+// two each): then by its place on the file, 中兵 or 一兵..五兵, or 前三 / 后七,
+// so that the game reads back.
+std::string unambiguousMoveText(const Board90& board, PackedMove m) {
+    const std::string text = formatMove(board, m);
+    const GridPoint from = moveFrom(m);
+    const BoardPiece p = board[boardIndex(from.file, from.rank)];
+    const Side side = p < 7 ? SIDE_RED : SIDE_BLACK;
+    if (text.size() != MOVE_TEXT_BYTES || judgeTextMove(board, side, text) == m) return text;
+    int ranks[10];
+    const int n = likePiecesFromFront(board, p, from.file, ranks);
+    int place = 0;
+    while (place < n && ranks[place] != from.rank) ++place;
+    const std::string tail = text.substr(4);
+    const char* const* numerals = side == SIDE_RED ? RED_NUMERALS : BLACK_NUMERALS;
+    const std::string name = PIECE_NAMES[p];
+    std::vector<std::string> tries;
+    if (n == 3 && place == 1) tries.push_back(GBK_MIDDLE + name + tail);
+    if (n >= 3 && place < 5) tries.push_back(numerals[place] + name + tail);
+    if (n == 2 && p % 7 == 6) {
+        const int file = side == SIDE_RED ? from.file : 8 - from.file;
+        tries.push_back((place == 0 ? GBK_FRONT : GBK_BACK) + std::string(numerals[file]) + tail);
+    }
+    for (const std::string& t : tries)
+        if (judgeTextMove(board, side, t) == m) return t;
+    return text;
+}
+
 bool startsFromStandardPosition(const GameDocument& doc) {
     return doc.startBoard == INITIAL_BOARD && doc.startSide == SIDE_RED;
 }
@@ -70,7 +101,7 @@ void writeMoves(std::string& out, const GameDocument& doc) {
             if (ply % 2 == 1) out += " ...";
         }
         out += ' ';
-        out += gbkToUtf8Lossy(formatMove(board, m.move));
+        out += gbkToUtf8Lossy(unambiguousMoveText(board, m.move));
         if (!m.comment.empty()) out += ' ';
         writeComment(out, m.comment);
         const GridPoint from = moveFrom(m.move), to = moveTo(m.move);

@@ -1,6 +1,11 @@
 // Judging moves written in notation, as text records and game collections
 // write them.
 //
+// Records also name one of three or more like pieces on a file by its
+// place from the front (中兵 the middle of three, 一兵..五兵 from the front),
+// and one of two pawns on a file when two files hold two each by the file
+// (前三进一): texts parseMove does not read, judged here too.
+//
 // Real records often name one of two like pieces on a file by the file
 // (相三退五 with both elephants on file 三, 炮七进五 with two cannons there)
 // where parseMove takes the one on the lowest rank; and with three like
@@ -28,6 +33,10 @@ struct MoveCandidates {
         if (count < MAX) points[count++] = {static_cast<std::int8_t>(file), static_cast<std::int8_t>(rank)};
     }
 };
+
+// The ranks of the pieces p on file x, frontmost first (Red's front is
+// toward rank 9, Black's toward rank 0); returns how many there are.
+int likePiecesFromFront(const Board90& board, BoardPiece p, int x, int ranks[10]);
 
 // The one legal move among the candidates' moves, or 0 when none or several are.
 PackedMove onlyLegalMove(const Board90& board, Side side, const MoveText& text, const MoveCandidates& candidates);

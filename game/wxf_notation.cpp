@@ -94,17 +94,6 @@ bool readWxf(const std::string& t, WxfMove& out) {
 
 using Candidates = MoveCandidates;
 
-// The ranks of piece p on file x, frontmost first (Red's front is toward rank 9).
-int ranksFromFront(const Board90& board, BoardPiece p, int x, int ranks[10]) {
-    int n = 0;
-    const bool red = p < 7;
-    for (int k = 0; k < 10; ++k) {
-        const int r = red ? 9 - k : k;
-        if (board[boardIndex(x, r)] == p) ranks[n++] = r;
-    }
-    return n;
-}
-
 // The pieces the text can mean: on a named file all of that kind there;
 // front, rear or a number: that one on each file holding two or more.
 Candidates candidatesOf(const Board90& board, BoardPiece p, const WxfMove& w, bool red) {
@@ -112,13 +101,13 @@ Candidates candidatesOf(const Board90& board, BoardPiece p, const WxfMove& w, bo
     int ranks[10];
     const int named = w.file == 0 ? -1 : red ? w.file - 1 : 9 - w.file;
     if (w.which == Which::File) {
-        const int n = ranksFromFront(board, p, named, ranks);
+        const int n = likePiecesFromFront(board, p, named, ranks);
         for (int k = 0; k < n; ++k) out.add(named, ranks[k]);
         return out;
     }
     for (int x = 0; x < 9; ++x) {
         if (named >= 0 && x != named) continue;
-        const int n = ranksFromFront(board, p, x, ranks);
+        const int n = likePiecesFromFront(board, p, x, ranks);
         if (n < 2) continue;
         if (w.which == Which::Front) out.add(x, ranks[0]);
         else if (w.which == Which::Rear) out.add(x, ranks[n - 1]);

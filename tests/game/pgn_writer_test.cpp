@@ -65,6 +65,44 @@ TEST(PgnWriter, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(back.currentPly, 3);
 }
 
+// Moves formatMove cannot name apart: the middle one of three pawns on a
+// file, and either of two pawns where two files hold two each.
+TEST(PgnWriter, PawnsThatShareFilesAreNamedSoThatTheyReadBack) {
+    Board90 three = kingsOnly();
+    for (int r : {5, 6, 7}) three[boardIndex(4, r)] = 6;
+    Board90 twoFiles = kingsOnly();
+    twoFiles[boardIndex(4, 9)] = NO_PIECE;  // the kings off one file
+    twoFiles[boardIndex(3, 9)] = 7;
+    for (int f : {2, 6})
+        for (int r : {5, 6}) twoFiles[boardIndex(f, r)] = 6;
+    Board90 blackThree = kingsOnly();
+    for (int r : {2, 3, 4}) blackThree[boardIndex(4, r)] = 13;
+    const struct {
+        Board90 board;
+        Side side;
+        PackedMove move;
+        const char* text;
+    } cases[] = {
+        {three, SIDE_RED, packMove(4, 6, 3, 6), "中兵平四"},  {three, SIDE_RED, packMove(4, 7, 3, 7), "前兵平四"},
+        {three, SIDE_RED, packMove(4, 5, 5, 5), "后兵平六"},  {twoFiles, SIDE_RED, packMove(2, 5, 3, 5), "后兵平四"},
+        {twoFiles, SIDE_RED, packMove(2, 6, 2, 7), "前兵进一"}, {twoFiles, SIDE_RED, packMove(6, 6, 6, 7), "前七进一"},
+        {twoFiles, SIDE_RED, packMove(6, 5, 5, 5), "后兵平六"},
+        {blackThree, SIDE_BLACK, packMove(4, 3, 3, 3), "中卒平６"},
+    };
+    for (const auto& c : cases) {
+        GameDocument doc;
+        doc.startBoard = c.board;
+        doc.startSide = c.side;
+        doc.moves = {{c.move, {}}};
+        const std::string text = encodePgn(doc);
+        if (*c.text) EXPECT_NE(text.find(c.text), std::string::npos) << text;
+        GameDocument back;
+        std::string message;
+        ASSERT_EQ(importPgnText(text, 1, back, message), 0) << text << utf8(message);
+        EXPECT_EQ(back.moves, doc.moves) << text;
+    }
+}
+
 TEST(PgnWriter, SavesAtomicallyThroughTheGameFile) {
     TempDir dir;
     const std::string path = dir.file("game.PGN");
