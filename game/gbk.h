@@ -107,6 +107,8 @@ inline constexpr char GBK_RECORD_DAMAGED[] = "\xC6\xE5\xC6\xD7\xCA\xFD\xBE\xDD\x
 inline constexpr char GBK_XQF_NOT_XQF[] = "\xB2\xBB\xCA\xC7 XQF \xC6\xE5\xC6\xD7";
 // 含 %d 个变着，未导入
 inline constexpr char GBK_XQF_VARIATIONS[] = "\xBA\xAC %d \xB8\xF6\xB1\xE4\xD7\xC5\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB";
+// XQF 版本较新，按已知的版本读取 (a file from a newer program, read as the last known version)
+inline constexpr char GBK_XQF_NEWER_VERSION[] = "XQF \xB0\xE6\xB1\xBE\xBD\xCF\xD0\xC2\xA3\xAC\xB0\xB4\xD2\xD1\xD6\xAA\xB5\xC4\xB0\xE6\xB1\xBE\xB6\xC1\xC8\xA1";
 // 评注：
 inline constexpr char GBK_XQF_COMMENTATOR[] = "\xC6\xC0\xD7\xA2\xA3\xBA";
 

@@ -204,6 +204,7 @@ GameInfo infoOf(std::span<const std::uint8_t> h, const XqfTree& tree) {
     if (!commentator.empty()) appendLine(info.notes, GBK_XQF_COMMENTATOR + commentator);
     appendLine(info.notes, tree.openingComment);
     if (tree.variations > 0) appendLine(info.notes, formatMessage(GBK_XQF_VARIATIONS, tree.variations));
+    if (h[2] > LAST_KNOWN_VERSION) appendLine(info.notes, GBK_XQF_NEWER_VERSION);
     return info;
 }
 

@@ -177,6 +177,17 @@ TEST(XqfFile, DamagedAndHostileFilesAreRefusedAndChangeNothing) {
     expectRefused(b.bytes(), "棋谱太大，无法保存", "huge comment");
 }
 
+TEST(XqfFile, ANewerVersionIsReadAsTheLastKnownAndSaysSo) {
+    XqfBuilder b = openingWithVariation(0x12);
+    Bytes bytes = b.bytes();
+    bytes[2] = 0x13;
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(decodeXqf(bytes, doc, message), 0) << utf8(message);
+    EXPECT_EQ(doc.moves.size(), 3u);
+    EXPECT_TRUE(utf8(doc.info.notes).ends_with("含 1 个变着，未导入\r\nXQF 版本较新，按已知的版本读取"));
+}
+
 TEST(XqfFile, ZeroBytesInTextsAreDropped) {
     XqfBuilder b = openingWithVariation(0x12);
     b.records[0].comment = std::string("a\0b", 3);
