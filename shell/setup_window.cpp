@@ -23,8 +23,6 @@ namespace {
 constexpr DialogTemplate SETUP_TEMPLATE{106, "棋子", 185, 121};
 // The palette's place in the template, in dialog units.
 constexpr int PALETTE_X = 6, PALETTE_Y = 6, PALETTE_W = 172, PALETTE_H = 57;
-// 棋子摆放不正确
-constexpr char GBK_BAD_PIECE_SET[] = "\xC6\xE5\xD7\xD3\xB0\xDA\xB7\xC5\xB2\xBB\xD5\xFD\xC8\xB7";
 
 constexpr BoardPiece RED_KING = 0;
 constexpr BoardPiece BLACK_KING = 7;

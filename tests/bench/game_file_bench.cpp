@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 #include "game/sav_file.h"
 #include "game/txt_record.h"
+#include "tests/game/random_moves.h"
 
 namespace {
 
@@ -19,18 +20,7 @@ GameDocument longGame(int plies) {
     doc.startSide = SIDE_RED;
     Board90 board = INITIAL_BOARD;
     Side side = SIDE_RED;
-    Engine& engine = plainEngine();
-    while (static_cast<int>(doc.moves.size()) < plies) {
-        engine.setPosition(board, side);
-        const std::vector<PackedMove> legal = legalMoves(engine);
-        if (legal.empty()) break;
-        const PackedMove m = legal[rng() % legal.size()];
-        const GridPoint from = moveFrom(m), to = moveTo(m);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side ^= 1;
-        doc.moves.push_back({m, "a comment of some length for this move"});
-    }
+    for (PackedMove m : randomMoves(rng, plies, board, side)) doc.moves.push_back({m, "a comment of some length for this move"});
     doc.currentPly = static_cast<std::int16_t>(doc.moves.size());
     return doc;
 }

@@ -8,6 +8,7 @@
 #include "engine/perft.h"
 #include "engine/engine.h"
 #include "file_test_support.h"
+#include "random_moves.h"
 #include "game/sav_file.h"
 #include "game/section_file.h"
 #include "game/settings_file.h"
@@ -24,17 +25,10 @@ GameDocument randomGame(std::mt19937& rng, int plies) {
     doc.info = {"red", "black", "today", "here", "\xBA\xCD\xC6\xE5", "notes"};
     Board90 board = INITIAL_BOARD;
     Side side = SIDE_RED;
-    Engine& engine = plainEngine();
-    for (int ply = 0; ply < plies; ++ply) {
-        engine.setPosition(board, side);
-        const std::vector<PackedMove> legal = legalMoves(engine);
-        if (legal.empty()) break;
-        const PackedMove m = legal[rng() % legal.size()];
-        const GridPoint from = moveFrom(m), to = moveTo(m);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side ^= 1;
+    int ply = 0;
+    for (PackedMove m : randomMoves(rng, plies, board, side)) {
         doc.moves.push_back({m, ply % 3 == 0 ? "comment " + std::to_string(ply) : ""});
+        ++ply;
     }
     doc.currentPly = static_cast<std::int16_t>(doc.moves.size() / 2);
     return doc;
