@@ -36,4 +36,6 @@ enum CommandId : int {
     CMD_MODE_TWO_HUMANS = 40163,
     CMD_MODE_DEMO = 40164,
     CMD_STOP_THINKING = 40166,
+    CMD_REVIEW = 40181,
+    CMD_VIEW_GRAPH = 40182,
 };

@@ -20,6 +20,7 @@
 #include "shell/menu_resources.h"
 #include "shell/modal_scope.h"
 #include "shell/qt_text.h"
+#include "shell/review_session.h"
 #include "shell/setup_window.h"
 #include "shell/sound_set.h"
 
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
         [](QPoint screen) { SetupWindow::instance().dragMoved(screen); },
         [] { SetupWindow::instance().dragEnded(); },
         [this] { updateCursor(); },
+        [] { return ReviewSession::instance().refuses(); },
     });
     setCentralWidget(view);
     fixSize();
@@ -262,6 +264,7 @@ void MainWindow::shutdown() {
     // playing its move.
     // Through the game, so that it knows no job is out any more.
     game.stopThinking();
+    ReviewSession::instance().shutdown();
     thinkingEngine().shutdownEngine();
     game.saveSettings();
     SoundSet::instance().release();
