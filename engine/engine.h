@@ -151,6 +151,11 @@ public:
     SearchRequest activeLimits{LIMIT_DEPTH, 1, 0};
     PonderRecord ponderRecord{};
     bool useBook = true;
+    // Root moves the search must not play (the protocol's "banmoves"); the
+    // built-in game never sets any.
+    EngineMove bannedMoves[MOVE_LIST_SIZE] = {};
+    int bannedCount = 0;
+    bool isBanned(EngineMove move) const;
     // The opening book's answer for a key (0 = none); no book when empty.
     PackedMove (*bookProbe)(std::uint64_t key) = nullptr;
     // Called on the searching thread after every recorded iteration

@@ -288,6 +288,24 @@ std::int16_t Engine::search(PlyRecord& r, int depth, int alpha, int beta) {
     return static_cast<std::int16_t>(best);
 }
 
+bool Engine::isBanned(EngineMove move) const {
+    for (int i = 0; i < bannedCount; ++i)
+        if (bannedMoves[i] == move) return true;
+    return false;
+}
+
+namespace {
+
+// The root list without the banned moves, in its order.
+std::int8_t withoutBannedMoves(const Engine& engine, MoveEntry* list, int count) {
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (!engine.isBanned(list[i].move())) list[kept++] = list[i];
+    return static_cast<std::int8_t>(kept);
+}
+
+}  // namespace
+
 std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
     followingPV = true;
     onlyOneMove = false;
@@ -297,6 +315,7 @@ std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
     PlyRecord& child = searchStack[1];
     if (root.count <= 0) {
         root.count = generateMoves(sideToMove, root.moves);
+        if (bannedCount > 0) root.count = withoutBannedMoves(*this, root.moves, root.count);
         if (root.count <= 0) return -MATE_SCORE;
         for (int i = 0; i < root.count; ++i) root.moves[i].key = 0;
     }

@@ -66,7 +66,7 @@ void Engine::think() {
     if (useBook && bookProbe) {
         const EngineMove m = toEngineMove(bookProbe(hashKey()));
         // A book move the generator does not know is ignored; the search runs.
-        if (m != 0 && isGenerated(*this, m)) {
+        if (m != 0 && isGenerated(*this, m) && !isBanned(m)) {
             bestEngineMove = m;
             publishedStats = stats;
             return;

@@ -64,11 +64,31 @@ std::int32_t shareOfClock(const GoClock& clock, Side side) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(budget, 1, 1 << 30));
 }
 
+// Reads the number after words[i] into value and steps i past it; false
+// when there is none or it is negative.
+bool takeNumber(const std::vector<std::string>& words, std::size_t& i, std::int64_t& value) {
+    if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0) return false;
+    ++i;
+    return true;
+}
+
+bool setDepthLimit(std::int64_t depth, SearchRequest& limits) {
+    if (depth < 1 || depth > MAX_SEARCH_DEPTH) return false;
+    limits.flags |= LIMIT_DEPTH;
+    limits.depth = static_cast<std::int8_t>(depth);
+    return true;
+}
+
+// The whole seconds of a time limit, as the engine's limits carry them.
+std::int16_t secondsOf(std::int32_t moveTimeMs) {
+    return static_cast<std::int16_t>(std::min<std::int32_t>((moveTimeMs + 999) / 1000, 32767));
+}
+
 }  // namespace
 
 UciSession::UciSession(std::ostream& out)
     : out_(out), engine_(makeThinkingEngine()), thinker_(*engine_), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
-      board_(INITIAL_BOARD) {
+      board_(INITIAL_BOARD), searchBoard_(INITIAL_BOARD) {
     thinker_.setPonderEnabled(false);
     thinker_.iterationReport = reportIteration;
     thinker_.iterationContext = this;
@@ -94,9 +114,14 @@ bool UciSession::handle(const std::string& line) {
     const std::string& cmd = words[0];
     if (cmd == "quit") {
         thinker_.abandonAndWait();
+        if (ucci_) emit("bye");
         return false;
     }
     if (cmd == "uci") uci();
+    else if (cmd == "ucci") ucci();
+    else if (ucci_ && cmd == "setoption") ucciSetOption(words);
+    else if (ucci_ && cmd == "go" && !(words.size() >= 2 && words[1] == "perft")) ucciGo(words);
+    else if (ucci_ && cmd == "banmoves") banMoves(words);
     else if (cmd == "isready") emit("readyok");
     else if (cmd == "ucinewgame") newGame();
     else if (cmd == "setoption") setOption(words);
@@ -124,6 +149,83 @@ void UciSession::uci() {
     emit("id author the Morlan developers");
     emit("option name OwnBook type check default true");
     emit("uciok");
+}
+
+void UciSession::ucci() {
+    ucci_ = true;
+    emit("id name Morlan");
+    emit("id author the Morlan developers");
+    emit("option usemillisec type check default false");
+    emit("option usebook type check default true");
+    emit("ucciok");
+}
+
+void UciSession::ucciSetOption(const std::vector<std::string>& words) {
+    // "setoption usebook false"; the UCI form "setoption name .. value .." too.
+    if (words.size() >= 2 && words[1] == "name") return setOption(words);
+    if (words.size() < 2) return info("setoption needs an option name");
+    const std::string name = lower(words[1]);
+    const std::string value = words.size() >= 3 ? lower(words[2]) : std::string();
+    bool* flag = name == "usemillisec" ? &useMillisec_ : name == "usebook" || name == "ownbook" ? &ownBook_ : nullptr;
+    if (!flag) return info("unknown option: " + words[1]);
+    if (value != "true" && value != "false") return info(words[1] + " needs the value true or false");
+    *flag = value == "true";
+}
+
+void UciSession::ucciGo(const std::vector<std::string>& words) {
+    SearchRequest limits{0, 0, 0};
+    bool infinite = false;
+    GoClock clock;
+    const std::int64_t unit = useMillisec_ ? 1 : 1000;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        if (w == "infinite") {
+            infinite = true;
+            continue;
+        }
+        if (w == "ponder" || w == "draw") continue;  // no pondering, no draw offers: searched as a move
+        if (w == "depth" && i + 1 < words.size() && words[i + 1] == "infinite") {
+            infinite = true;
+            ++i;
+            continue;
+        }
+        std::int64_t value = 0;
+        if (!takeNumber(words, i, value)) return info("go " + w + " needs a number that is not negative; nothing started");
+        if (w == "depth") {
+            if (!setDepthLimit(value, limits)) return info("go depth needs 1..99; nothing started");
+        } else if (w == "time") {
+            clock.time[side_] = std::min<std::int64_t>(value, 1LL << 40) * unit;
+        } else if (w == "increment") {
+            clock.increment[side_] = std::min<std::int64_t>(value, 1LL << 40) * unit;
+        } else if (w == "movestogo") {
+            clock.movesToGo = value;
+        } else if (w != "opptime" && w != "oppincrement" && w != "oppmovestogo") {
+            return info("unsupported go parameter " + w + "; nothing started");
+        }
+    }
+    std::int32_t moveTime = -1;
+    if (clock.time[side_] >= 0) {
+        limits.flags |= LIMIT_TIME;
+        // The last move before the time control may use nearly all of it.
+        moveTime = clock.movesToGo == 1
+                       ? static_cast<std::int32_t>(std::clamp<std::int64_t>(clock.time[side_] * 9 / 10, 1, 1 << 30))
+                       : shareOfClock(clock, side_);
+        limits.seconds = secondsOf(moveTime);
+    }
+    if (limits.flags == 0) infinite = true;
+    startSearch(limits, moveTime, infinite);
+}
+
+void UciSession::banMoves(const std::vector<std::string>& words) {
+    std::vector<PackedMove> banned;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const PackedMove move = readCoordinateMove(words[i]);
+        Board90 board = board_;
+        Side side = side_;
+        if (!playLegal(*judge_, board, side, move)) return info("banmoves: illegal move " + words[i] + "; nothing banned");
+        if (std::find(banned.begin(), banned.end(), move) == banned.end()) banned.push_back(move);
+    }
+    banned_ = std::move(banned);
 }
 
 void UciSession::newGame() {
@@ -173,6 +275,7 @@ void UciSession::position(const std::vector<std::string>& words) {
     startBoard_ = start;
     startSide_ = startSide;
     moves_ = std::move(moves);
+    banned_.clear();
     board_ = board;
     side_ = side;
 }
@@ -190,13 +293,9 @@ void UciSession::go(const std::vector<std::string>& words) {
             continue;
         }
         std::int64_t value = 0;
-        if (i + 1 >= words.size() || !parseInt(words[i + 1], value) || value < 0)
-            return info("go " + w + " needs a number that is not negative; nothing started");
-        ++i;
+        if (!takeNumber(words, i, value)) return info("go " + w + " needs a number that is not negative; nothing started");
         if (w == "depth") {
-            if (value < 1 || value > MAX_SEARCH_DEPTH) return info("go depth needs 1..99; nothing started");
-            limits.flags |= LIMIT_DEPTH;
-            limits.depth = static_cast<std::int8_t>(value);
+            if (!setDepthLimit(value, limits)) return info("go depth needs 1..99; nothing started");
         } else if (w == "movetime") {
             limits.flags |= LIMIT_TIME;
             moveTime = static_cast<std::int32_t>(std::min<std::int64_t>(value, 1 << 30));
@@ -215,25 +314,33 @@ void UciSession::go(const std::vector<std::string>& words) {
         moveTime = shareOfClock(clock, side_);
     }
     if (limits.flags == 0) infinite = true;  // a bare "go" searches until "stop"
-    if (limits.flags & LIMIT_TIME)
-        limits.seconds = static_cast<std::int16_t>(std::min<std::int32_t>((moveTime + 999) / 1000, 32767));
+    if (limits.flags & LIMIT_TIME) limits.seconds = secondsOf(moveTime);
     startSearch(limits, moveTime, infinite);
 }
 
 void UciSession::startSearch(const SearchRequest& limits, std::int32_t moveTimeMs, bool infinite) {
     if (searching()) return info("already searching; send stop first");
+    searchBoard_ = board_;
+    searchSide_ = side_;
     thinker_.loadHistory(startBoard_, startSide_, moves_.data(), static_cast<int>(moves_.size()));
     thinker_.setPosition(board_, side_);
     // An endless search is an analysis: it searches even in a book position.
     thinker_.setUseBook(ownBook_ && !infinite);
     thinker_.setLimits(limits);
     thinker_.moveTimeMs = moveTimeMs;
+    thinker_.bannedCount = static_cast<int>(banned_.size());
+    for (std::size_t i = 0; i < banned_.size(); ++i) thinker_.bannedMoves[i] = Engine::toEngineMove(banned_[i]);
     infinite_ = infinite;
     if (!thinker_.startThink([this] { searchDone(); })) info("the engine cannot search now");
 }
 
 void UciSession::searchDone() {
     heldMove_ = thinker_.bestMove();
+    // A side with no legal move has no answer (the search's line then
+    // begins with a move that leaves its king to be taken).
+    Board90 board = searchBoard_;
+    Side side = searchSide_;
+    if (heldMove_ != 0 && !playLegal(*judge_, board, side, heldMove_)) heldMove_ = 0;
     // An infinite search that ended on its own answers only after "stop".
     if (infinite_) answerHeld_ = true;
     else writeBestMove();
@@ -242,6 +349,7 @@ void UciSession::searchDone() {
 void UciSession::writeBestMove() {
     answerHeld_ = false;
     infinite_ = false;
+    if (ucci_ && heldMove_ == 0) return emit("nobestmove");
     const std::string move = heldMove_ == 0 ? std::string("(none)") : writeCoordinateMove(heldMove_);
     emit(("bestmove " + move).c_str());
 }

@@ -1,4 +1,5 @@
-// The engine command's protocol: one text command per line in, text out.
+// The engine command's protocols, UCI and (after "ucci") UCCI: one text
+// command per line in, text out.
 // Searches run on the thinking engine's worker thread; the command loop
 // keeps reading input meanwhile and calls poll() between lines.
 #pragma once
@@ -28,6 +29,11 @@ public:
 
 private:
     void uci();
+    // UCCI: its handshake, option, limit and ban forms.
+    void ucci();
+    void ucciSetOption(const std::vector<std::string>& words);
+    void ucciGo(const std::vector<std::string>& words);
+    void banMoves(const std::vector<std::string>& words);
     void newGame();
     void setOption(const std::vector<std::string>& words);
     void position(const std::vector<std::string>& words);
@@ -54,7 +60,12 @@ private:
     std::vector<PackedMove> moves_;
     Board90 board_;
     Side side_ = SIDE_RED;
+    Board90 searchBoard_;  // the position of the running search
+    Side searchSide_ = SIDE_RED;
     bool ownBook_ = true;
+    bool ucci_ = false;         // "ucci" was the handshake
+    bool useMillisec_ = false;  // UCCI times in milliseconds, else seconds
+    std::vector<PackedMove> banned_;  // "banmoves" of the current position
     bool infinite_ = false;    // "go infinite": hold the answer until "stop"
     bool answerHeld_ = false;  // an infinite search ended before "stop"
     PackedMove heldMove_ = 0;

@@ -6,10 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <sstream>
 #include <thread>
+
+#include "engine/engine.h"
+#include "engine/fen.h"
+#include "engine/perft.h"
 
 extern char** environ;
 
@@ -116,4 +121,29 @@ std::vector<std::string> wordsOf(const std::string& line) {
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
     return words;
+}
+
+std::vector<std::string> withPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
+    std::vector<std::string> out;
+    for (const auto& l : lines)
+        if (l.rfind(prefix, 0) == 0) out.push_back(l);
+    return out;
+}
+
+std::string field(const std::string& line, const std::string& key) {
+    const auto w = wordsOf(line);
+    for (std::size_t i = 0; i + 1 < w.size(); ++i)
+        if (w[i] == key) return w[i + 1];
+    return "";
+}
+
+bool isLegalFrom(const std::string& fen, const std::string& move) {
+    Board90 board;
+    Side side;
+    std::string error;
+    if (!readFen(fen, board, side, error)) return false;
+    Engine judge;
+    judge.setPosition(board, side);
+    const auto moves = legalMoves(judge);
+    return std::find(moves.begin(), moves.end(), readCoordinateMove(move)) != moves.end();
 }

@@ -38,3 +38,10 @@ private:
 
 // Words of a line.
 std::vector<std::string> wordsOf(const std::string& line);
+
+// The lines that start with prefix.
+std::vector<std::string> withPrefix(const std::vector<std::string>& lines, const std::string& prefix);
+// The value after key in an info line, or "" without it.
+std::string field(const std::string& line, const std::string& key);
+// Whether move (coordinates) is legal in the FEN's position.
+bool isLegalFrom(const std::string& fen, const std::string& move);

@@ -17,32 +17,6 @@ namespace {
 
 constexpr int ANSWER_MS = 60000;  // only a hang takes this long
 
-std::vector<std::string> withPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
-    std::vector<std::string> out;
-    for (const auto& l : lines)
-        if (l.rfind(prefix, 0) == 0) out.push_back(l);
-    return out;
-}
-
-// The value after key in an info line, or "" without it.
-std::string field(const std::string& line, const std::string& key) {
-    const auto w = wordsOf(line);
-    for (std::size_t i = 0; i + 1 < w.size(); ++i)
-        if (w[i] == key) return w[i + 1];
-    return "";
-}
-
-bool isLegalFrom(const std::string& fen, const std::string& move) {
-    Board90 board;
-    Side side;
-    std::string error;
-    if (!readFen(fen, board, side, error)) return false;
-    Engine judge;
-    judge.setPosition(board, side);
-    const auto moves = legalMoves(judge);
-    return std::find(moves.begin(), moves.end(), readCoordinateMove(move)) != moves.end();
-}
-
 // The legal replies to move (none when move is not legal).
 std::vector<std::string> repliesAfter(const std::string& fen, const std::string& move) {
     Board90 board;
@@ -196,6 +170,16 @@ TEST(EngineProtocol, MatedSideReportsANegativeMate) {
         ASSERT_TRUE(engine.readUntil("bestmove ", lines, ANSWER_MS));
         EXPECT_EQ(field(withPrefix(lines, "info depth ").back(), "mate"), mate) << position;
     }
+}
+
+TEST(EngineProtocol, ASideWithoutALegalMoveAnswersNone) {
+    EngineProcess engine;
+    // Black is mated: every move of its king leaves it to be taken.
+    engine.send("position fen 3k4R/7R1/9/9/9/9/9/9/9/4K4 b - - 0 1");
+    engine.send("go depth 3");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(engine.readUntil("bestmove ", lines, ANSWER_MS));
+    EXPECT_EQ(lines.back(), "bestmove (none)");
 }
 
 TEST(EngineProtocol, EndOfInputFinishesTheSearchAndExits) {
