@@ -26,6 +26,12 @@
 #include "review/cli/review_input.h"
 #include "review/game_review.h"
 
+#ifdef MORLAN_OUTSIDE_ENGINES
+#include <QCoreApplication>
+
+#include "review/outside/outside_review_engine.h"
+#endif
+
 namespace {
 
 constexpr int BOOK_RESOURCE = 124;
@@ -120,15 +126,34 @@ bool writeOutput(const std::string& path, GameDocument doc, const GameReview& r)
     return file.writeSav(path);
 }
 
-std::unique_ptr<ReviewEngine> makeEngine(const Arguments& a, std::string& error) {
+std::unique_ptr<ReviewEngine> makeEngine(const Arguments& a, [[maybe_unused]] std::string& error) {
     if (a.enginePath.empty()) return std::make_unique<BuiltinReviewEngine>();
+#ifdef MORLAN_OUTSIDE_ENGINES
+    return std::make_unique<OutsideReviewEngine>(QString::fromLocal8Bit(a.enginePath.c_str()));
+#else
     error = "outside engines are not supported by this build";
     return nullptr;
+#endif
+}
+
+// The engine's poll and, for an outside engine, the event loop that
+// carries its lines.
+void serve(GameReview& review) {
+    while (review.running()) {
+#ifdef MORLAN_OUTSIDE_ENGINES
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+#endif
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        review.poll();
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef MORLAN_OUTSIDE_ENGINES
+    QCoreApplication app(argc, argv);
+#endif
     Arguments args;
     if (!parseArguments(argc, argv, args)) {
         usage();
@@ -160,10 +185,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "morlan-review: %s\n", review.error().c_str());
         return 1;
     }
-    while (review.running()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        review.poll();
-    }
+    serve(review);
     if (progress) std::fprintf(stderr, "\n");
     if (!review.error().empty()) {
         std::fprintf(stderr, "morlan-review: %s\n", review.error().c_str());
