@@ -132,6 +132,7 @@ TEST(GameReview, CancelKeepsTheFinishedPlies) {
 }
 
 TEST(GameReview, JudgesFromEachMoversSideAndOnlyTheChosenSides) {
+    loadCarriedBook();
     ScriptedEngine engine;
     const auto moves = coordinateMoves("h0g2 h9g7 g3g4");
     // Scores from the side to move: Red +40; after h0g2 Black -40 (even);
