@@ -55,9 +55,11 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
     reviewedSide = game().startSide();
     reviewedMoves = recordMoves();
     ReviewProgressWindow::instance().open();
+    errorShown = false;
     if (!review_->start(reviewedStart, reviewedSide, reviewedMoves, options)) {
         ReviewProgressWindow::instance().close();
-        if (!review_->error().empty()) tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
+        if (!review_->error().empty() && !errorShown)
+            tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
         return false;
     }
     ScoreGraphWindow::instance().open();
@@ -80,13 +82,17 @@ void ReviewSession::shutdown() {
     if (review_) review_->cancel();
     review_.reset();
     engine.reset();
+    ReviewProgressWindow::instance().close();
+    ++version_;
 }
 
 void ReviewSession::finished() {
     writeComments();
     ReviewProgressWindow::instance().close();
     ++version_;
-    if (!review_->error().empty()) tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
+    if (review_->error().empty()) return;
+    errorShown = true;
+    tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
 }
 
 bool ReviewSession::refuses() {

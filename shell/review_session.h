@@ -50,4 +50,5 @@ private:
     Side reviewedSide = SIDE_RED;
     std::vector<PackedMove> reviewedMoves;
     int version_ = 0;
+    bool errorShown = false;
 };

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void verdictsReachCommentsListAndGraph();
     void theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished();
     void graphClickGoesToThePlyAndSavesAPicture();
+    void closingTheProgramEndsARunningReview();
 
 private:
     MainWindow* w = nullptr;
@@ -173,6 +174,24 @@ void ReviewWindowTest::graphClickGoesToThePlyAndSavesAPicture() {
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), graph->size() * graph->devicePixelRatio());
     QVERIFY(!window.savePicture(QStringLiteral("/nonexistent-folder/graph.png")));
+}
+
+void ReviewWindowTest::closingTheProgramEndsARunningReview() {
+    playCoordinates(ROOK_GIVEN_AWAY);
+    ReviewOptions slow;
+    slow.limit.moveTimeMs = 2000;
+    QVERIFY(session().start(0, slow));
+    QVERIFY(pumpUntil([this] { return session().review() && session().review()->analysed() >= 1; }, 60'000));
+    session().shutdown();
+    QVERIFY(!session().running());
+    QVERIFY(!session().review());
+    QVERIFY(!ReviewProgressWindow::instance().isOpen());
+    for (int i = 0; i < game->recordSize(); ++i) QVERIFY(game->recordEntry(i)->comment.empty());
+    // The record is free again, and a new review can start.
+    w->onCommand(CMD_UNDO);
+    QVERIFY(pumpUntil([this] { return game->moveCount() == 9; }, 2000));
+    QVERIFY(session().start(0, byDepth(1)));
+    QVERIFY(pumpUntil([this] { return !session().running(); }, 60'000));
 }
 
 SHELL_TEST(ReviewWindowTest);
