@@ -101,8 +101,9 @@ private:
     void fixSize();
     void undoWithAnimation();
     void redoWithAnimation();
+    // Both answer whether the game reached its file (false: cancelled or failed).
     bool saveWithDialog();
-    void saveCommand(bool* dialogCancelled);
+    bool saveCommand();
     void openWithDialog();
     void setCommandEnabled(int id, bool enabled, bool inToolbar);
     void shutdown();
