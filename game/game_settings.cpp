@@ -9,7 +9,7 @@
 namespace {
 
 constexpr ShellWindow TOOL_WINDOWS[] = {ShellWindow::Clock, ShellWindow::Info, ShellWindow::Book,
-                                        ShellWindow::Situation};
+                                        ShellWindow::Situation, ShellWindow::Graph};
 
 std::optional<WindowPlacement>& placementOf(StoredSettings& s, ShellWindow w) {
     switch (w) {
@@ -17,6 +17,7 @@ std::optional<WindowPlacement>& placementOf(StoredSettings& s, ShellWindow w) {
     case ShellWindow::Clock: return s.clockWindow;
     case ShellWindow::Info: return s.infoWindow;
     case ShellWindow::Book: return s.bookWindow;
+    case ShellWindow::Graph: return s.graphWindow;
     case ShellWindow::Situation: break;
     }
     return s.statusWindow;

@@ -2,11 +2,24 @@
 
 #include "game/section_file.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint16_t SECTION_INTS = 1;
 constexpr std::uint16_t SECTION_LEVEL = 2;
 constexpr std::uint16_t SECTION_WINDOWS = 3;
+// Windows added after the first five: a section of their own, in the same
+// layout, so that older readers (which skip unknown sections) never meet
+// a key they do not know.
+constexpr std::uint16_t SECTION_MORE_WINDOWS = 4;
+constexpr const char* FIRST_WINDOWS[] = {"book", "info", "main", "status", "time"};
+
+bool isFirstWindow(const std::string& key) {
+    for (const char* k : FIRST_WINDOWS)
+        if (key == k) return true;
+    return false;
+}
 
 constexpr std::uint8_t HIGHEST_LEVEL = 4;
 constexpr int MAX_CUSTOM_DEPTH = 99;
@@ -96,14 +109,20 @@ bool SettingsFile::encode(std::vector<std::uint8_t>& out) const {
     payload.putByte(static_cast<std::uint8_t>(customLimits.depth));
     payload.putU16(static_cast<std::uint16_t>(customLimits.seconds));
     payload.endSection();
-    payload.beginSection(SECTION_WINDOWS);
-    for (const auto& [key, w] : windows) {
-        payload.putText(key);
-        payload.putByte(w.visible ? 1 : 0);
-        payload.putU32(static_cast<std::uint32_t>(w.x));
-        payload.putU32(static_cast<std::uint32_t>(w.y));
+    for (const std::uint16_t id : {SECTION_WINDOWS, SECTION_MORE_WINDOWS}) {
+        if (id == SECTION_MORE_WINDOWS &&
+            std::all_of(windows.begin(), windows.end(), [](const auto& w) { return isFirstWindow(w.first); }))
+            break;
+        payload.beginSection(id);
+        for (const auto& [key, w] : windows) {
+            if (isFirstWindow(key) != (id == SECTION_WINDOWS)) continue;
+            payload.putText(key);
+            payload.putByte(w.visible ? 1 : 0);
+            payload.putU32(static_cast<std::uint32_t>(w.x));
+            payload.putU32(static_cast<std::uint32_t>(w.y));
+        }
+        payload.endSection();
     }
-    payload.endSection();
     if (payload.overflowed()) return false;
     const SectionFile file{SECTION_FILE_SETTINGS, payload.payload()};
     return file.encode(SETTINGS_FILE_LIMIT, out);
@@ -119,7 +138,8 @@ bool SettingsFile::merge(std::span<const std::uint8_t> bytes) {
         switch (section.id) {
         case SECTION_INTS: walking = readInts(section.content, ints); break;
         case SECTION_LEVEL: readLevel(section.content, level, customLimits); break;
-        case SECTION_WINDOWS: walking = readWindows(section.content, windows); break;
+        case SECTION_WINDOWS:
+        case SECTION_MORE_WINDOWS: walking = readWindows(section.content, windows); break;
         default: break;
         }
     }
@@ -165,6 +185,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(windows, "info", s.infoWindow);
     copyStored(windows, "book", s.bookWindow);
     copyStored(windows, "status", s.statusWindow);
+    copyStored(windows, "graph", s.graphWindow);
     if (level != 0) s.level = LevelRecord{level, customLimits};
     copyStored(ints, "mode", s.mode);
     copyStored(ints, "side", s.side);
@@ -183,6 +204,7 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(windows, "info", s.infoWindow);
     storeGiven(windows, "book", s.bookWindow);
     storeGiven(windows, "status", s.statusWindow);
+    storeGiven(windows, "graph", s.graphWindow);
     if (s.level) setLevelRecord(s.level->level, s.level->customLimits);
     storeGiven(ints, "mode", s.mode);
     storeGiven(ints, "side", s.side);

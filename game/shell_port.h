@@ -30,7 +30,7 @@ enum class RadioGroup {
 enum class CheckMark { Book, Ponder, Animation, Sound };
 
 // The windows whose placement the settings file remembers.
-enum class ShellWindow { Main, Clock, Info, Book, Situation };
+enum class ShellWindow { Main, Clock, Info, Book, Situation, Graph };
 
 class ShellPort {
 public:

@@ -33,6 +33,7 @@ struct StoredSettings {
     std::optional<WindowPlacement> infoWindow;    // "info", 棋局信息
     std::optional<WindowPlacement> bookWindow;    // "book", 开局库
     std::optional<WindowPlacement> statusWindow;  // "status", 局势
+    std::optional<WindowPlacement> graphWindow;   // "graph", 局势图
 
     std::optional<LevelRecord> level;             // 电脑水平
 

@@ -9,6 +9,7 @@
 #include "shell/menu_resources.h"
 #include "shell/modal_scope.h"
 #include "shell/resource_blob.h"
+#include "shell/review_session.h"
 #include "shell/sound_set.h"
 
 namespace {
@@ -62,6 +63,7 @@ void App::idle() {
     if (idleSuspended()) return;
     inIdle = true;
     thinkingEngine().pollEngine();
+    ReviewSession::instance().idle();
     if (MainWindow::exists()) {
         MainWindow::instance().syncView();
         MainWindow::instance().toolWindowsIdle();

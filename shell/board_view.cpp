@@ -208,6 +208,7 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || dragging()) return;
     const Hit hit = hitTest(e->position().toPoint());
     if (!hit.ok) return;
+    if (!game.isSetupOpen() && hooks.moveRefused && hooks.moveRefused()) return;
     dragPiece = hit.piece;
     dragFrom = hit.point;
     grabOffset = hit.offset;

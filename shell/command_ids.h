@@ -44,4 +44,7 @@ enum CommandId : int {
     // 查看 → 棋盘大小: 100%, 125%, 150%, 200%, 250%, one after the other.
     CMD_BOARD_SIZE_FIRST = 40180,
     CMD_BOARD_SIZE_LAST = 40184,
+    // Game review.
+    CMD_REVIEW = 40190,
+    CMD_VIEW_GRAPH = 40191,
 };

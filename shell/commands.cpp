@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 
 #include "game/game.h"
 #include "game/gbk.h"
@@ -21,6 +22,9 @@
 #include "shell/main_window.h"
 #include "shell/modal_scope.h"
 #include "shell/qt_text.h"
+#include "shell/review_dialog.h"
+#include "shell/review_session.h"
+#include "shell/score_graph_window.h"
 #include "shell/situation_window.h"
 #include "shell/timer_window.h"
 
@@ -36,12 +40,21 @@ const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
 
 // The commands on the game: enabled by the first rule, all greyed while
 // set-up is open, some greyed by the later rules.
+// The commands that change the record: refused while a review runs.
+constexpr int RECORD_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE};
+
+bool refusedWhileReviewing(int id) {
+    const bool changesRecord = std::find(std::begin(RECORD_COMMANDS), std::end(RECORD_COMMANDS), id) != std::end(RECORD_COMMANDS);
+    return changesRecord && ReviewSession::instance().refuses();
+}
+
 constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
                                  CMD_UNDO,     CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
 
 }  // namespace
 
 void MainWindow::onCommand(int id) {
+    if (refusedWhileReviewing(id)) return;
     switch (id) {
     case CMD_NEW_GAME:
         if (askToSave()) game.newGame();
@@ -71,7 +84,7 @@ void MainWindow::onCommand(int id) {
     }
     case CMD_MODE_DEMO:
         game.setMode(MODE_DEMO);
-        game.computerMove();
+        if (!refusedWhileReviewing(CMD_COMPUTER_MOVE)) game.computerMove();
         break;
     case CMD_COMPUTER_RED: game.setComputerSide(SIDE_RED); break;
     case CMD_COMPUTER_BLACK: game.setComputerSide(SIDE_BLACK); break;
@@ -94,6 +107,11 @@ void MainWindow::onCommand(int id) {
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
     case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
     case CMD_ABOUT: AboutBox::instance().run(); break;
+    case CMD_REVIEW:
+        if (!ReviewSession::instance().refuses() && ReviewDialog::instance().run())
+            ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
+        break;
+    case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
     case CMD_ENGINE_MANAGER: runEngineManager(); break;
     case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
     case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;

@@ -12,6 +12,7 @@
 
 #include "game/game.h"
 #include "game/notation.h"
+#include "game/review_comment.h"
 #include "game/rules.h"
 #include "shell/clipboard_text.h"
 #include "shell/command_ids.h"
@@ -260,9 +261,11 @@ void GameInfoWindow::syncList() {
     for (int i = 0; i < size; ++i) {
         const RecordEntry& e = *g.recordEntry(i);
         const bool known = i < static_cast<int>(shown.size());
-        if (!known || rewrite || shown[i].move != e.move || shown[i].captured != e.captured) {
-            rewrite = true;
-            const Shown s{e.move, e.captured, formatMove(board, e.move)};
+        const std::string_view review = markSuffix(reviewMarkOf(e.comment));
+        if (!known || rewrite || shown[i].move != e.move || shown[i].captured != e.captured ||
+            shown[i].review != review) {
+            rewrite = rewrite || !known || shown[i].move != e.move || shown[i].captured != e.captured;
+            const Shown s{e.move, e.captured, formatMove(board, e.move), review};
             if (known) {
                 shown[i] = s;
             } else {
@@ -285,6 +288,7 @@ void GameInfoWindow::writeCell(int ply) {
     QTreeWidgetItem* item = list->topLevelItem(row);
     if (!item) return;
     std::string text = shown[ply].text;
+    text += shown[ply].review;
     if (ply == marked - 1) text += '*';
     item->setText(1 + ply % 2, toQt(text));
 }
@@ -335,6 +339,8 @@ void GameInfoWindow::scrollReleased() {
     tracking = false;
     updateScrollBar();
 }
+
+void GameInfoWindow::commentsChanged() { refreshedPly = -1; }
 
 void GameInfoWindow::doubleClicked(int row, int column) {
     const int target = 2 * row + column;

@@ -49,6 +49,9 @@ public:
     void scrollAction(int action, int sliderPosition, bool thumbHeld);
     void scrollReleased();
     int markedPly() const { return marked; }
+    // The review wrote into the comments: the notes box and the marks are
+    // shown again.
+    void commentsChanged();
 
 private:
     GameInfoWindow();
@@ -60,6 +63,7 @@ private:
         PackedMove move;
         BoardPiece captured;
         std::string text;  // GBK move text, without the mark
+        std::string_view review;  // the review's suffix (?!, ?, ??) from the comment
     };
 
     void fillControls();

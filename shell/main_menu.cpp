@@ -42,6 +42,8 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_MOVE_NOW, "立即出招(&C)\tCtrl+C", -1, false},
     {Entry::Item, CMD_ANALYSE, "分析棋局(&N)", -1, false},
     {Entry::Item, CMD_STOP_THINKING, "停止思考(&T)", -1, false},
+    {Entry::Separator, 0, nullptr, -1, false},
+    {Entry::Item, CMD_REVIEW, "复盘分析(&R)...", -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
     {Entry::Menu, 0, "设置(&C)", -1, false},
@@ -82,6 +84,7 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_VIEW_GAME_INFO, "棋局信息(&I)\tCtrl+2", -1, false},
     {Entry::Item, CMD_VIEW_BOOK, "开局库(&B)\tCtrl+3", -1, false},
     {Entry::Item, CMD_VIEW_SITUATION, "局势(&S)\tCtrl+4", -1, false},
+    {Entry::Item, CMD_VIEW_GRAPH, "局势图(&G)", -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_VIEW_ENGINE_LOG, "引擎通信(&E)", -1, false},
     {Entry::Check, CMD_BEST_MOVE_ARROW, "分析箭头(&W)", -1, true},

@@ -22,6 +22,7 @@
 #include "shell/menu_resources.h"
 #include "shell/modal_scope.h"
 #include "shell/qt_text.h"
+#include "shell/review_session.h"
 #include "shell/setup_window.h"
 #include "shell/sound_set.h"
 
@@ -70,6 +71,7 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
         [](QPoint screen) { SetupWindow::instance().dragMoved(screen); },
         [] { SetupWindow::instance().dragEnded(); },
         [this] { updateCursor(); },
+        [] { return ReviewSession::instance().refuses(); },
     });
     setCentralWidget(view);
     menu.selectItem(RadioGroup::BoardSize, 0);
@@ -287,6 +289,7 @@ void MainWindow::shutdown() {
     // playing its move.
     // Through the game, so that it knows no job is out any more.
     game.stopThinking();
+    ReviewSession::instance().shutdown();
     thinkingEngine().shutdownEngine();
     roster->shutdown();
     game.saveSettings();

@@ -9,6 +9,7 @@
 #include "shell/game_info_window.h"
 #include "shell/level_dialog.h"
 #include "shell/main_window.h"
+#include "shell/score_graph_window.h"
 #include "shell/setup_window.h"
 #include "shell/situation_window.h"
 #include "shell/timer_window.h"
@@ -21,6 +22,7 @@ ToolWindow* toolWindow(ShellWindow window) {
     case ShellWindow::Info: return &GameInfoWindow::instance();
     case ShellWindow::Book: return &BookWindow::instance();
     case ShellWindow::Situation: return &SituationWindow::instance();
+    case ShellWindow::Graph: return &ScoreGraphWindow::instance();
     case ShellWindow::Main: break;
     }
     return nullptr;
@@ -34,6 +36,7 @@ void MainWindow::toolWindowsIdle() {
     BookWindow::instance().idle();
     SituationWindow::instance().idle();
     EngineLogWindow::instance().idle();
+    ScoreGraphWindow::instance().idle();
 }
 
 void MainWindow::clockReset() { TimerWindow::instance().reset(); }

@@ -277,3 +277,34 @@ TEST_F(SettingsFileTest, InterruptedOrImpossibleSaveLeavesThePreviousFile) {
     EXPECT_FALSE(store.save(path));
     EXPECT_EQ(readBytes(path), old);
 }
+
+TEST_F(SettingsFileTest, LaterWindowsGoToASectionOlderReadersSkip) {
+    SettingsFile store;
+    StoredSettings s = fullSettings();
+    s.graphWindow = WindowPlacement{true, 40, 50};
+    store.storeSettings(s);
+    ASSERT_TRUE(store.save(path));
+    const Bytes payload = payloadOf(path);
+    SectionWalker walker(payload);
+    Section section;
+    std::vector<int> ids;
+    while (walker.next(section)) {
+        ids.push_back(section.id);
+        if (section.id == 3)
+            EXPECT_EQ(keysOf(section.content, 9), (std::vector<std::string>{"book", "info", "main", "status", "time"}));
+        if (section.id == 4) EXPECT_EQ(keysOf(section.content, 9), (std::vector<std::string>{"graph"}));
+    }
+    EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4}));
+    SettingsFile loaded;
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.settings(), s);
+    // Without such a window the file is as it always was.
+    SettingsFile plain;
+    plain.storeSettings(fullSettings());
+    ASSERT_TRUE(plain.save(path));
+    const Bytes old = payloadOf(path);
+    SectionWalker oldWalker(old);
+    int sections = 0;
+    while (oldWalker.next(section)) ++sections;
+    EXPECT_EQ(sections, 3);
+}

@@ -1,0 +1,203 @@
+// morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]
+//               [--red | --black] [--out FILE.sav] FILE
+// analyses every position of a game (.sav, .txt, or game N of a .pgn
+// collection) and prints one line per ply: the move in Chinese and in
+// coordinates, the score after it from Red's side, the engine's better
+// move, the loss and the mark; then each side's mistakes and average loss.
+// --out writes the game with the review's lines in the move comments.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "engine/book.h"
+#include "engine/fen.h"
+#include "game/game_file.h"
+#include "game/gbk.h"
+#include "game/notation.h"
+#include "game/review_comment.h"
+#include "resources/resources.h"
+#include "review/builtin_review_engine.h"
+#include "review/cli/review_input.h"
+#include "review/game_review.h"
+
+#ifdef MORLAN_OUTSIDE_ENGINES
+#include <QCoreApplication>
+
+#include "review/outside/outside_review_engine.h"
+#endif
+
+namespace {
+
+constexpr int BOOK_RESOURCE = 124;
+
+struct Arguments {
+    std::string file;
+    std::string enginePath;
+    std::string out;
+    ReviewOptions options;
+    int game = 1;
+};
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]\n"
+                 "                     [--red | --black] [--out FILE.sav] FILE\n");
+}
+
+bool parseArguments(int argc, char** argv, Arguments& a) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--engine" && hasValue) a.enginePath = argv[++i];
+        else if (arg == "--movetime" && hasValue) a.options.limit = {std::atoi(argv[++i]), 0};
+        else if (arg == "--depth" && hasValue) a.options.limit.depth = std::atoi(argv[++i]);
+        else if (arg == "--game" && hasValue) a.game = std::atoi(argv[++i]);
+        else if (arg == "--out" && hasValue) a.out = argv[++i];
+        else if (arg == "--red") a.options.judgeBlack = false;
+        else if (arg == "--black") a.options.judgeRed = false;
+        else if (!arg.empty() && arg[0] != '-' && a.file.empty()) a.file = arg;
+        else return false;
+    }
+    const ReviewLimit& l = a.options.limit;
+    return !a.file.empty() && a.game >= 1 && (l.byDepth() ? l.depth <= REVIEW_MAX_DEPTH : l.depth == 0) &&
+           (l.byDepth() || (l.moveTimeMs >= REVIEW_MIN_TIME_MS && l.moveTimeMs <= REVIEW_MAX_TIME_MS));
+}
+
+std::string moveTexts(const Board90& board, PackedMove m) {
+    if (m == 0) return "-";
+    return gbkToUtf8Lossy(formatMove(board, m)) + " " + writeCoordinateMove(m);
+}
+
+// Pads UTF-8 text to a width in columns, a Chinese character taking two.
+std::string padded(const std::string& text, int width) {
+    int columns = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80) columns += c >= 0xE0 ? 2 : 1;
+    }
+    return text + std::string(static_cast<std::size_t>(std::max(0, width - columns)), ' ');
+}
+
+void printPly(const GameReview& r, int ply) {
+    const ReviewScore score = r.redScore(ply);
+    if (ply == 0) {
+        std::printf("%4d  %s %7s  %s\n", 0, padded("(start)", 18).c_str(), scoreText(score).c_str(),
+                    moveTexts(r.boardAt(0), r.ply(0).bestMove).c_str());
+        return;
+    }
+    const int i = ply - 1;
+    const MoveAssessment& m = r.move(i);
+    const PackedMove best = r.ply(i).bestMove;
+    const std::string bestText = best == r.movePlayed(i) ? "=" : moveTexts(r.boardAt(i), best);
+    const std::string mark = gbkToUtf8Lossy(std::string(markName(m.verdict.mark)));
+    char loss[16] = "-";
+    if (m.judged) std::snprintf(loss, sizeof loss, "%d", m.verdict.loss);
+    std::printf("%4d  %s %7s  %s %5s  %s\n", ply, padded(moveTexts(r.boardAt(i), r.movePlayed(i)), 18).c_str(),
+                scoreText(score).c_str(), padded(bestText, 18).c_str(), loss, mark.c_str());
+}
+
+void printSummary(const GameReview& r) {
+    for (const Side side : {SIDE_RED, SIDE_BLACK}) {
+        const SideSummary s = r.summary(side);
+        std::printf("%s: %d judged, %d mistakes (%s %d, %s %d, %s %d), %s %d, average loss %.1f\n",
+                    side == SIDE_RED ? "红方" : "黑方", s.judged, s.mistakes(), "缓着", s.marks[MARK_INACCURACY],
+                    "疑问手", s.marks[MARK_MISTAKE], "败着", s.marks[MARK_BLUNDER], "开局库", s.marks[MARK_BOOK],
+                    s.averageLoss());
+    }
+}
+
+void showProgress(const GameReview& r) {
+    std::fprintf(stderr, "\r%d/%d positions, about %ld s left   ", r.analysed(), r.positions(),
+                 (r.estimatedMsLeft() + 999) / 1000);
+}
+
+bool writeOutput(const std::string& path, GameDocument doc, const GameReview& r) {
+    for (int i = 0; i < r.moves() && i < static_cast<int>(doc.moves.size()); ++i) {
+        if (r.move(i).assessed) doc.moves[static_cast<std::size_t>(i)].comment =
+                                    withReviewLine(doc.moves[static_cast<std::size_t>(i)].comment, r.commentLine(i));
+    }
+    GameFile& file = GameFile::instance();
+    file.setDocument(doc);
+    return file.writeSav(path);
+}
+
+std::unique_ptr<ReviewEngine> makeEngine(const Arguments& a, [[maybe_unused]] std::string& error) {
+    if (a.enginePath.empty()) return std::make_unique<BuiltinReviewEngine>();
+#ifdef MORLAN_OUTSIDE_ENGINES
+    return std::make_unique<OutsideReviewEngine>(QString::fromLocal8Bit(a.enginePath.c_str()));
+#else
+    error = "outside engines are not supported by this build";
+    return nullptr;
+#endif
+}
+
+// The engine's poll and, for an outside engine, the event loop that
+// carries its lines.
+void serve(GameReview& review) {
+    while (review.running()) {
+#ifdef MORLAN_OUTSIDE_ENGINES
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+#endif
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        review.poll();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef MORLAN_OUTSIDE_ENGINES
+    QCoreApplication app(argc, argv);
+#endif
+    Arguments args;
+    if (!parseArguments(argc, argv, args)) {
+        usage();
+        return 1;
+    }
+    if (!args.out.empty() && !args.out.ends_with(".sav")) {
+        std::fprintf(stderr, "morlan-review: --out writes .sav game files\n");
+        return 1;
+    }
+    const std::span<const std::uint8_t> book = findResource("DAT", BOOK_RESOURCE);
+    if (!book.empty()) openingBook().loadBook(book.data(), book.size());
+    GameDocument doc;
+    std::string error;
+    if (!readReviewInput(args.file, args.game, doc, error)) {
+        std::fprintf(stderr, "morlan-review: %s\n", error.c_str());
+        return 1;
+    }
+    std::unique_ptr<ReviewEngine> engine = makeEngine(args, error);
+    if (!engine) {
+        std::fprintf(stderr, "morlan-review: %s\n", error.c_str());
+        return 1;
+    }
+    GameReview review(*engine);
+    const bool progress = isatty(STDERR_FILENO) != 0;
+    if (progress) review.onProgress = [&review] { showProgress(review); };
+    std::vector<PackedMove> moves;
+    for (const DocumentMove& m : doc.moves) moves.push_back(m.move);
+    if (!review.start(doc.startBoard, doc.startSide, moves, args.options) && !review.error().empty()) {
+        std::fprintf(stderr, "morlan-review: %s\n", review.error().c_str());
+        return 1;
+    }
+    serve(review);
+    if (progress) std::fprintf(stderr, "\n");
+    if (!review.error().empty()) {
+        std::fprintf(stderr, "morlan-review: %s\n", review.error().c_str());
+        return 2;
+    }
+    std::printf("%4s  %s %7s  %s %5s  %s\n", "ply", padded("move", 18).c_str(), "score", padded("best", 18).c_str(),
+                "loss", "mark");
+    for (int p = 0; p < review.positions(); ++p) printPly(review, p);
+    printSummary(review);
+    if (!args.out.empty() && !writeOutput(args.out, doc, review)) {
+        std::fprintf(stderr, "morlan-review: cannot write %s\n", args.out.c_str());
+        return 1;
+    }
+    return 0;
+}

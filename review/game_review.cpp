@@ -1,0 +1,187 @@
+#include "review/game_review.h"
+
+#include <algorithm>
+
+#include "engine/book.h"
+#include "engine/engine.h"
+#include "engine/perft.h"
+#include "game/notation.h"
+#include "game/review_comment.h"
+
+ReviewLimit clampedLimit(ReviewLimit limit) {
+    limit.depth = std::clamp(limit.depth, 0, REVIEW_MAX_DEPTH);
+    limit.moveTimeMs = std::clamp(limit.moveTimeMs, REVIEW_MIN_TIME_MS, REVIEW_MAX_TIME_MS);
+    return limit;
+}
+
+namespace {
+
+bool isBookMove(const Board90& board, Side side, PackedMove move) {
+    Engine& rules = plainEngine();
+    rules.setPosition(board, side);
+    const std::uint64_t key = rules.getHashKey();
+    const BookEntry* entry = openingBook().findBookEntry(static_cast<std::uint32_t>(key),
+                                                         static_cast<std::uint32_t>(key >> 32));
+    if (!entry) return false;
+    return std::any_of(entry->moves.begin(), entry->moves.end(), [move](const BookMove& b) { return b.move == move; });
+}
+
+// A position without a legal move: the side to move has lost.
+bool hasNoMove(const Board90& board, Side side) {
+    Engine& rules = plainEngine();
+    rules.setPosition(board, side);
+    return legalMoves(rules).empty();
+}
+
+}  // namespace
+
+bool GameReview::start(const Board90& startBoard, Side startSide, const std::vector<PackedMove>& moves,
+                       const ReviewOptions& options) {
+    if (running_) return false;
+    options_ = options;
+    options_.limit = clampedLimit(options.limit);
+    startBoard_ = startBoard;
+    startSide_ = startSide;
+    moves_ = moves;
+    boards.assign(1, startBoard);
+    sides.assign(1, startSide);
+    inBook.clear();
+    error_.clear();
+    Engine& rules = plainEngine();
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        inBook.push_back(isBookMove(boards.back(), sides.back(), moves[i]));
+        rules.setPosition(boards.back(), sides.back());
+        if (!rules.tryMove(moves[i])) {
+            fail("move " + std::to_string(i + 1) + " of the record is not legal");
+            boards.resize(1);
+            return false;
+        }
+        Board90 next;
+        rules.exportBoard90(next);
+        boards.push_back(next);
+        sides.push_back(static_cast<Side>(sides.back() ^ 1));
+    }
+    plies.assign(boards.size(), {});
+    assessments.assign(moves.size(), {});
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (!inBook[i]) continue;
+        assessments[i].assessed = true;
+        assessments[i].verdict.mark = MARK_BOOK;
+    }
+    analysed_ = 0;
+    engineAnalysed = 0;
+    msSpent = 0;
+    running_ = true;
+    analyseNext();
+    return error_.empty();
+}
+
+ReviewPosition GameReview::positionAt(int ply) const {
+    ReviewPosition p;
+    p.startBoard = startBoard_;
+    p.startSide = startSide_;
+    p.moves.assign(moves_.begin(), moves_.begin() + ply);
+    p.board = boardAt(ply);
+    p.side = sideAt(ply);
+    return p;
+}
+
+void GameReview::analyseNext() {
+    // Positions that ended the game need no engine.
+    while (analysed_ < positions() && hasNoMove(boardAt(analysed_), sideAt(analysed_))) {
+        PlyAnalysis& p = plies[static_cast<std::size_t>(analysed_)];
+        p.done = true;
+        p.score = ReviewScore::mateIn(0);
+        ++analysed_;
+        if (analysed_ > 1) assess(analysed_ - 2);
+    }
+    if (analysed_ == positions()) {
+        running_ = false;
+        if (onProgress) onProgress();
+        if (onFinished) onFinished();
+        return;
+    }
+    if (onProgress) onProgress();
+    started = std::chrono::steady_clock::now();
+    if (!engine.analyse(positionAt(analysed_), options_.limit, [this](const PositionAnalysis& a) { accept(a); }))
+        fail("the engine cannot analyse now");
+}
+
+void GameReview::accept(const PositionAnalysis& a) {
+    if (!running_) return;
+    if (!a.ok) {
+        fail(a.error.empty() ? "the engine failed" : a.error);
+        return;
+    }
+    msSpent += static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now() - started).count());
+    ++engineAnalysed;
+    PlyAnalysis& p = plies[static_cast<std::size_t>(analysed_)];
+    p.done = true;
+    p.score = a.score;
+    p.bestMove = a.bestMove;
+    p.line = a.line;
+    p.depth = a.depth;
+    ++analysed_;
+    if (analysed_ > 1) assess(analysed_ - 2);
+    analyseNext();
+}
+
+void GameReview::assess(int i) {
+    MoveAssessment& m = assessments[static_cast<std::size_t>(i)];
+    if (inBook[static_cast<std::size_t>(i)]) return;
+    const PlyAnalysis& before = ply(i);
+    const PlyAnalysis& after = ply(i + 1);
+    m.assessed = true;
+    m.verdict = judgeMove(before.score, after.score, before.bestMove == movePlayed(i));
+    m.judged = sideAt(i) == SIDE_RED ? options_.judgeRed : options_.judgeBlack;
+    if (!m.judged) m.verdict.mark = MARK_NONE;
+}
+
+void GameReview::fail(const std::string& why) {
+    const bool wasRunning = running_;
+    running_ = false;
+    error_ = why;
+    if (wasRunning && onFinished) onFinished();
+}
+
+void GameReview::cancel() {
+    if (!running_) return;
+    running_ = false;
+    engine.cancel();
+}
+
+ReviewScore GameReview::redScore(int i) const {
+    const ReviewScore& s = ply(i).score;
+    return sideAt(i) == SIDE_RED ? s : s.flipped();
+}
+
+std::string GameReview::commentLine(int i) const {
+    const MoveAssessment& m = move(i);
+    if (!m.judged || !isMistake(m.verdict.mark)) return {};
+    const PlyAnalysis& before = ply(i);
+    const std::string best = before.bestMove ? formatMove(boardAt(i), before.bestMove) : std::string();
+    return reviewLine(m.verdict.mark, best, before.score);
+}
+
+SideSummary GameReview::summary(Side side) const {
+    SideSummary s;
+    for (int i = 0; i < moves(); ++i) {
+        const MoveAssessment& m = move(i);
+        if (sideAt(i) != side) continue;
+        if (m.verdict.mark == MARK_BOOK) ++s.marks[MARK_BOOK];
+        if (!m.judged || !m.assessed) continue;
+        ++s.judged;
+        ++s.marks[m.verdict.mark];
+        s.totalLoss += m.verdict.loss;
+    }
+    return s;
+}
+
+long GameReview::estimatedMsLeft() const {
+    const long left = positions() - analysed_;
+    if (left <= 0) return 0;
+    const long pace = engineAnalysed > 0 ? msSpent / engineAnalysed
+                                         : (options_.limit.byDepth() ? 1000 : options_.limit.moveTimeMs);
+    return left * pace;
+}
