@@ -33,6 +33,7 @@ QString quoted(const QString& text) { return QStringLiteral("“%1”").arg(text
 
 EngineClient::EngineClient(QObject* parent) : QObject(parent), judge_(std::make_unique<Engine>()) {
     timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);  // a limit is a limit, not five per cent either way
     connect(&timer_, &QTimer::timeout, this, &EngineClient::timerFired);
 }
 
