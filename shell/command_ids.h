@@ -36,4 +36,7 @@ enum CommandId : int {
     CMD_MODE_TWO_HUMANS = 40163,
     CMD_MODE_DEMO = 40164,
     CMD_STOP_THINKING = 40166,
+    // The position as FEN text on the clipboard, and a new game from one.
+    CMD_COPY_POSITION = 40201,
+    CMD_PASTE_POSITION = 40202,
 };
