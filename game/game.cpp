@@ -151,6 +151,13 @@ void Game::setTitle(const std::string& path) {
     shell().setWindowTitle(title);
 }
 
+void Game::setTitleFromRecord(const std::string& sourcePath) {
+    fileName_ = GBK_UNTITLED;
+    std::string title = std::string("Morlan - ") + GBK_UNTITLED + " (" + utf8ToGbkLossy(baseName(sourcePath)) + ")";
+    if (modified_) title += '*';
+    shell().setWindowTitle(title);
+}
+
 void Game::setModified(bool flag) {
     std::string title = shell().windowTitle();
     const bool marked = !title.empty() && title.back() == '*';

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "game/game_document.h"
 #include "game/shell_port.h"
 
 // One move of the record.
@@ -85,11 +86,32 @@ public:
     void idle();
     std::uint64_t positionKey() const;
     void setTitle(const std::string& path);
+    // Untitled ("未命名"), the title naming the record the game came from:
+    // "Morlan - 未命名 (name.pgn)".
+    void setTitleFromRecord(const std::string& sourcePath);
     void setModified(bool flag);
 
     // ---- files and settings (game_io.cpp, game_settings.cpp) ----
-    void openFile(const std::string& path);
+    // Opens a game file (.sav), a text record (.txt), the first game of a
+    // PGN collection (.pgn, .pgn.gz) or an XQF record (.xqf); any other
+    // name is tried as a game file, then as a text record. A record from
+    // the world (PGN, XQF) becomes an untitled game whose title names the
+    // file it came from, so that saving asks for a name and never writes
+    // over it. On failure a message is shown and the game stays as it was;
+    // returns whether the game was replaced. The save prompt is the
+    // shell's, before the call.
+    bool openFile(const std::string& path);
+    // Opens game number index (1 for the first) of the PGN collection at
+    // path, as openFile opens its first one.
+    bool openRecordGame(const std::string& path, int index);
+    // Saves by the path's extension: .sav a game file, .pgn one PGN game,
+    // anything else a text record. A failed write is reported and leaves
+    // the title and the unsaved-changes mark as they were.
     bool saveFile(const std::string& path);
+    // Starts a new, untitled game from a pasted FEN. A text that is not a
+    // FEN, or a position set-up would refuse, is reported with set-up's
+    // messages and changes nothing; returns whether the game was replaced.
+    bool newGameFromFen(const std::string& fen);
     void saveSettings();
     void loadSettings();
 
@@ -124,6 +146,7 @@ public:
 
 private:
     void clearRecord();
+    void replaceGame(const GameDocument& doc);
     void resetGameInfo();
     void settleBoard();
     void loadThinkingPosition();

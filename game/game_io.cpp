@@ -1,8 +1,14 @@
-// Opening and saving the game through GameFile.
+// Opening and saving the game: the program's own files through GameFile,
+// records from the world (PGN, XQF) through their importers, and a new
+// game from a pasted position.
 #include "game/game_document.h"
 #include "game/game_file.h"
 #include "game/game.h"
 #include "game/gbk.h"
+#include "game/pasted_position.h"
+#include "game/pgn_collection.h"
+#include "game/record_format.h"
+#include "game/xqf_file.h"
 
 namespace {
 
@@ -15,20 +21,86 @@ std::string withPath(const char* format, const std::string& path) {
     return text;
 }
 
+// The message for a record that could not be read: the file, then why.
+std::string readFailure(int result, const std::string& path, const std::string& detail) {
+    std::string text = withPath(result == 1 ? GBK_FILE_NOT_FOUND : GBK_BAD_FILE_FORMAT, path);
+    if (result != 1 && !detail.empty()) text += "\n" + detail;
+    return text;
+}
+
 }  // namespace
 
-void Game::openFile(const std::string& path) {
-    GameFile& files = GameFile::instance();
-    const int loaded = files.load(path);
-    if (loaded != 0) {
-        const char* format = loaded == 1 ? GBK_FILE_NOT_FOUND : GBK_BAD_FILE_FORMAT;
-        shell().showMessage(withPath(format, path), GBK_CAPTION_ERROR, MessageIcon::Error);
-        return;
+bool Game::openFile(const std::string& path) {
+    const RecordFormat format = recordFormatOf(path);
+    if (format == RecordFormat::Pgn) return openRecordGame(path, 1);
+    std::string detail;
+    GameDocument doc;
+    int loaded = 0;
+    if (format == RecordFormat::Xqf) {
+        loaded = importXqf(path, doc, detail);
+    } else {
+        GameFile& files = GameFile::instance();
+        loaded = files.load(path);
+        if (loaded == 0) doc = files.document();
     }
+    if (loaded != 0) {
+        shell().showMessage(readFailure(loaded, path, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
+        return false;
+    }
+    replaceGame(doc);
+    if (format == RecordFormat::Xqf) setTitleFromRecord(path);
+    else setTitle(path);
+    setModified(false);
+    shell().clockResetAndStart();
+    shell().situationReset();
+    resumePlay();
+    return true;
+}
+
+bool Game::openRecordGame(const std::string& path, int index) {
+    std::string detail;
+    GameDocument doc;
+    const int loaded = importPgnGame(path, index, doc, detail);
+    if (loaded != 0) {
+        shell().showMessage(readFailure(loaded, path, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
+        return false;
+    }
+    replaceGame(doc);
+    setTitleFromRecord(path);
+    setModified(false);
+    shell().clockResetAndStart();
+    shell().situationReset();
+    resumePlay();
+    return true;
+}
+
+bool Game::newGameFromFen(const std::string& fen) {
+    Board90 board;
+    Side side = SIDE_RED;
+    if (const char* refusal = readPastedPosition(fen, board, side)) {
+        shell().showMessage(refusal, GBK_CAPTION_ERROR, MessageIcon::Error);
+        return false;
+    }
+    GameDocument doc;
+    doc.startBoard = board;
+    doc.startSide = side;
+    resetGameInfo();
+    doc.info = shell().gameInfo();  // a new game's date and result
+    replaceGame(doc);
+    setTitle(GBK_UNTITLED);
+    setModified(false);
+    shell().clockResetAndStart();
+    shell().situationReset();
+    resumePlay();
+    return true;
+}
+
+// Puts the document's game in place of the one being played; the caller
+// sets the title and starts play.
+void Game::replaceGame(const GameDocument& doc) {
     finishAnimation();
     demoContinuationDue = false;
     stopThinking();
-    const GameDocument& doc = files.document();
     board_ = doc.startBoard;
     sideToMove_ = doc.startSide != 0 ? SIDE_RED : SIDE_BLACK;
     shell().setGameInfo(doc.info);
@@ -42,11 +114,6 @@ void Game::openFile(const std::string& path) {
         record.back().comment = m.comment;
     }
     goToPly(doc.currentPly);
-    setTitle(path);
-    setModified(false);
-    shell().clockResetAndStart();
-    shell().situationReset();
-    resumePlay();
 }
 
 bool Game::saveFile(const std::string& path) {

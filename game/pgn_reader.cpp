@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <zlib.h>
 
@@ -130,9 +131,22 @@ struct PgnReader::Source {
     std::string heldLine;  // a line read ahead: the first tag of the next game
     bool holding = false;
 
+    std::string memory;  // the text when there is no file
+    bool fromMemory = false;
+
     ~Source() {
         if (file) gzclose(file);
     }
+
+    // The next chunk of the text: up to the buffer's size; 0 at the end, -1 on a read error.
+    int readChunk() {
+        if (!fromMemory) return gzread(file, buffer.data(), static_cast<unsigned>(buffer.size()));
+        const std::size_t n = std::min(buffer.size(), memory.size() - memoryPosition);
+        std::memcpy(buffer.data(), memory.data() + memoryPosition, n);
+        memoryPosition += n;
+        return static_cast<int>(n);
+    }
+    std::size_t memoryPosition = 0;
 
     // Decides the text's encoding from the first bytes that are not ASCII.
     void sniff(std::string_view chunk) {
@@ -165,6 +179,14 @@ bool PgnReader::open(const std::string& path) {
     return true;
 }
 
+void PgnReader::openText(std::string text) {
+    source = std::make_unique<Source>();
+    failure.clear();
+    gamesRead = 0;
+    source->memory = std::move(text);
+    source->fromMemory = true;
+}
+
 bool PgnReader::readLine(std::string& line) {
     Source& s = *source;
     if (s.holding) {
@@ -177,7 +199,7 @@ bool PgnReader::readLine(std::string& line) {
     for (;;) {
         if (s.position == s.length) {
             if (s.atEnd) break;
-            const int n = gzread(s.file, s.buffer.data(), static_cast<unsigned>(s.buffer.size()));
+            const int n = s.readChunk();
             if (n < 0) {
                 int code = 0;
                 const char* message = gzerror(s.file, &code);
@@ -280,35 +302,64 @@ void setStartPosition(PgnGame& game) {
 // The state of the move text of one game while its lines are read.
 struct MoveTextScan {
     bool inComment = false;
+    bool commentKept = false;  // the open comment is outside any variation
+    std::string comment;       // the open comment's text so far, as written
     int variationDepth = 0;
     bool ended = false;  // the result was read
 };
 
+// One thing found in the move text: a move, or a comment closed on this line.
+struct MoveTextItem {
+    bool isComment = false;
+    std::string_view move;  // a move as written
+    std::string comment;    // a closed comment's whole text, as written
+};
+
 std::size_t charLength(std::string_view line, std::size_t i, bool gbk) {
-    return gbk && isGbkLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
+    return gbk && isGbkLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size() ? 2 : 1;
 }
 
-// Collects the moves of one line of move text, stepping over comments,
+// Moves on with the text of an open comment; true once it is closed.
+bool scanComment(std::string_view line, bool gbk, std::size_t& i, MoveTextScan& scan) {
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != '}') i += charLength(line, i, gbk);
+    if (scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES)
+        scan.comment.append(line.substr(start, std::min(i, line.size()) - start));
+    if (i >= line.size()) {
+        if (scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES) scan.comment += "\r\n";
+        return false;
+    }
+    ++i;
+    scan.inComment = false;
+    return true;
+}
+
+// Collects the moves and comments of one line of move text, stepping over
 // variations, annotation glyphs and move numbers; stops at the result.
-void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vector<std::string_view>& moves) {
+void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vector<MoveTextItem>& items) {
     std::size_t i = 0;
     while (i < line.size() && !scan.ended) {
         const char c = line[i];
         if (scan.inComment) {
-            if (c == '}') scan.inComment = false;
-            i += charLength(line, i, gbk);
+            if (scanComment(line, gbk, i, scan) && scan.commentKept)
+                items.push_back({true, {}, std::move(scan.comment)});
             continue;
         }
         if (c == ';') return;  // a comment to the end of the line
         if (isSpace(c) || isDelimiter(c)) {
-            if (c == '{') scan.inComment = true;
-            if (c == '(') ++scan.variationDepth;
+            if (c == '{') {
+                scan.inComment = true;
+                scan.commentKept = scan.variationDepth == 0;
+                scan.comment.clear();
+            }
+            if (c == '(' && scan.variationDepth < INT_MAX) ++scan.variationDepth;
             if (c == ')' && scan.variationDepth > 0) --scan.variationDepth;
             ++i;
             continue;
         }
         std::size_t end = i;
         while (end < line.size() && !isSpace(line[end]) && !isDelimiter(line[end])) end += charLength(line, end, gbk);
+        end = std::min(end, line.size());
         const std::string_view token = line.substr(i, end - i);
         i = end;
         if (scan.variationDepth > 0 || token.front() == '$') continue;
@@ -317,8 +368,23 @@ void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vect
             return;
         }
         const std::string_view move = stripDecorations(token);
-        if (!move.empty()) moves.push_back(move);
+        if (!move.empty()) items.push_back({false, move, {}});
     }
+}
+
+// Trims the space and line ends around a comment; an empty one is none.
+std::string trimmedComment(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// Comments that follow one another join, one to a line.
+void appendComment(std::string& to, const std::string& text) {
+    if (text.empty()) return;
+    if (!to.empty()) to += "\r\n";
+    to += text;
 }
 
 }  // namespace
@@ -330,13 +396,15 @@ bool PgnReader::next(PgnGame& game) {
     bool sawTags = false, sawMoveText = false;
     bool blankAfterTags = false;  // a game may consist of its tags alone
     Side sideToMove = SIDE_RED;
+    std::size_t commentBytes = 0;
     std::string line;
-    std::vector<std::string_view> moves;
+    std::vector<MoveTextItem> items;
     while (!scan.ended && readLine(line)) {
         const bool gbk = source->encoding != Source::UTF8;
         const std::size_t first = line.find_first_not_of(" \t", 0);
         if (first == std::string::npos) {
             blankAfterTags = sawTags;
+            if (scan.inComment && scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES) scan.comment += "\r\n";
             continue;
         }
         if (!scan.inComment && scan.variationDepth == 0 && line[first] == '[') {
@@ -355,13 +423,34 @@ bool PgnReader::next(PgnGame& game) {
             sideToMove = game.startSide;
             sawMoveText = true;
         }
-        moves.clear();
-        scanMoveLine(line, gbk, scan, moves);
-        for (std::string_view move : moves) {
-            game.writtenTexts.emplace_back(move);
-            game.moveTexts.push_back(normalizeMoveText(source->gbkOf(move), sideToMove));
+        items.clear();
+        scanMoveLine(line, gbk, scan, items);
+        for (MoveTextItem& item : items) {
+            if (item.isComment) {
+                const std::string text = trimmedComment(source->gbkOf(item.comment));
+                commentBytes += text.size();
+                if (commentBytes > PGN_MAX_COMMENT_BYTES) {
+                    if (game.error.empty()) game.error = "comments longer than a game may hold";
+                    continue;
+                }
+                appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
+                continue;
+            }
+            if (game.moveTexts.size() >= PGN_MAX_MOVES) {
+                if (game.error.empty()) game.error = "more moves than a game may hold";
+                continue;
+            }
+            game.writtenTexts.emplace_back(item.move);
+            game.gbkTexts.push_back(source->gbkOf(item.move));
+            game.moveTexts.push_back(normalizeMoveText(game.gbkTexts.back(), sideToMove));
+            game.comments.emplace_back();
             sideToMove ^= 1;
         }
+    }
+    if (scan.inComment && scan.commentKept && game.error.empty()) {
+        const std::string text = trimmedComment(source->gbkOf(scan.comment));
+        if (commentBytes + text.size() <= PGN_MAX_COMMENT_BYTES)
+            appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
     }
     if (!sawTags && !sawMoveText) return false;
     if (!sawMoveText) setStartPosition(game);

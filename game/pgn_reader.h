@@ -13,6 +13,11 @@
 
 #include "engine/types.h"
 
+// What one game of a collection may hold: more is refused (error), so that
+// a damaged or hostile file cannot fill the memory.
+constexpr std::size_t PGN_MAX_MOVES = 32767;
+constexpr std::size_t PGN_MAX_COMMENT_BYTES = 1 << 20;  // all of a game's comments together
+
 struct PgnGame {
     int index = 0;  // 1 for the first game of the file
     // Tag names as written, values in GBK.
@@ -21,7 +26,15 @@ struct PgnGame {
     Side startSide = SIDE_RED;
     std::vector<std::string> moveTexts;     // GBK simplified notation
     std::vector<std::string> writtenTexts;  // the same moves as the file wrote them
-    std::string error;  // why the game cannot be replayed (a bad FEN tag); empty when none
+    std::vector<std::string> gbkTexts;      // the same moves in GBK, not normalised
+    // The comment in braces after each move (GBK; empty when none), one per
+    // move, and the one before the first move. Comments inside variations
+    // are skipped with them.
+    std::vector<std::string> comments;
+    std::string openingComment;
+    // Why the game cannot be replayed (a bad FEN tag, comments or moves past
+    // what a game may hold); empty when none.
+    std::string error;
 
     // The value of the first tag of that name; empty when there is none.
     std::string tag(std::string_view name) const;
@@ -43,6 +56,8 @@ public:
 
     // Opens a collection; false, with error() telling why, when it cannot.
     bool open(const std::string& path);
+    // Reads a collection held in memory, as a file would hold it.
+    void openText(std::string text);
     // Reads the next game; false at the end of the file, or when the file
     // cannot be read on (error() is then not empty).
     bool next(PgnGame& game);

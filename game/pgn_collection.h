@@ -1,0 +1,36 @@
+// Games of a PGN collection as the program opens them: the list of a
+// collection's games for choosing one, and one game read whole into a
+// GameDocument. The moves may be written in Chinese notation, in the WXF
+// notation or in coordinates (told apart per game from its moves); every
+// move is judged by the rules.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/game_document.h"
+
+// One game of a collection, for the list to choose from. Texts are GBK.
+struct PgnGameSummary {
+    int index = 0;  // 1 for the first game of the file
+    std::string red, black, result, date, event;
+    int plies = 0;  // moves as written, not yet judged
+};
+
+// Lists every game of the collection at path (plain or gzip). False, with
+// error (GBK) telling why, when the file cannot be opened or read; games
+// holds what was listed before the failure.
+bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, std::string& error);
+
+// Reads game number index (1 for the first) of the collection at path into
+// doc: 0 read, 1 the file cannot be opened, 2 bad content (no such game, a
+// bad FEN tag, a move the rules refuse, a game the program cannot hold).
+// On 1 and 2 doc is unchanged and message (GBK) says why; where a move
+// fails it names the game, the ply and the move as written.
+// The tags Red, Black, Date, Site and Result fill the game information;
+// Event and the comment before the first move become the notes; every
+// other comment in braces becomes the comment of the move it follows.
+int importPgnGame(const std::string& path, int index, GameDocument& doc, std::string& message);
+
+// The same for a collection held in memory (text as a file holds it).
+int importPgnText(const std::string& text, int index, GameDocument& doc, std::string& message);
