@@ -42,6 +42,15 @@ void App::init() {
     Game::instance().newGame();
 }
 
+void App::openCommandLineFile(int argc, char** argv) {
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) path += ' ';
+        path += argv[i];
+    }
+    if (!path.empty()) MainWindow::instance().openRecord(path);
+}
+
 int App::run() {
     if (!timer) {
         timer = new QTimer(qApp);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QTimer>
+#include <string>
 
 constexpr int IDLE_INTERVAL_MS = 20;
 
@@ -14,6 +15,9 @@ public:
     // Book, menus, sounds, settings (which create the main window), the
     // window shown, a new game.
     void init();
+    // Opens the file the command line names, if any: the words after the
+    // program's name, joined again by single spaces (the shell split them).
+    void openCommandLineFile(int argc, char** argv);
     // The event loop; returns the exit code when the main window has closed.
     int run();
     // One idle pass: engine poll, view, tool windows, the game's idle step.

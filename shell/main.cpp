@@ -1,10 +1,8 @@
 // morlan [path]: the desktop program. A path on the command line is the game
-// file to open at start.
+// file or record to open at start.
 #include <QApplication>
 #include <cstring>
-#include <string>
 
-#include "game/game.h"
 #include "shell/app.h"
 #include "shell/crash_handler.h"
 
@@ -15,17 +13,6 @@ bool isCrashMessageProcess(const char* argv0) {
     return std::strcmp(slash ? slash + 1 : argv0, CRASH_MESSAGE_NAME) == 0;
 }
 
-// The command line after the program name, as one text: the shell has
-// already split it at spaces, so the words are joined again.
-std::string commandLineText(int argc, char** argv) {
-    std::string text;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) text += ' ';
-        text += argv[i];
-    }
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,7 +21,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morlan"));
     App::instance().init();
-    const std::string path = commandLineText(argc, argv);
-    if (!path.empty()) Game::instance().openFile(path);
+    App::instance().openCommandLineFile(argc, argv);
     return App::instance().run();
 }

@@ -40,6 +40,13 @@ public:
     void updateCommands();
     // The save prompt: whether the caller may go on.
     bool askToSave();
+    // Opens a game file or record; a PGN collection of several games lets
+    // the user choose one first (record_opening.cpp).
+    void openRecord(const std::string& path);
+    // The position as FEN on the clipboard, and a new game from the
+    // clipboard's FEN (position_clipboard.cpp).
+    void copyPosition();
+    void pastePosition();
     void rotateBoard();
     // The idle steps of the clock, game-information, book and situation windows.
     void toolWindowsIdle();
@@ -95,6 +102,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void createToolbar();
@@ -104,6 +113,7 @@ private:
     bool saveWithDialog();
     void saveCommand(bool* dialogCancelled);
     void openWithDialog();
+    void openDroppedFile(const std::string& path);
     void setCommandEnabled(int id, bool enabled, bool inToolbar);
     void shutdown();
 

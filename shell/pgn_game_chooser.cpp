@@ -43,7 +43,7 @@ public:
         }
         if (role != Qt::DisplayRole) return {};
         switch (at.column()) {
-        case 0: return g.index + 1;
+        case 0: return g.index;
         case 1: return g.red;
         case 2: return g.black;
         case 3: return g.result;

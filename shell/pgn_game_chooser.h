@@ -16,7 +16,7 @@ class QModelIndex;
 
 // One row of the list, in Qt's text.
 struct ChooserGame {
-    int index = 0;  // position in the file, from 0
+    int index = 0;  // the game's number in the file, from 1
     QString red, black, result, date, event;
     int plies = 0;
 };
@@ -25,7 +25,7 @@ class PgnGameChooser final : public QDialog {
 public:
     PgnGameChooser(std::vector<ChooserGame> games, const QString& fileName, QWidget* parent = nullptr);
 
-    // The chosen game's index in the file, or -1 when none was chosen.
+    // The chosen game's number in the file, or 0 when none was chosen.
     int chosenGame() const { return chosen; }
     // The rows the filter leaves.
     int shownCount() const;
@@ -43,5 +43,5 @@ private:
     QLineEdit* filter = nullptr;
     QTableView* list = nullptr;
     QSortFilterProxyModel* shown = nullptr;
-    int chosen = -1;
+    int chosen = 0;
 };
