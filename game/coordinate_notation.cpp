@@ -9,11 +9,9 @@ namespace {
 
 // "H2-E2" and "h2-e2" as "h2e2"; empty when the text has another shape.
 std::string plainCoordinates(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '-' && out.size() == 2) continue;
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
+    std::string out(text);
+    if (out.size() == 5 && out[2] == '-') out.erase(2, 1);
+    for (char& c : out) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     const auto isFile = [](char c) { return c >= 'a' && c <= 'i'; };
     const auto isRank = [](char c) { return c >= '0' && c <= '9'; };
     if (out.size() != 4 || !isFile(out[0]) || !isRank(out[1]) || !isFile(out[2]) || !isRank(out[3])) return {};

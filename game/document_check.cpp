@@ -8,6 +8,8 @@ namespace {
 constexpr BoardPiece RED_KING = 0;
 constexpr BoardPiece BLACK_KING = 7;
 
+}  // namespace
+
 // Places the pieces one by one under the set-up rules, so the limits, the
 // squares and the pawn file rule all hold.
 bool obeysSetupRules(const Board90& board) {
@@ -28,6 +30,8 @@ bool obeysSetupRules(const Board90& board) {
     }
     return kings[0] == 1 && kings[1] == 1;
 }
+
+namespace {
 
 bool replayIsLegal(const GameDocument& doc) {
     Board90 board = doc.startBoard;

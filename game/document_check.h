@@ -11,3 +11,7 @@
 // per side, the side that has just moved not in check), and every move lies
 // on the board and is legal when the record is replayed from the start.
 bool isPlayableDocument(const GameDocument& doc);
+
+// True when every cell holds a piece code or NO_PIECE and the pieces obey
+// the set-up rules: piece limits, placement squares, one king a side.
+bool obeysSetupRules(const Board90& board);

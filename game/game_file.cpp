@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/pgn_writer.h"
+#include "game/record_format.h"
 #include "game/sav_file.h"
 #include "game/txt_record.h"
 
@@ -40,6 +42,7 @@ int GameFile::load(const std::string& path) {
 
 bool GameFile::save(const std::string& path) {
     if (!held) return false;
+    if (recordFormatOf(path) == RecordFormat::Pgn) return writePgn(path, *held, writeFunction);
     return extensionOf(path) == ".sav" ? writeSav(path) : writeTxt(path);
 }
 

@@ -29,8 +29,8 @@ public:
     // opened, 2 not a game. On 1 and 2 the held document is unchanged.
     int load(const std::string& path);
 
-    // Writes the held document: ".sav" (any case) as a game file, anything
-    // else as a text record. False when nothing is held or the file could
+    // Writes the held document: ".sav" (any case) as a game file, ".pgn" as
+    // one PGN game, anything else as a text record. False when nothing is held or the file could
     // not be written; the old file is then as it was.
     bool save(const std::string& path);
 

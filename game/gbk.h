@@ -85,6 +85,30 @@ inline constexpr char GBK_SAVE_FAILED[] = "\xB1\xA3\xB4\xE6\xCE\xC4\xBC\xFE %s \
 // 保存当前对局吗？
 inline constexpr char GBK_ASK_SAVE[] = "\xB1\xA3\xB4\xE6\xB5\xB1\xC7\xB0\xB6\xD4\xBE\xD6\xC2\xF0\xA3\xBF";
 
+// ---- positions pasted and records from other programs ----
+// 棋子摆放不正确 (set-up's refusal of a set of pieces)
+inline constexpr char GBK_BAD_PIECE_SET[] = "\xC6\xE5\xD7\xD3\xB0\xDA\xB7\xC5\xB2\xBB\xD5\xFD\xC8\xB7";
+// 不是正确的 FEN 局面
+inline constexpr char GBK_NOT_A_FEN[] = "\xB2\xBB\xCA\xC7\xD5\xFD\xC8\xB7\xB5\xC4 FEN \xBE\xD6\xC3\xE6";
+// 第%d局 (game number in a collection)
+inline constexpr char GBK_RECORD_GAME[] = "\xB5\xDA%d\xBE\xD6";
+// 没有第%d局
+inline constexpr char GBK_RECORD_NO_GAME[] = "\xC3\xBB\xD3\xD0\xB5\xDA%d\xBE\xD6";
+// 第%d步 %s 不合规则 (ply, the move as written)
+inline constexpr char GBK_RECORD_BAD_MOVE[] = "\xB5\xDA%d\xB2\xBD %s \xB2\xBB\xBA\xCF\xB9\xE6\xD4\xF2";
+// 开局局面不合规则
+inline constexpr char GBK_RECORD_BAD_START[] = "\xBF\xAA\xBE\xD6\xBE\xD6\xC3\xE6\xB2\xBB\xBA\xCF\xB9\xE6\xD4\xF2";
+// 棋谱太大，无法保存
+inline constexpr char GBK_RECORD_TOO_LARGE[] = "\xC6\xE5\xC6\xD7\xCC\xAB\xB4\xF3\xA3\xAC\xCE\xDE\xB7\xA8\xB1\xA3\xB4\xE6";
+// 棋谱数据不完整或已损坏
+inline constexpr char GBK_RECORD_DAMAGED[] = "\xC6\xE5\xC6\xD7\xCA\xFD\xBE\xDD\xB2\xBB\xCD\xEA\xD5\xFB\xBB\xF2\xD2\xD1\xCB\xF0\xBB\xB5";
+// 不是 XQF 棋谱
+inline constexpr char GBK_XQF_NOT_XQF[] = "\xB2\xBB\xCA\xC7 XQF \xC6\xE5\xC6\xD7";
+// 含 %d 个变着，未导入
+inline constexpr char GBK_XQF_VARIATIONS[] = "\xBA\xAC %d \xB8\xF6\xB1\xE4\xD7\xC5\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB";
+// 评注：
+inline constexpr char GBK_XQF_COMMENTATOR[] = "\xC6\xC0\xD7\xA2\xA3\xBA";
+
 // ---- GBK <-> UTF-8 (glibc iconv) ----
 
 // A byte of 0x81..0xFE starts a two-byte GBK character.

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/types.h"
 #include "game/game_document.h"
+
+struct PgnGame;
 
 // One game of a collection, for the list to choose from. Texts are GBK.
 struct PgnGameSummary {
@@ -34,3 +37,8 @@ int importPgnGame(const std::string& path, int index, GameDocument& doc, std::st
 
 // The same for a collection held in memory (text as a file holds it).
 int importPgnText(const std::string& text, int index, GameDocument& doc, std::string& message);
+
+// The document of a game whose moves were judged (judgePgnMoves): its
+// information, notes and comments, shown at its last move. Not yet checked
+// against the set-up rules (importPgnGame does that).
+GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>& moves);

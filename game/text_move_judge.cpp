@@ -80,10 +80,15 @@ PackedMove judgeTextMove(const Board90& board, Side side, std::string_view text)
 
 std::size_t judgeTextMoves(const Board90& start, Side side, const std::vector<std::string>& texts,
                            std::vector<PackedMove>& moves) {
+    return judgeMoves(start, side, texts, judgeTextMove, moves);
+}
+
+std::size_t judgeMoves(const Board90& start, Side side, const std::vector<std::string>& texts, MoveJudge judge,
+                       std::vector<PackedMove>& moves) {
     Board90 board = start;
     std::size_t read = 0;
     for (const std::string& text : texts) {
-        const PackedMove m = judgeTextMove(board, side, text);
+        const PackedMove m = judge(board, side, text);
         if (m == 0) break;
         moves.push_back(m);
         applyMove(board, m);

@@ -25,3 +25,8 @@ PackedMove judgeTextMove(const Board90& board, Side side, std::string_view text)
 // moves receives the accepted moves.
 std::size_t judgeTextMoves(const Board90& start, Side side, const std::vector<std::string>& texts,
                            std::vector<PackedMove>& moves);
+
+// The same with another notation's judge (see wxf_notation.h, coordinate_notation.h).
+using MoveJudge = PackedMove (*)(const Board90& board, Side side, std::string_view text);
+std::size_t judgeMoves(const Board90& start, Side side, const std::vector<std::string>& texts, MoveJudge judge,
+                       std::vector<PackedMove>& moves);

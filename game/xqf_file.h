@@ -16,6 +16,7 @@ struct XqfSummary {
     int version = 0;
     int variations = 0;  // alternatives to a move that were left out
     int treeMoves = 0;   // every move of the tree, the main line included
+    int comments = 0;    // nodes with a comment, the start position included
 };
 
 // Reads the XQF file at path into doc: 0 read, 1 cannot open, 2 bad content

@@ -6,7 +6,7 @@
 # written to build-fuzz/artifacts/TARGET/; copy them to
 # tests/fuzz/regressions/TARGET/ once fixed, so the normal tests replay them.
 #   scripts/fuzz.sh TARGET SECONDS [libFuzzer options...]
-#   TARGET: sav settings txt fen uci book
+#   TARGET: sav settings txt fen uci book pgn xqf paste
 # Needs clang and libclang-rt-14-dev: scripts/install-deps.sh --fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,8 +17,8 @@ fi
 target=$1 seconds=$2
 shift 2
 case "$target" in
-  sav|settings|txt|fen|uci|book) ;;
-  *) echo "unknown target $target (sav settings txt fen uci book)" >&2; exit 2 ;;
+  sav|settings|txt|fen|uci|book|pgn|xqf|paste) ;;
+  *) echo "unknown target $target (sav settings txt fen uci book pgn xqf paste)" >&2; exit 2 ;;
 esac
 
 dir=build-fuzz
@@ -39,7 +39,7 @@ mkdir -p "$corpus" "$artifacts"
 export ASAN_OPTIONS="detect_leaks=1 ${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 ${UBSAN_OPTIONS:-}"
 max_len=4096
-[ "$target" = sav ] || [ "$target" = book ] && max_len=16384
+[ "$target" = sav ] || [ "$target" = book ] || [ "$target" = xqf ] && max_len=16384
 exec "$dir/tests/fuzz/fuzz_$target" "$corpus" "tests/fuzz/corpus/$target" \
   -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len="$max_len" \
   -artifact_prefix="$artifacts/" -print_final_stats=1 "$@"

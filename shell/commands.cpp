@@ -29,7 +29,7 @@ const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
 const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
 const QString XQF_FILTER = QStringLiteral("XQF 棋谱 (*.xqf)");
-const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.xqf)");
+const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
 const QString ALL_FILTER = QStringLiteral("所有文件 (*.*)");
 
 // The extension a name typed without one gets, by the save dialog's type.

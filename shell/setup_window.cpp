@@ -26,8 +26,6 @@ constexpr int PICK_RADIUS_BOUND = 325;
 // Where the palette's two rows start in the piece bitmap: codes 1..6 and 8..13.
 constexpr int RED_STRIP_X = 40;
 constexpr int BLACK_STRIP_X = 320;
-// 棋子摆放不正确
-constexpr char GBK_BAD_PIECE_SET[] = "\xC6\xE5\xD7\xD3\xB0\xDA\xB7\xC5\xB2\xBB\xD5\xFD\xC8\xB7";
 
 constexpr BoardPiece RED_KING = 0;
 constexpr BoardPiece BLACK_KING = 7;

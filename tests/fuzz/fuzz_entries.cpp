@@ -12,6 +12,12 @@
 #include "game/document_check.h"
 #include "game/game_file.h"
 #include "game/notation.h"
+#include "game/pasted_position.h"
+#include "game/pgn_collection.h"
+#include "game/pgn_reader.h"
+#include "game/pgn_writer.h"
+#include "game/rules.h"
+#include "game/xqf_file.h"
 #include "game/sav_file.h"
 #include "game/section_file.h"
 #include "game/settings_file.h"
@@ -187,4 +193,69 @@ bool fuzzBookEntry(const std::uint8_t* data, std::size_t size) {
             return false;
     }
     return true;
+}
+
+namespace {
+
+// A document no reader makes, to see that a refusal leaves it alone.
+GameDocument sentinelDocument() {
+    GameDocument doc;
+    doc.info.notes = "untouched";
+    doc.moves.push_back({packMove(1, 2, 4, 2), "x"});
+    return doc;
+}
+
+// A document read from outside: playable, and written as PGN it reads
+// back from the same start with the same moves.
+bool importedDocumentKeepsItsPromises(const GameDocument& doc) {
+    if (!isPlayableDocument(doc)) return false;
+    GameDocument back;
+    std::string message;
+    if (importPgnText(encodePgn(doc), 1, back, message) != 0) return false;
+    if (back.startBoard != doc.startBoard || back.startSide != doc.startSide) return false;
+    if (back.moves.size() != doc.moves.size()) return false;
+    for (std::size_t i = 0; i < doc.moves.size(); ++i)
+        if (back.moves[i].move != doc.moves[i].move) return false;
+    return true;
+}
+
+// 0 and a document that keeps the promises, or a refusal that changed nothing.
+bool importOutcomeIsSound(int result, const GameDocument& doc) {
+    if (result == 0) return importedDocumentKeepsItsPromises(doc);
+    return result == 2 && doc == sentinelDocument();
+}
+
+}  // namespace
+
+bool fuzzPgnEntry(const std::uint8_t* data, std::size_t size) {
+    const std::string text = asText(data, size);
+    PgnReader reader;
+    reader.openText(text);
+    PgnGame game;
+    int games = 0;
+    while (games < 64 && reader.next(game)) ++games;
+    for (int index = 1; index <= std::min(games, 3); ++index) {
+        GameDocument doc = sentinelDocument();
+        std::string message;
+        if (!importOutcomeIsSound(importPgnText(text, index, doc, message), doc)) return false;
+    }
+    return true;
+}
+
+bool fuzzXqfEntry(const std::uint8_t* data, std::size_t size) {
+    GameDocument doc = sentinelDocument();
+    std::string message;
+    return importOutcomeIsSound(decodeXqf(std::span(data, size), doc, message), doc);
+}
+
+bool fuzzPasteEntry(const std::uint8_t* data, std::size_t size) {
+    const std::string text = asText(data, size);
+    Board90 board = INITIAL_BOARD;
+    Side side = SIDE_BLACK;
+    if (readPastedPosition(text, board, side) != nullptr) return board == INITIAL_BOARD && side == SIDE_BLACK;
+    if (!obeysSetupRules(board) || !isSetupAcceptable(board, side)) return false;
+    Board90 again;
+    Side againSide;
+    return readPastedPosition("\r\n " + writeFen(board, side) + "\n", again, againSide) == nullptr &&
+           again == board && againSide == side;
 }

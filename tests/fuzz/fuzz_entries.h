@@ -27,6 +27,16 @@ bool fuzzUciEntry(const std::uint8_t* data, std::size_t size);
 // resource as it is, or inflated records that are packed first.
 bool fuzzBookEntry(const std::uint8_t* data, std::size_t size);
 
+// PGN collections: every game listed, the first games read; what reads
+// must be playable and come back with the same moves when written as PGN
+// and read again; what does not read leaves the document as it was.
+bool fuzzPgnEntry(const std::uint8_t* data, std::size_t size);
+// XQF records: the same promises as for PGN.
+bool fuzzXqfEntry(const std::uint8_t* data, std::size_t size);
+// Pasted positions: what is taken is a position set-up would accept and
+// reads back the same from its FEN; what is refused leaves the board alone.
+bool fuzzPasteEntry(const std::uint8_t* data, std::size_t size);
+
 struct FuzzTarget {
     const char* name;
     bool (*entry)(const std::uint8_t*, std::size_t);
@@ -35,4 +45,5 @@ struct FuzzTarget {
 inline constexpr FuzzTarget FUZZ_TARGETS[] = {
     {"sav", fuzzSavEntry},   {"settings", fuzzSettingsEntry}, {"txt", fuzzTxtEntry},
     {"fen", fuzzFenEntry},   {"uci", fuzzUciEntry},           {"book", fuzzBookEntry},
+    {"pgn", fuzzPgnEntry},   {"xqf", fuzzXqfEntry},           {"paste", fuzzPasteEntry},
 };

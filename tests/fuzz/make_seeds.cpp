@@ -17,7 +17,10 @@
 #include "engine/book.h"
 #include "engine/engine.h"
 #include "engine/fen.h"
+#include "game/gbk.h"
 #include "game/pgn_reader.h"
+#include "game/pgn_writer.h"
+#include "xqf_builder.h"
 #include "game/sav_file.h"
 #include "game/section_file.h"
 #include "game/settings_file.h"
@@ -106,6 +109,63 @@ void masterGameSeeds(const fs::path& out, const std::string& collection) {
     }
 }
 
+// PGN: games the program writes, and the other notations by hand, with the
+// comments, variations and glyphs a reader steps over.
+void pgnSeeds(const fs::path& out, std::mt19937& rng) {
+    const fs::path dir = out / "pgn";
+    for (int n = 0; n < 3; ++n) {
+        Board90 board;
+        Side side;
+        GameDocument doc = randomGame(rng, 4 + 20 * n, board, side);
+        if (n == 2) {  // a game from another start, Black to move
+            doc.startBoard = board;
+            doc.startSide = side;
+            doc.moves.clear();
+            randomGame(rng, 0, board, side);
+        }
+        writeSeed(dir, "written" + std::to_string(n) + ".pgn", encodePgn(doc));
+    }
+    writeSeed(dir, "wxf.pgn",
+              "[Event \"x\"]\n[Red \"r\"]\n\n{notes} 1. C2=5 {c} H8+7 2. H2+3 (2. R1+1) R9=8 $1 3. +C=4 *\n");
+    writeSeed(dir, "wxf-fullwidth.pgn", gbkToUtf8Lossy(std::string("1. \xA3\xC3\xA3\xB2\xA3\xBD\xA3\xB5 ")) + "H8+7 1-0\n");
+    writeSeed(dir, "coordinates.pgn",
+              "[FEN \"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w - - 0 1\"]\n\n"
+              "1. h2e2 h9g7 2. H0-G2 i9-h9 0-1\n\n[Event \"two\"]\n\n1. b2e2 *\n");
+}
+
+// XQF: small records in the old plain form and the hidden one, with comments and a variation.
+void xqfSeeds(const fs::path& out) {
+    const fs::path dir = out / "xqf";
+    auto record = [](int from, int to, bool next, bool variation, std::string comment) {
+        return XqfBuildRecord{from, to, next, variation, std::move(comment)};
+    };
+    for (int version : {0x0A, 0x10, 0x12}) {
+        XqfBuilder b;
+        b.version = version;
+        b.red = "red";
+        b.event = "seed";
+        b.openingComment = "start";
+        b.records = {record(72, 42, true, false, "c"), record(79, 67, true, true, ""), record(70, 62, false, false, ""),
+                     record(89, 79, false, false, "v")};
+        const std::vector<std::uint8_t> bytes = b.bytes();
+        writeSeed(dir, "game" + std::to_string(version) + ".xqf", bytes);
+    }
+    XqfBuilder endgame;
+    endgame.slots.fill(200);
+    endgame.slots[4] = 40;
+    endgame.slots[20] = 39;
+    endgame.slots[0] = 5;
+    endgame.records = {record(5, 9, false, false, "")};
+    writeSeed(dir, "endgame.xqf", endgame.bytes());
+}
+
+void pasteSeeds(const fs::path& out) {
+    const fs::path dir = out / "paste";
+    writeSeed(dir, "start.txt", std::string(START_FEN) + "\r\n");
+    writeSeed(dir, "endgame.txt", "  3k5/9/9/9/9/9/9/9/4R4/4K4 b\n");
+    writeSeed(dir, "check.txt", "4k4/9/9/9/9/9/9/9/4R4/3K5 w - - 0 1");
+}
+
 void settingsSeeds(const fs::path& out) {
     SettingsFile empty;
     std::vector<std::uint8_t> bytes;
@@ -191,6 +251,9 @@ int main(int argc, char** argv) {
     if (argc > 3) masterGameSeeds(out, argv[3]);
     settingsSeeds(out);
     fenSeeds(out, rng);
+    pgnSeeds(out, rng);
+    xqfSeeds(out);
+    pasteSeeds(out);
     uciSeeds(out);
     bookSeeds(out, argc > 2 ? argv[2] : "");
     return 0;

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "xqf_builder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -73,4 +75,28 @@ TEST_F(RecordsCommand, UnreadableFilesAndUsage) {
     EXPECT_NE(missing.out.find("4 games, 1 read whole\n"), std::string::npos);
     EXPECT_EQ(runRecords("").status, 2);
     EXPECT_EQ(runRecords("--txt").status, 2);
+}
+
+TEST_F(RecordsCommand, ReadsXqfAndOtherNotationsAndWritesOneCollectionThatReadsBack) {
+    XqfBuilder xqf;
+    xqf.records = {{72, 42, true, false, "c"}, {79, 67, false, false, {}}};
+    const std::vector<std::uint8_t> bytes = xqf.bytes();
+    std::ofstream(dir / "game.xqf", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                            static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(dir / "broken.XQF", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 1030);
+    std::ofstream(dir / "wxf.pgn") << "1. C2=5 H8+7 *\n\n1. h2e2 h9g7 2. h0g2 *\n";
+    const std::string files = (dir / "games.pgn").string() + " " + (dir / "wxf.pgn").string() + " " +
+                              (dir / "game.xqf").string() + " " + (dir / "broken.XQF").string();
+    const fs::path collection = dir / "all.pgn";
+    const CommandResult written = runRecords("--pgn " + collection.string() + " " + files);
+    EXPECT_EQ(written.status, 0);
+    EXPECT_NE(written.out.find((dir / "broken.XQF").string() + ": 棋谱数据不完整或已损坏\n"), std::string::npos)
+        << written.out;
+    EXPECT_NE(written.out.find(collection.string() + ": 4 games written, 4 read back the same\n"), std::string::npos)
+        << written.out;
+    EXPECT_NE(written.out.find("8 games, 4 read whole\n"), std::string::npos) << written.out;
+    const CommandResult back = runRecords(collection.string());
+    EXPECT_EQ(back.out, "4 games, 4 read whole\n");
+    EXPECT_EQ(back.status, 0);
+    EXPECT_EQ(runRecords("--pgn").status, 2);
 }

@@ -1,0 +1,110 @@
+#include "game/pgn_collection.h"
+
+#include "game/gbk.h"
+#include "game/pgn_moves.h"
+#include "game/pgn_reader.h"
+#include "game/record_import.h"
+#include "game/rules.h"
+
+namespace {
+
+struct ResultTag {
+    const char* tag;
+    const char* text;
+};
+
+constexpr ResultTag RESULT_TAGS[] = {
+    {"1-0", GBK_RED_WINS}, {"0-1", GBK_BLACK_WINS}, {"1/2-1/2", GBK_DRAW}, {"*", GBK_IN_PLAY},
+};
+
+// The game's result as the game information shows it; a text the program
+// does not know stays as written.
+std::string resultText(const std::string& tag) {
+    for (const ResultTag& r : RESULT_TAGS)
+        if (tag == r.tag) return r.text;
+    return tag;
+}
+
+GameInfo infoOf(const PgnGame& game) {
+    GameInfo info;
+    info.redPlayer = game.tag("Red");
+    info.blackPlayer = game.tag("Black");
+    info.date = game.tag("Date");
+    info.place = game.tag("Site");
+    info.result = resultText(game.tag("Result"));
+    // The game information has no field for the event: it heads the notes.
+    appendLine(info.notes, game.tag("Event"));
+    appendLine(info.notes, game.openingComment);
+    return info;
+}
+
+std::string gameLabel(int index) { return formatMessage(GBK_RECORD_GAME, index); }
+
+// Reads the game the reader stands before into doc; 0 or 2 as importPgnGame.
+int importGame(const PgnGame& game, GameDocument& doc, std::string& message) {
+    if (!game.error.empty()) {
+        message = gameLabel(game.index) + ": " + game.error;
+        return 2;
+    }
+    std::vector<PackedMove> moves;
+    const std::size_t read = judgePgnMoves(game, moves);
+    if (read < game.gbkTexts.size()) {
+        message = gameLabel(game.index) + " " +
+                  formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(read + 1), game.gbkTexts[read]);
+        return 2;
+    }
+    GameDocument read_ = pgnGameDocument(game, moves);
+    if (finishImport(read_, message) != 0) {
+        message = gameLabel(game.index) + " " + message;
+        return 2;
+    }
+    doc = std::move(read_);
+    return 0;
+}
+
+int importFrom(PgnReader& reader, int index, GameDocument& doc, std::string& message) {
+    PgnGame game;
+    while (reader.next(game))
+        if (game.index == index) return importGame(game, doc, message);
+    message = reader.error().empty() ? formatMessage(GBK_RECORD_NO_GAME, index) : reader.error();
+    return 2;
+}
+
+}  // namespace
+
+GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>& moves) {
+    GameDocument doc = documentOfMoves(game.startBoard, game.startSide, moves);
+    for (std::size_t i = 0; i < doc.moves.size() && i < game.comments.size(); ++i) doc.moves[i].comment = game.comments[i];
+    doc.info = infoOf(game);
+    return doc;
+}
+
+bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, std::string& error) {
+    PgnReader reader;
+    if (!reader.open(path)) {
+        error = utf8ToGbkLossy(reader.error());
+        return false;
+    }
+    PgnGame game;
+    while (reader.next(game)) {
+        games.push_back({game.index, game.tag("Red"), game.tag("Black"), game.tag("Result"), game.tag("Date"),
+                         game.tag("Event"), static_cast<int>(game.gbkTexts.size())});
+    }
+    error = utf8ToGbkLossy(reader.error());
+    return error.empty();
+}
+
+int importPgnGame(const std::string& path, int index, GameDocument& doc, std::string& message) {
+    PgnReader reader;
+    if (!reader.open(path)) {
+        message = utf8ToGbkLossy(reader.error());
+        return 1;
+    }
+    return importFrom(reader, index, doc, message);
+}
+
+int importPgnText(const std::string& text, int index, GameDocument& doc, std::string& message) {
+    PgnReader reader;
+    reader.openText(text);
+    return importFrom(reader, index, doc, message);
+}

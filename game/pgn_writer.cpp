@@ -1,0 +1,112 @@
+#include "game/pgn_writer.h"
+
+#include <cstdint>
+#include <span>
+
+#include "engine/fen.h"
+#include "game/gbk.h"
+#include "game/notation.h"
+#include "game/rules.h"
+
+namespace {
+
+struct ResultTag {
+    const char* text;
+    const char* tag;
+};
+
+constexpr ResultTag RESULT_TAGS[] = {
+    {GBK_RED_WINS, "1-0"}, {GBK_BLACK_WINS, "0-1"}, {GBK_DRAW, "1/2-1/2"},
+};
+
+const char* resultTag(const std::string& text) {
+    for (const ResultTag& r : RESULT_TAGS)
+        if (text == r.text) return r.tag;
+    return "*";
+}
+
+// A tag value: one line, quotes and backslashes escaped.
+std::string tagValue(const std::string& gbk) {
+    std::string out;
+    for (char c : gbkToUtf8Lossy(gbk)) {
+        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+void writeTag(std::string& out, const char* name, const std::string& utf8Value) {
+    out += '[';
+    out += name;
+    out += " \"";
+    out += utf8Value;
+    out += "\"]\n";
+}
+
+// A comment in braces; a closing brace inside it is written full-width.
+void writeComment(std::string& out, const std::string& gbk) {
+    if (gbk.empty()) return;
+    std::string text = gbkToUtf8Lossy(gbk);
+    for (std::size_t at = text.find('}'); at != std::string::npos; at = text.find('}', at)) text.replace(at, 1, "\xEF\xBD\x9D");
+    out += '{';
+    out += text;
+    out += '}';
+}
+
+bool startsFromStandardPosition(const GameDocument& doc) {
+    return doc.startBoard == INITIAL_BOARD && doc.startSide == SIDE_RED;
+}
+
+void writeMoves(std::string& out, const GameDocument& doc) {
+    Board90 board = doc.startBoard;
+    for (std::size_t i = 0; i < doc.moves.size(); ++i) {
+        const DocumentMove& m = doc.moves[i];
+        // Full moves are numbered from the first; a game Black starts opens with "1. ...".
+        const std::size_t ply = i + (doc.startSide == SIDE_RED ? 0 : 1);
+        if (ply % 2 == 0 || i == 0) {
+            if (i > 0) out += '\n';
+            out += std::to_string(ply / 2 + 1) + ".";
+            if (ply % 2 == 1) out += " ...";
+        }
+        out += ' ';
+        out += gbkToUtf8Lossy(formatMove(board, m.move));
+        if (!m.comment.empty()) out += ' ';
+        writeComment(out, m.comment);
+        const GridPoint from = moveFrom(m.move), to = moveTo(m.move);
+        if (isOnBoard(from) && isOnBoard(to)) {
+            board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+            board[boardIndex(from.file, from.rank)] = NO_PIECE;
+        }
+    }
+    if (!doc.moves.empty()) out += '\n';
+}
+
+}  // namespace
+
+std::string encodePgn(const GameDocument& doc) {
+    std::string out;
+    writeTag(out, "Game", "Chinese Chess");
+    writeTag(out, "Event", "");
+    writeTag(out, "Site", tagValue(doc.info.place));
+    writeTag(out, "Date", tagValue(doc.info.date));
+    writeTag(out, "Red", tagValue(doc.info.redPlayer));
+    writeTag(out, "Black", tagValue(doc.info.blackPlayer));
+    const char* result = resultTag(doc.info.result);
+    writeTag(out, "Result", result);
+    if (!startsFromStandardPosition(doc)) writeTag(out, "FEN", writeFen(doc.startBoard, doc.startSide));
+    out += '\n';
+    if (!doc.info.notes.empty()) {
+        writeComment(out, doc.info.notes);
+        out += '\n';
+    }
+    writeMoves(out, doc);
+    out += result;
+    out += "\n\n";
+    return out;
+}
+
+bool writePgn(const std::string& path, const GameDocument& doc, const WriteFunction& write) {
+    const std::string text = encodePgn(doc);
+    return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), write);
+}

@@ -1,0 +1,292 @@
+#include "game/xqf_file.h"
+
+#include <array>
+#include <cstring>
+
+#include "game/file_access.h"
+#include "game/gbk.h"
+#include "game/record_import.h"
+#include "game/rules.h"
+
+namespace {
+
+// Opening libraries run to a few megabytes; a file past this is not a record.
+constexpr std::size_t XQF_FILE_LIMIT = 16u << 20;
+constexpr std::size_t HEADER_SIZE = 0x400;
+constexpr int LAST_KNOWN_VERSION = 0x12;
+constexpr int FIRST_HIDDEN_VERSION = 0x0B;
+constexpr int NOWHERE = 90;  // a position code from here on is off the board
+
+// The 32 piece slots of the header, as BoardPiece codes: Red rook, horse,
+// elephant, advisor, king, advisor, elephant, horse, rook, two cannons,
+// five pawns; then Black's the same.
+constexpr BoardPiece SLOT_PIECES[32] = {
+    4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 5, 6, 6, 6, 6, 6,
+    11, 10, 9, 8, 7, 8, 9, 10, 11, 12, 12, 13, 13, 13, 13, 13,
+};
+
+constexpr char STREAM_KEY_TEXT[] = "[(C) Copyright Mr. Dong Shiwei.]";
+static_assert(sizeof STREAM_KEY_TEXT == 33);
+
+// Header texts: the offset of the length byte and the room after it.
+struct HeaderText {
+    std::size_t offset;
+    std::size_t room;
+};
+constexpr HeaderText TITLE{0x050, 63}, EVENT{0x0D0, 63}, DATE{0x110, 15}, SITE{0x120, 15}, RED{0x130, 15},
+    BLACK{0x140, 15}, COMMENTATOR{0x1D0, 15};
+
+// The keys that hide the position and the move stream (all zero before 0x0B).
+struct XqfKeys {
+    std::uint8_t position = 0, from = 0, to = 0;
+    long commentLength = 0;
+    std::array<std::uint8_t, 32> stream{};
+};
+
+std::uint8_t square(std::uint8_t b) { return static_cast<std::uint8_t>(54 * b * b + 221); }
+
+XqfKeys keysOf(std::span<const std::uint8_t> h, int version) {
+    XqfKeys k;
+    if (version < FIRST_HIDDEN_VERSION) return k;
+    k.position = static_cast<std::uint8_t>(square(h[0x0D]) * h[0x0D]);
+    k.from = static_cast<std::uint8_t>(square(h[0x0E]) * k.position);
+    k.to = static_cast<std::uint8_t>(square(h[0x0F]) * k.from);
+    k.commentLength = (h[0x0C] * 256L + h[0x0D]) % 32000 + 767;
+    const std::uint8_t mask = h[0x03];
+    const std::uint8_t b[4] = {
+        static_cast<std::uint8_t>((h[0x0C] & mask) | h[0x08]), static_cast<std::uint8_t>((h[0x0D] & mask) | h[0x09]),
+        static_cast<std::uint8_t>((h[0x0E] & mask) | h[0x0A]), static_cast<std::uint8_t>((h[0x0F] & mask) | h[0x0B]),
+    };
+    for (int i = 0; i < 32; ++i) k.stream[i] = static_cast<std::uint8_t>(STREAM_KEY_TEXT[i] & b[i % 4]);
+    return k;
+}
+
+std::string headerText(std::span<const std::uint8_t> h, HeaderText t) {
+    const std::size_t length = std::min<std::size_t>(h[t.offset], t.room);
+    return std::string(reinterpret_cast<const char*>(h.data() + t.offset + 1), length);
+}
+
+// The start position; false when two pieces share a point.
+bool readPosition(std::span<const std::uint8_t> h, int version, const XqfKeys& keys, Board90& board) {
+    std::uint8_t codes[32];
+    for (int i = 0; i < 32; ++i) {
+        const int slot = version > FIRST_HIDDEN_VERSION ? (keys.position + i + 1) % 32 : i;
+        codes[slot] = static_cast<std::uint8_t>(h[0x10 + i] - keys.position);
+    }
+    board.fill(NO_PIECE);
+    for (int slot = 0; slot < 32; ++slot) {
+        if (codes[slot] >= NOWHERE) continue;
+        // Position codes count files from Red's left; the board from Red's right.
+        const int cell = boardIndex(8 - codes[slot] / 10, codes[slot] % 10);
+        if (board[cell] != NO_PIECE) return false;
+        board[cell] = SLOT_PIECES[slot];
+    }
+    return true;
+}
+
+// One record of the move stream.
+struct XqfRecord {
+    std::uint8_t from = 0, to = 0;  // position codes
+    bool hasNext = false, hasVariation = false;
+    std::string comment;  // GBK
+};
+
+// Reads records off the stream, undoing its key.
+class XqfStream {
+public:
+    XqfStream(std::span<const std::uint8_t> file, int version, const XqfKeys& keys)
+        : file(file), hidden(version >= FIRST_HIDDEN_VERSION), keys(keys) {}
+
+    // False when the file ends inside the record or its comment runs past the end.
+    bool read(XqfRecord& r) {
+        std::uint8_t b[4];
+        if (!take(b, 4)) return false;
+        r.from = static_cast<std::uint8_t>(b[0] - 0x18 - keys.from);
+        r.to = static_cast<std::uint8_t>(b[1] - 0x20 - keys.to);
+        long length = 0;
+        if (hidden) {
+            const std::uint8_t flags = b[2] & 0xE0;
+            r.hasNext = (flags & 0x80) != 0;
+            r.hasVariation = (flags & 0x40) != 0;
+            if (flags & 0x20) {
+                std::uint32_t w = 0;
+                if (!takeWord(w)) return false;
+                length = static_cast<long>(w) - keys.commentLength;
+            }
+        } else {
+            r.hasNext = (b[2] & 0xF0) != 0;
+            r.hasVariation = (b[2] & 0x0F) != 0;
+            std::uint32_t w = 0;
+            if (!takeWord(w)) return false;
+            if (w > file.size()) return false;
+            length = static_cast<long>(w);
+        }
+        if (length < 0 || static_cast<std::size_t>(length) > file.size() - at) return false;
+        r.comment.resize(static_cast<std::size_t>(length));
+        return take(reinterpret_cast<std::uint8_t*>(r.comment.data()), r.comment.size());
+    }
+
+private:
+    bool take(std::uint8_t* out, std::size_t n) {
+        if (n > file.size() - at) return false;
+        for (std::size_t i = 0; i < n; ++i, ++at) out[i] = static_cast<std::uint8_t>(file[at] - (hidden ? keys.stream[at % 32] : 0));
+        return true;
+    }
+    bool takeWord(std::uint32_t& w) {
+        std::uint8_t b[4];
+        if (!take(b, 4)) return false;
+        w = b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+        return true;
+    }
+
+    std::span<const std::uint8_t> file;
+    std::size_t at = HEADER_SIZE;
+    bool hidden;
+    const XqfKeys& keys;
+};
+
+// What the walk of the tree keeps: the main line and the counts.
+struct XqfTree {
+    std::string openingComment;
+    std::vector<XqfRecord> mainLine;
+    int variations = 0;
+    int moves = 0;
+    int comments = 0;
+};
+
+// Walks the first-child / next-sibling tree in file order without recursion:
+// each variation flag promises one more sibling once the subtree below is
+// read. False when the stream ends before the tree does.
+bool readTree(XqfStream& stream, XqfTree& tree) {
+    XqfRecord r;
+    if (!stream.read(r)) return false;
+    tree.comments += !r.comment.empty();
+    tree.openingComment = std::move(r.comment);
+    bool more = r.hasNext, onMainLine = true;
+    long pendingSiblings = 0;
+    while (more) {
+        if (!stream.read(r)) return false;
+        ++tree.moves;
+        tree.comments += !r.comment.empty();
+        if (r.hasVariation) {
+            ++pendingSiblings;
+            ++tree.variations;
+        }
+        if (onMainLine) tree.mainLine.push_back(r);
+        if (r.hasNext) continue;
+        onMainLine = false;
+        more = pendingSiblings > 0;
+        if (more) --pendingSiblings;
+    }
+    return true;
+}
+
+const char* resultText(std::uint8_t code) {
+    switch (code) {
+    case 1: return GBK_RED_WINS;
+    case 2: return GBK_BLACK_WINS;
+    case 3:
+    case 4: return GBK_DRAW;
+    default: return "";
+    }
+}
+
+GameInfo infoOf(std::span<const std::uint8_t> h, const XqfTree& tree) {
+    GameInfo info;
+    info.redPlayer = headerText(h, RED);
+    info.blackPlayer = headerText(h, BLACK);
+    info.date = headerText(h, DATE);
+    info.place = headerText(h, SITE);
+    info.result = resultText(h[0x33]);
+    appendLine(info.notes, headerText(h, TITLE));
+    appendLine(info.notes, headerText(h, EVENT));
+    const std::string commentator = headerText(h, COMMENTATOR);
+    if (!commentator.empty()) appendLine(info.notes, GBK_XQF_COMMENTATOR + commentator);
+    appendLine(info.notes, tree.openingComment);
+    if (tree.variations > 0) appendLine(info.notes, formatMessage(GBK_XQF_VARIATIONS, tree.variations));
+    return info;
+}
+
+// The move as coordinates, for a message about it.
+std::string codeText(std::uint8_t from, std::uint8_t to) {
+    auto squareText = [](std::uint8_t c) {
+        if (c >= NOWHERE) return std::string("??");
+        return std::string{static_cast<char>('a' + c / 10), static_cast<char>('0' + c % 10)};
+    };
+    return squareText(from) + squareText(to);
+}
+
+// Judges the main line from the start; 0, or 2 with the message naming the
+// ply and the move that the rules refuse.
+int judgeMainLine(const XqfTree& tree, GameDocument& doc, std::string& message) {
+    Board90 board = doc.startBoard;
+    Side side = doc.startSide;
+    for (std::size_t i = 0; i < tree.mainLine.size(); ++i) {
+        const XqfRecord& r = tree.mainLine[i];
+        PackedMove m = 0;
+        if (r.from < NOWHERE && r.to < NOWHERE) m = packMove(8 - r.from / 10, r.from % 10, 8 - r.to / 10, r.to % 10);
+        if (m == 0 || !isLegalMove(board, side, m)) {
+            message = formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(i + 1), codeText(r.from, r.to));
+            return 2;
+        }
+        doc.moves.push_back({m, r.comment});
+        const GridPoint from = moveFrom(m), to = moveTo(m);
+        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+        board[boardIndex(from.file, from.rank)] = NO_PIECE;
+        side ^= 1;
+    }
+    doc.currentPly = static_cast<std::int16_t>(doc.moves.size());
+    return 0;
+}
+
+// Who moves first: the colour of the first move's piece, else the header's byte.
+Side firstMover(std::span<const std::uint8_t> h, const XqfTree& tree, const Board90& board) {
+    if (!tree.mainLine.empty() && tree.mainLine[0].from < NOWHERE) {
+        const std::uint8_t c = tree.mainLine[0].from;
+        const BoardPiece p = board[boardIndex(8 - c / 10, c % 10)];
+        if (p != NO_PIECE) return p < 7 ? SIDE_RED : SIDE_BLACK;
+    }
+    return h[0x32] == 1 ? SIDE_BLACK : SIDE_RED;
+}
+
+}  // namespace
+
+int decodeXqf(std::span<const std::uint8_t> file, GameDocument& doc, std::string& message, XqfSummary* summary) {
+    if (file.size() < HEADER_SIZE || file[0] != 'X' || file[1] != 'Q') {
+        message = GBK_XQF_NOT_XQF;
+        return 2;
+    }
+    const int version = std::min<int>(file[2], LAST_KNOWN_VERSION);  // a newer one is read as the last known
+    const XqfKeys keys = keysOf(file, version);
+    GameDocument read;
+    if (!readPosition(file, version, keys, read.startBoard)) {
+        message = GBK_RECORD_BAD_START;
+        return 2;
+    }
+    XqfStream stream(file, version, keys);
+    XqfTree tree;
+    if (!readTree(stream, tree)) {
+        message = GBK_RECORD_DAMAGED;
+        return 2;
+    }
+    read.startSide = firstMover(file, tree, read.startBoard);
+    if (!isSoundPieceSet(read.startBoard)) {
+        message = GBK_RECORD_BAD_START;
+        return 2;
+    }
+    if (judgeMainLine(tree, read, message) != 0) return 2;
+    read.info = infoOf(file, tree);
+    if (finishImport(read, message) != 0) return 2;
+    if (summary) *summary = {file[2], tree.variations, tree.moves, tree.comments};
+    doc = std::move(read);
+    return 0;
+}
+
+int importXqf(const std::string& path, GameDocument& doc, std::string& message, XqfSummary* summary) {
+    std::vector<std::uint8_t> bytes;
+    if (const ReadFileResult r = readWholeFile(path, XQF_FILE_LIMIT, bytes); r != READ_FILE_OK) {
+        message = r == READ_FILE_BAD ? GBK_RECORD_DAMAGED : "";
+        return r;
+    }
+    return decodeXqf(bytes, doc, message, summary);
+}

@@ -1,0 +1,161 @@
+// Games of a collection as the program opens them: the list to choose
+// from, each notation read into a document, comments and tags in their
+// places, and refusals that name the game, the ply and the move.
+#include <gtest/gtest.h>
+
+#include "engine/fen.h"
+#include "file_test_support.h"
+#include "game/pgn_collection.h"
+#include "game/pgn_reader.h"
+#include "text_support.h"
+
+namespace {
+
+// The same opening three ways, with the things a reader steps over.
+const char COLLECTION[] =
+    "[Event \"全国赛\"]\n"
+    "[Site \"北京\"]\n"
+    "[Date \"1997.05.01\"]\n"
+    "[Red \"赵国荣\"]\n"
+    "[Black \"柯永庆\"]\n"
+    "[Result \"1-0\"]\n"
+    "\n"
+    "{中炮开局} 1. 炮二平五 {先手} 马８进７ (1... 炮８平５) 2. 马二进三 $2 {两个\n"
+    "注解} {合在一起} 车９平８ 1-0\n"
+    "\n"
+    "[Event \"WXF\"]\n"
+    "[Result \"0-1\"]\n"
+    "\n"
+    "1. C2=5 H8+7 2. H2+3 R9.8 0-1\n"
+    "\n"
+    "[Event \"coordinates\"]\n"
+    "[Result \"1/2-1/2\"]\n"
+    "\n"
+    "1. h2e2 h9g7 2. H0-G2 i9-h9 1/2-1/2\n"
+    "\n"
+    "[Event \"bad\"]\n"
+    "\n"
+    "1. 炮二平五 马８进７ 2. 马二进四 *\n";
+
+constexpr PackedMove OPENING[] = {packMove(1, 2, 4, 2), packMove(1, 9, 2, 7), packMove(1, 0, 2, 2), packMove(0, 9, 1, 9)};
+
+std::vector<PackedMove> movesOf(const GameDocument& doc) {
+    std::vector<PackedMove> moves;
+    for (const DocumentMove& m : doc.moves) moves.push_back(m.move);
+    return moves;
+}
+
+class PgnCollection : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string path = dir.file("games.pgn");
+    void SetUp() override { writeBytes(path, bytesOf(COLLECTION)); }
+};
+
+TEST_F(PgnCollection, ListsEveryGameWithItsTags) {
+    std::vector<PgnGameSummary> games;
+    std::string error;
+    ASSERT_TRUE(listPgnGames(path, games, error)) << error;
+    ASSERT_EQ(games.size(), 4u);
+    EXPECT_EQ(games[0].index, 1);
+    EXPECT_EQ(utf8(games[0].red), "赵国荣");
+    EXPECT_EQ(utf8(games[0].black), "柯永庆");
+    EXPECT_EQ(games[0].result, "1-0");
+    EXPECT_EQ(games[0].date, "1997.05.01");
+    EXPECT_EQ(utf8(games[0].event), "全国赛");
+    EXPECT_EQ(games[0].plies, 4);
+    EXPECT_EQ(games[3].index, 4);
+    EXPECT_EQ(games[3].plies, 3);
+    EXPECT_FALSE(listPgnGames(dir.file("none.pgn"), games, error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(PgnCollection, EveryNotationGivesTheSameMoves) {
+    for (int index : {1, 2, 3}) {
+        GameDocument doc;
+        std::string message;
+        ASSERT_EQ(importPgnGame(path, index, doc, message), 0) << index << ": " << utf8(message);
+        EXPECT_EQ(movesOf(doc), std::vector<PackedMove>(std::begin(OPENING), std::end(OPENING))) << index;
+        EXPECT_EQ(doc.startBoard, INITIAL_BOARD);
+        EXPECT_EQ(doc.currentPly, 4);  // shown at its end, as a text record is
+    }
+}
+
+TEST_F(PgnCollection, TagsAndCommentsGoToTheirPlaces) {
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(importPgnGame(path, 1, doc, message), 0) << utf8(message);
+    EXPECT_EQ(utf8(doc.info.redPlayer), "赵国荣");
+    EXPECT_EQ(utf8(doc.info.blackPlayer), "柯永庆");
+    EXPECT_EQ(doc.info.date, "1997.05.01");
+    EXPECT_EQ(utf8(doc.info.place), "北京");
+    EXPECT_EQ(utf8(doc.info.result), "红方胜");
+    EXPECT_EQ(utf8(doc.info.notes), "全国赛\r\n中炮开局");
+    ASSERT_EQ(doc.moves.size(), 4u);
+    EXPECT_EQ(utf8(doc.moves[0].comment), "先手");
+    EXPECT_EQ(doc.moves[1].comment, "");  // the variation's text is skipped with it
+    EXPECT_EQ(utf8(doc.moves[2].comment), "两个\r\n注解\r\n合在一起");
+    ASSERT_EQ(importPgnGame(path, 2, doc, message), 0);
+    EXPECT_EQ(utf8(doc.info.result), "黑方胜");
+    EXPECT_EQ(doc.info.notes, "WXF");
+    ASSERT_EQ(importPgnGame(path, 3, doc, message), 0);
+    EXPECT_EQ(utf8(doc.info.result), "和棋");
+}
+
+TEST_F(PgnCollection, FenTagGivesTheStart) {
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(importPgnText("[FEN \"3k5/9/9/9/9/9/9/9/4R4/4K4 b - - 0 1\"]\n\n1. ... K4+1 *\n", 1, doc, message), 0)
+        << utf8(message);
+    EXPECT_EQ(writeFen(doc.startBoard, doc.startSide), "3k5/9/9/9/9/9/9/9/4R4/4K4 b - - 0 1");
+    ASSERT_EQ(doc.moves.size(), 1u);
+    EXPECT_EQ(doc.moves[0].move, packMove(5, 9, 5, 8));
+}
+
+void expectRefused(const std::string& text, int index, const std::string& expected) {
+    GameDocument doc;
+    doc.info.notes = "kept";
+    std::string message;
+    EXPECT_EQ(importPgnText(text, index, doc, message), 2) << text;
+    EXPECT_EQ(utf8(message), expected) << text;
+    EXPECT_EQ(doc, (GameDocument{{}, 0, 0, {}, GameInfo{"", "", "", "", "", "kept"}}));
+}
+
+TEST_F(PgnCollection, RefusalsNameTheGamePlyAndMoveAndChangeNothing) {
+    expectRefused(COLLECTION, 4, "第4局 第3步 马二进四 不合规则");
+    expectRefused(COLLECTION, 5, "没有第5局");
+    expectRefused("1. C2=5 H8+7 2. H2+4 *\n", 1, "第1局 第3步 H2+4 不合规则");
+    expectRefused("1. h2e2 h9g7 2. h0h5 *\n", 1, "第1局 第3步 h0h5 不合规则");
+    // A position set-up would refuse: a Red elephant off its points; Red in check with Black to move.
+    expectRefused("[FEN \"3k5/9/9/9/9/9/9/9/4B4/4K4 w - - 0 1\"]\n\n*\n", 1, "第1局 开局局面不合规则");
+    expectRefused("[FEN \"4k4/9/9/9/9/9/9/9/4r4/4K4 b - - 0 1\"]\n\n*\n", 1, "第1局 开局局面不合规则");
+    GameDocument doc;
+    std::string message;
+    EXPECT_EQ(importPgnText("[FEN \"not a fen\"]\n\n*\n", 1, doc, message), 2);
+    EXPECT_NE(message.find("FEN"), std::string::npos);
+    EXPECT_EQ(importPgnGame(dir.file("none.pgn"), 1, doc, message), 1);
+}
+
+TEST_F(PgnCollection, HugeCommentsAndEndlessVariationsAreRefusedOrSkipped) {
+    std::string huge = "1. h2e2 {";
+    for (int i = 0; i < 1100; ++i) huge += std::string(1000, 'x') + "\n";
+    huge += "} h9g7 *\n";
+    expectRefused(huge, 1, "第1局: comments longer than a game may hold");
+    // Many comments, each small, adding up past what a game may hold.
+    std::string many = "1. h2e2 h9g7";
+    for (int i = 0; i < 2000; ++i) many += " {" + std::string(600, 'c') + "}\n";
+    expectRefused(many + " *\n", 1, "第1局: comments longer than a game may hold");
+    // Variations nested a hundred thousand deep and never closed: the moves before them stand.
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(importPgnText("1. h2e2 h9g7 " + std::string(100000, '(') + " 2. h0g2\n", 1, doc, message), 0);
+    EXPECT_EQ(doc.moves.size(), 2u);
+}
+
+TEST_F(PgnCollection, TooManyMovesAreRefused) {
+    std::string text;
+    for (int i = 0; i < 8200; ++i) text += "h0g2 h9g7 g2h0 g7h9 ";
+    expectRefused(text + "*\n", 1, "第1局: more moves than a game may hold");
+}
+
+}  // namespace
