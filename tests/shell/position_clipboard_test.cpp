@@ -36,6 +36,8 @@ private:
 
 namespace {
 
+const QString NOT_A_FEN = QStringLiteral("不是正确的 FEN 局面");
+
 // Red's rook and king against Black's king, Black to move.
 constexpr char ENDING_FEN[] = "3k5/9/9/9/9/9/9/9/4R4/4K4 b - - 0 1";
 
@@ -129,10 +131,10 @@ void PositionClipboardTest::refusedPositionsChangeNothing() {
         QString message;
     };
     const Case cases[] = {
-        {QString(), QStringLiteral("剪贴板中没有局面（FEN）")},
-        {QStringLiteral("hello"), QStringLiteral("剪贴板中没有局面（FEN）")},
-        {QStringLiteral("rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9 w"), QStringLiteral("剪贴板中没有局面（FEN）")},
-        {QString(300, QLatin1Char('9')), QStringLiteral("剪贴板中没有局面（FEN）")},
+        {QString(), NOT_A_FEN},
+        {QStringLiteral("hello"), NOT_A_FEN},
+        {QStringLiteral("rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9 w"), NOT_A_FEN},
+        {QString(300, QLatin1Char('9')), NOT_A_FEN},
         // No Black king.
         {QStringLiteral("9/9/9/9/9/9/9/9/4R4/4K4 w"), QStringLiteral("棋子摆放不正确")},
         // An elephant where no elephant can stand.

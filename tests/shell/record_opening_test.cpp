@@ -185,7 +185,7 @@ void RecordOpeningTest::aCollectionOpensTheChosenGame() {
     QVERIFY(shownTitle(*w).contains(QStringLiteral("masters.pgn")));
 
     // The second game, with its comment.
-    ChooserAnswerer second(QStringLiteral("飞相"), false);
+    ChooserAnswerer second(QStringLiteral("胡荣华"), false);
     w->openRecord(path);
     QCOMPARE(second.shown, 1);
     QCOMPARE(game->recordSize(), 2);
@@ -240,6 +240,7 @@ void RecordOpeningTest::theCommandLineOpensARecord() {
     QCOMPARE(game->recordSize(), 2);
     QVERIFY(shownTitle(*w).contains(QStringLiteral("two words.pgn")));
     // No words: nothing is opened.
+    game->newGame();
     playMoves({CANNON_TO_CENTRE});
     App::instance().openCommandLineFile(1, argv);
     QCOMPARE(game->recordSize(), 1);
@@ -286,15 +287,23 @@ void RecordOpeningTest::saveAsPgnAndReadItBack() {
 
 void RecordOpeningTest::aFailedPgnSaveIsReportedAndKeepsTheMark() {
     playMoves({CANNON_TO_CENTRE});
-    QDir().mkpath(QStringLiteral("Sav/taken.pgn/inside"));
-    MessageAnswerer answers(QMessageBox::Ok);
     {
-        // The name is a folder: the write cannot replace it.
-        FileDialogAnswerer dialog(QStringLiteral("taken.pgn"), PGN_FILTER);
+        FileDialogAnswerer dialog(QStringLiteral("taken"), PGN_FILTER);
         w->onCommand(CMD_SAVE_AS);
+        QVERIFY(dialog.seen);
     }
+    QVERIFY(!game->modified());
+    // Something else takes the name meanwhile: a folder the write cannot replace.
+    QVERIFY(QFile::remove(QStringLiteral("Sav/taken.pgn")));
+    QVERIFY(QDir().mkpath(QStringLiteral("Sav/taken.pgn/inside")));
+    playMoves({BLACK_HORSE_OUT});
+    MessageAnswerer answers(QMessageBox::Ok);
+    FileDialogAnswerer noDialog{QString{}};
+    w->onCommand(CMD_SAVE);
+    QVERIFY(!noDialog.seen);
     QCOMPARE(answers.texts.size(), 1);
     QVERIFY(answers.texts[0].contains(QStringLiteral("保存文件")) && answers.texts[0].contains("taken.pgn"));
+    QCOMPARE(answers.titles.value(0), QStringLiteral("错误"));
     QVERIFY(game->modified());
     QVERIFY(QFileInfo(QStringLiteral("Sav/taken.pgn/inside")).isDir());
 }
