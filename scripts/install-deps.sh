@@ -11,7 +11,9 @@ packages=(
 )
 for option in "$@"; do
   case "$option" in
-    --test) packages+=(fairy-stockfish xvfb) ;;
+    --test) packages+=(fairy-stockfish xvfb lintian desktop-file-utils appstream) ;;
+    # scripts/package.sh: the Debian package and its checks.
+    --package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;;
     # scripts/fuzz.sh builds its libFuzzer programs with clang.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac

@@ -42,12 +42,7 @@ void App::init() {
     Game::instance().newGame();
 }
 
-void App::openCommandLineFile(int argc, char** argv) {
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) path += ' ';
-        path += argv[i];
-    }
+void App::openStartFile(const std::string& path) {
     if (!path.empty()) MainWindow::instance().openRecord(path);
 }
 

@@ -15,9 +15,8 @@ public:
     // Book, menus, sounds, settings (which create the main window), the
     // window shown, a new game.
     void init();
-    // Opens the file the command line names, if any: the words after the
-    // program's name, joined again by single spaces (the shell split them).
-    void openCommandLineFile(int argc, char** argv);
+    // Opens the game file or record the command line names, if it names one.
+    void openStartFile(const std::string& path);
     // The event loop; returns the exit code when the main window has closed.
     int run();
     // One idle pass: engine poll, view, tool windows, the game's idle step.

@@ -1,10 +1,15 @@
-// morlan [path]: the desktop program. A path on the command line is the game
-// file or record to open at start.
+// morlan [--user-folder] [GAME]: the desktop program. A path on the command
+// line is the game file or record to open at start; --help and --version
+// answer without opening a window.
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "shell/app.h"
+#include "shell/command_line.h"
 #include "shell/crash_handler.h"
+#include "shell/user_folder.h"
 
 namespace {
 
@@ -13,14 +18,40 @@ bool isCrashMessageProcess(const char* argv0) {
     return std::strcmp(slash ? slash + 1 : argv0, CRASH_MESSAGE_NAME) == 0;
 }
 
+// Settings, saved games and crash reports all live in the current folder, so
+// moving to the user's data folder first keeps the three together.
+void enterUserFolder() {
+    std::string error;
+    if (!enterFolder(userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), error))
+        std::fprintf(stderr, "morlan: cannot use the user folder (%s); staying in the current folder\n",
+                     error.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 0 && isCrashMessageProcess(argv[0])) return showCrashMessage(argc, argv);
+    CommandLine line = parseCommandLine(argc, argv);
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "morlan: %s\n%s", line.error.c_str(), commandLineHelp().c_str());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(commandLineHelp().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("morlan %s\n", MORLAN_VERSION);
+        return 0;
+    }
+    if (line.userFolder) {
+        line.path = absolutePath(line.path);
+        enterUserFolder();
+    }
     installCrashHandler();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morlan"));
     App::instance().init();
-    App::instance().openCommandLineFile(argc, argv);
+    App::instance().openStartFile(line.path);
     return App::instance().run();
 }

@@ -15,6 +15,7 @@
 #include "game/gbk.h"
 #include "shell/app.h"
 #include "shell/command_ids.h"
+#include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "shell/pgn_game_chooser.h"
 #include "shell/qt_text.h"
@@ -226,8 +227,8 @@ void RecordOpeningTest::xqfFilesOpen() {
     QCOMPARE(opened, files.size());
 }
 
-// As `morlan FILE` does after start-up: the words the shell split at the
-// spaces of the path are joined again.
+// As `morlan FILE` does after start-up, the words the shell split at the
+// spaces of the path joined again.
 void RecordOpeningTest::theCommandLineOpensARecord() {
     MessageAnswerer unexpected(QMessageBox::Ok);
     const std::string path = writeFile(QStringLiteral("two words.pgn"), QByteArray(ONE_GAME));
@@ -236,13 +237,13 @@ void RecordOpeningTest::theCommandLineOpensARecord() {
     std::string second = "words.pgn";
     char program[] = "morlan";
     char* argv[] = {program, first.data(), second.data(), nullptr};
-    App::instance().openCommandLineFile(3, argv);
+    App::instance().openStartFile(parseCommandLine(3, argv).path);
     QCOMPARE(game->recordSize(), 2);
     QVERIFY(shownTitle(*w).contains(QStringLiteral("two words.pgn")));
     // No words: nothing is opened.
     game->newGame();
     playMoves({CANNON_TO_CENTRE});
-    App::instance().openCommandLineFile(1, argv);
+    App::instance().openStartFile(parseCommandLine(1, argv).path);
     QCOMPARE(game->recordSize(), 1);
 
     const QDir samples(QString::fromUtf8(MORLAN_SHARED_DATA "/xqf"));
@@ -252,7 +253,7 @@ void RecordOpeningTest::theCommandLineOpensARecord() {
     std::string xqf = pathFromQt(samples.absoluteFilePath(files.first()));
     char* xqfArgv[] = {program, xqf.data(), nullptr};
     game->newGame();
-    App::instance().openCommandLineFile(2, xqfArgv);
+    App::instance().openStartFile(parseCommandLine(2, xqfArgv).path);
     QVERIFY(game->recordSize() > 0);
     QVERIFY(shownTitle(*w).contains(files.first()));
     QVERIFY2(unexpected.texts.isEmpty(), qPrintable(unexpected.texts.join(' ')));
