@@ -70,13 +70,6 @@ void sortRootList(PlyRecord& r) {
     }
 }
 
-// The pv of a node: its move followed by the child's line.
-inline void adoptLine(PlyRecord& r, EngineMove m, const PlyRecord& child) {
-    r.pv[0] = m;
-    for (int i = 0; i < child.pvLength; ++i) r.pv[i + 1] = child.pv[i];
-    r.pvLength = static_cast<std::int8_t>(child.pvLength + 1);
-}
-
 // A position marked on the path while its move's subtree is searched.
 class PathMark {
 public:

@@ -11,6 +11,7 @@
 
 #include "engine/book.h"
 #include "engine/engine.h"
+#include "engine/thread_start.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ Engine::~Engine() {
 
 void Engine::startWorker() {
     if (worker.joinable() || quitFlag.load(std::memory_order_acquire)) return;
-    worker = std::thread([this] { workerLoop(); });
+    worker = startThread([this] { workerLoop(); });
     if (pthread_getcpuclockid(worker.native_handle(), &workerClock) == 0) setClock(workerCpuMillis, this);
 }
 

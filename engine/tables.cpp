@@ -131,7 +131,7 @@ void Engine::extractLine(std::int8_t& length, EngineMove* line, int maxMoves) {
     TT& tt = tables->transposition;
     WalkStep* steps = tables->walk;
     if (maxMoves > WALK_STEPS) maxMoves = WALK_STEPS;
-    if (maxMoves > 128 - length) maxMoves = 128 - length;
+    if (maxMoves > MAX_LINE_LENGTH - length) maxMoves = MAX_LINE_LENGTH - length;
     std::uint32_t low = hashLow, high = hashHigh;
     Side side = sideToMove;
     int count = 0;

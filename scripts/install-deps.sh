@@ -8,6 +8,8 @@ packages=(
   zlib1g-dev libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-noto-cjk
+  # Qt's own texts (dialog buttons, file dialogs) in Chinese.
+  qt6-translations-l10n
 )
 for option in "$@"; do
   case "$option" in

@@ -30,7 +30,9 @@ const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
 const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
 const QString XQF_FILTER = QStringLiteral("XQF 棋谱 (*.xqf)");
 const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
-const QString ALL_FILTER = QStringLiteral("所有文件 (*.*)");
+// The caption keeps its "*.*"; the pattern is "*", since on this file
+// system a name needs no dot.
+const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
 
 // The extension a name typed without one gets, by the save dialog's type.
 QString suffixOfFilter(const QString& filter) {
@@ -58,7 +60,7 @@ void MainWindow::onCommand(int id) {
     case CMD_SETUP:
         if (askToSave()) game.enterSetup();
         break;
-    case CMD_SAVE: saveCommand(nullptr); break;
+    case CMD_SAVE: saveCommand(); break;
     case CMD_SAVE_AS: saveWithDialog(); break;
     case CMD_COPY_POSITION: copyPosition(); break;
     case CMD_PASTE_POSITION: pastePosition(); break;
@@ -191,23 +193,17 @@ void MainWindow::redoWithAnimation() {
 bool MainWindow::askToSave() {
     if (!game.modified()) return true;
     switch (showMessage(GBK_ASK_SAVE, GBK_CAPTION_NOTICE, MessageIcon::Warning, MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes: {
-        bool cancelled = false;
-        saveCommand(&cancelled);
-        return !cancelled;
-    }
+    // A save that did not happen, cancelled or failed, keeps the game:
+    // the command does not go on.
+    case MessageAnswer::Yes: return saveCommand();
     case MessageAnswer::No: return true;
     default: return false;
     }
 }
 
-void MainWindow::saveCommand(bool* dialogCancelled) {
-    if (game.fileName() == GBK_UNTITLED) {
-        const bool saved = saveWithDialog();
-        if (dialogCancelled) *dialogCancelled = !saved;
-        return;
-    }
-    game.saveFile(game.fileName());
+bool MainWindow::saveCommand() {
+    if (game.fileName() == GBK_UNTITLED) return saveWithDialog();
+    return game.saveFile(game.fileName());
 }
 
 bool MainWindow::saveWithDialog() {
@@ -234,8 +230,7 @@ bool MainWindow::saveWithDialog() {
         accepted = dialog.exec();
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
-    return true;
+    return game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
 }
 
 void MainWindow::openWithDialog() {

@@ -2,6 +2,7 @@
 
 #include <execinfo.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -14,6 +15,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+
+#include "engine/thread_start.h"
 
 extern char** environ;
 
@@ -32,6 +35,35 @@ struct CrashState {
 };
 CrashState crashState;
 alignas(16) char altStack[ALT_STACK_SIZE];
+
+// The spare signal stack of a thread the program started: a thread whose
+// own stack has overflowed can still run the handler. Given back when the
+// thread ends.
+struct ThreadAltStack {
+    void* memory = nullptr;
+    ~ThreadAltStack() {
+        if (!memory) return;
+        stack_t off{};
+        off.ss_flags = SS_DISABLE;
+        ::sigaltstack(&off, nullptr);
+        ::munmap(memory, ALT_STACK_SIZE);
+    }
+};
+thread_local ThreadAltStack threadAltStack;
+
+void giveThreadAltStack() {
+    if (threadAltStack.memory) return;
+    void* memory = ::mmap(nullptr, ALT_STACK_SIZE, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) return;
+    stack_t stack{};
+    stack.ss_sp = memory;
+    stack.ss_size = ALT_STACK_SIZE;
+    if (::sigaltstack(&stack, nullptr) != 0) {
+        ::munmap(memory, ALT_STACK_SIZE);
+        return;
+    }
+    threadAltStack.memory = memory;
+}
 
 const char* signalName(int sig) {
     switch (sig) {
@@ -226,6 +258,8 @@ void installCrashHandler() {
     stack.ss_sp = altStack;
     stack.ss_size = sizeof altStack;
     ::sigaltstack(&stack, nullptr);
+    // Every thread the program starts gets a spare stack of its own.
+    setThreadStartHook(giveThreadAltStack);
     struct sigaction action{};
     action.sa_sigaction = crashFilter;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;

@@ -104,7 +104,7 @@ void GameInfoWindow::createControls() {
     addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 152, 180,
                 {[this](int row, int column) { doubleClicked(row, column); },
                  [this](QPoint at) { contextMenu(at); },
-                 [this](int action, int position) { scrollAction(action, position); },
+                 [this](int action, int position, bool held) { scrollAction(action, position, held); },
                  [this] { scrollReleased(); }});
     addButton(IDC_COPY_RECORD, "复制棋谱", 199, 205, 40, 14);
     addButton(ID_CANCEL, "关闭", 247, 205, 40, 14, true);
@@ -313,8 +313,9 @@ void GameInfoWindow::updateScrollBar() {
     bar->setEnabled(size > 0);
 }
 
-void GameInfoWindow::scrollAction(int action, int sliderPosition) {
-    if (action == QAbstractSlider::SliderMove) tracking = true;
+void GameInfoWindow::scrollAction(int action, int sliderPosition, bool thumbHeld) {
+    // Only a thumb held down is a drag; a wheel notch is a move and done.
+    tracking = action == QAbstractSlider::SliderMove && thumbHeld;
     const int ply = game().moveCount();
     const int target = pagedStep(action, ply, sliderPosition, game().recordSize());
     if (target == ply) {

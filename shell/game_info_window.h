@@ -46,7 +46,7 @@ public:
 
     // ---- what the list does (also for tests) ----
     void doubleClicked(int row, int column);
-    void scrollAction(int action, int sliderPosition);
+    void scrollAction(int action, int sliderPosition, bool thumbHeld);
     void scrollReleased();
     int markedPly() const { return marked; }
 

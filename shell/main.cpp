@@ -9,6 +9,7 @@
 #include "shell/app.h"
 #include "shell/command_line.h"
 #include "shell/crash_handler.h"
+#include "shell/qt_translation.h"
 #include "shell/user_folder.h"
 
 namespace {
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     installCrashHandler();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morlan"));
+    installQtTranslation();
     App::instance().init();
     App::instance().openStartFile(line.path);
     return App::instance().run();

@@ -210,8 +210,13 @@ void MainWindow::selectItem(RadioGroup group, int item) {
 
 void MainWindow::setWindowTitle(const std::string& title) {
     titleGbk = title;
-    // The file name in the title is the file system's, not GBK.
+    // The file name in the title is the file system's, not GBK; an untitled
+    // game's name (未命名) is the program's own GBK text.
     const std::string& path = game.fileName();
+    if (path == GBK_UNTITLED) {
+        QMainWindow::setWindowTitle(toQt(title));
+        return;
+    }
     const std::string base = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     const std::string prefix = std::string(TITLE_PREFIX) + base;
     QString text;

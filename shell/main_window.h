@@ -110,8 +110,9 @@ private:
     void fixSize();
     void undoWithAnimation();
     void redoWithAnimation();
+    // Both answer whether the game reached its file (false: cancelled or failed).
     bool saveWithDialog();
-    void saveCommand(bool* dialogCancelled);
+    bool saveCommand();
     void openWithDialog();
     void openDroppedFile(const std::string& path);
     void setCommandEnabled(int id, bool enabled, bool inToolbar);

@@ -76,7 +76,7 @@ void SituationWindow::createControls() {
     addMoveList(IDC_VARIATION_LIST, IDC_VARIATION_SCROLL, 15, 53, 143, 73, 132,
                 {[this](int row, int column) { doubleClicked(row, column); },
                  [this](QPoint at) { contextMenu(at); },
-                 [this](int action, int position) { scrollAction(action, position); },
+                 [this](int action, int position, bool held) { scrollAction(action, position, held); },
                  [this] { scrollReleased(); }});
     addGroup("后台思考", 7, 155, 160, 49);
     addStatic(0, "猜测着法", 25, 170);
@@ -109,8 +109,9 @@ void SituationWindow::onCommand(int id, int code) {
 }
 
 void SituationWindow::onDestroy() {
-    // A previewed step goes; the set-up's own board stays where it is.
-    if (step_ > 0 && !game().isSetupOpen()) restoreBoard();
+    // Whatever the view shows goes back to the game's position, previewed
+    // step or not; the set-up's own board stays where it is.
+    if (!game().isSetupOpen() && !(MainWindow::exists() && MainWindow::instance().isAnimating())) restoreBoard();
     step_ = 0;
 }
 
@@ -192,6 +193,8 @@ void SituationWindow::showUnknown() {
     if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(UNKNOWN_VERDICT));
     if (auto* list = control<QTreeWidget>(IDC_VARIATION_LIST)) list->clear();
     texts.clear();
+    // No variation, no step: 还原 has nothing to go back from.
+    step_ = 0;
     if (auto* scroll = control<QScrollBar>(IDC_VARIATION_SCROLL)) scroll->setEnabled(false);
 }
 
@@ -272,8 +275,9 @@ void SituationWindow::doubleClicked(int row, int column) {
     updateScrollBar();
 }
 
-void SituationWindow::scrollAction(int action, int sliderPosition) {
-    if (action == QAbstractSlider::SliderMove) tracking = true;
+void SituationWindow::scrollAction(int action, int sliderPosition, bool thumbHeld) {
+    // Only a thumb held down is a drag; a wheel notch is a move and done.
+    tracking = action == QAbstractSlider::SliderMove && thumbHeld;
     const int target = pagedStep(action, step_, sliderPosition, static_cast<int>(texts.size()));
     if (target != step_) applyStep(target);
     updateScrollBar();

@@ -41,7 +41,7 @@ public:
     // ---- the variation (also for tests) ----
     void applyStep(int t);
     void doubleClicked(int row, int column);
-    void scrollAction(int action, int sliderPosition);
+    void scrollAction(int action, int sliderPosition, bool thumbHeld);
     void scrollReleased();
     void restoreBoard();
     int step() const { return step_; }

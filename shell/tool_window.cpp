@@ -175,7 +175,9 @@ QTreeWidget* ToolWindow::addMoveList(int listId, int scrollId, int x, int y, int
     QScrollBar* bar = addScrollBar(scrollId, x, scrollY, w, 11);
     bar->setPageStep(1);
     QObject::connect(bar, &QScrollBar::actionTriggered, bar,
-                     [bar, f = handlers.scrollAction](int action) { f(action, bar->sliderPosition()); });
+                     [bar, f = handlers.scrollAction](int action) {
+                         f(action, bar->sliderPosition(), bar->isSliderDown());
+                     });
     QObject::connect(bar, &QScrollBar::sliderReleased, bar, handlers.scrollReleased);
     return list;
 }

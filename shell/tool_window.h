@@ -108,7 +108,9 @@ protected:
     struct MoveListHandlers {
         std::function<void(int row, int column)> doubleClicked;
         std::function<void(QPoint globalAt)> contextMenu;
-        std::function<void(int action, int sliderPosition)> scrollAction;
+        // thumbHeld: the user holds the thumb down (a wheel notch moves it
+        // without holding it).
+        std::function<void(int action, int sliderPosition, bool thumbHeld)> scrollAction;
         std::function<void()> scrollReleased;
     };
     QTreeWidget* addMoveList(int listId, int scrollId, int x, int y, int w, int h, int scrollY,

@@ -357,3 +357,21 @@ TEST_F(SearchTest, RecordedLinesArePlayableFromTheRoot) {
 }
 
 }  // namespace
+
+namespace {
+
+// A child line of 127 moves under one more move: the node keeps the
+// longest line a length can count, never a wrapped length.
+TEST(AdoptLine, LineIsCutAt127Moves) {
+    static PlyRecord child{}, node{};
+    for (int i = 0; i < 128; ++i) child.pv[i] = static_cast<EngineMove>(0x3344 + i);
+    for (const int childLength : {0, 5, 126, 127}) {
+        child.pvLength = static_cast<std::int8_t>(childLength);
+        adoptLine(node, 0x1122, child);
+        ASSERT_EQ(node.pvLength, std::min(childLength + 1, MAX_LINE_LENGTH)) << childLength;
+        EXPECT_EQ(node.pv[0], 0x1122);
+        EXPECT_EQ(node.pv[node.pvLength - 1], node.pvLength > 1 ? 0x3344 + node.pvLength - 2 : 0x1122);
+    }
+}
+
+}  // namespace

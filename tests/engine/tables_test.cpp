@@ -192,6 +192,24 @@ TEST_F(WalkTest, ExtractedLineFollowsPrimaryEntriesAndLeavesTheBoard) {
     EXPECT_EQ(length, 2);
 }
 
+// The four positions of the shuffle lead round to each other: the walk
+// could go on for ever, and stops at the longest line a length counts.
+TEST_F(WalkTest, ExtractedLineOfACycleStopsAt127Moves) {
+    ASSERT_TRUE(loadSearchPosition(*engine, START));
+    engine->store(10, BOUND_EXACT, 5, engineMove("h2e2"), false);
+    ASSERT_TRUE(playMove(*engine, "h2e2"));
+    std::int8_t length = 0;
+    EngineMove line[128] = {};
+    engine->extractLine(length, line, 200);
+    EXPECT_EQ(length, MAX_LINE_LENGTH);
+    EXPECT_EQ(line[126], engineMove("g7h9"));
+    EXPECT_EQ(line[127], 0);
+    // A line already begun is only filled up to the same bound.
+    length = 120;
+    engine->extractLine(length, line, 50);
+    EXPECT_EQ(length, MAX_LINE_LENGTH);
+}
+
 TEST_F(WalkTest, StoredMoveThatDoesNotFitThePositionIsNeverPlayed) {
     // A key collision: the entry of this position names a move from an
     // empty square. The walk and the extraction stop there.

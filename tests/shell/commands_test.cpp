@@ -3,6 +3,8 @@
 // pass held while a question is open, and shutting down.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QListView>
 #include <QLineEdit>
 #include <QApplication>
 #include <QTest>
@@ -30,8 +32,11 @@ private Q_SLOTS:
     void savePromptNoAndCancel();
     void savePromptYesSavesThroughTheDialog();
     void savePromptYesThenCancelledDialogChangesNothing();
+    void savePromptYesThenFailedSaveKeepsTheGame();
+    void savePromptYesThenFailedSaveAsKeepsTheGame();
     void saveAsAddsTheChosenTypesExtension();
     void saveAfterSaveAsNeedsNoDialog();
+    void allFilesFilterShowsNamesWithoutAnExtension();
     void openingMissingOrDamagedFilesChangesNothing();
     void acceleratorsOnlyInTheMainWindow();
     void idlePassWaitsWhileAQuestionIsOpen();
@@ -44,6 +49,7 @@ private:
     bool buttonOn(int id) const { return w->toolbarButton(id)->isEnabled(); }
     void move(GridPoint from, GridPoint to) { dragPoint(w->boardView(), from, to); }
     void thinkFor(int seconds);
+    void expectGameKept(const QString& title);
 };
 
 namespace {
@@ -273,6 +279,55 @@ void CommandsTest::savePromptYesThenCancelledDialogChangesNothing() {
     QVERIFY(game->modified());
 }
 
+void CommandsTest::expectGameKept(const QString& title) {
+    QCOMPARE(game->moveCount(), 1);
+    QVERIFY(game->modified());
+    QVERIFY(!game->isSetupOpen());
+    QCOMPARE(w->QMainWindow::windowTitle(), title);
+    QVERIFY(w->isVisible());
+}
+
+// The game has a file whose folder has gone: 是 in the prompt tries to save
+// there, fails, and each command that asked stays where it was.
+void CommandsTest::savePromptYesThenFailedSaveKeepsTheGame() {
+    QVERIFY(QDir().mkpath("gone"));
+    const std::string path = QDir("gone").absoluteFilePath("game.sav").toStdString();
+    QVERIFY(game->saveFile(path));
+    QVERIFY(QFile::remove("gone/game.sav") && QDir().rmdir("gone"));
+    move({1, 2}, {4, 2});
+    const QString title = w->QMainWindow::windowTitle();
+    QVERIFY(title.endsWith(QStringLiteral("game.sav*")));
+    for (const int id : {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_EXIT}) {
+        MessageAnswerer answers(QMessageBox::Yes);
+        FileDialogAnswerer dialog(QString{});
+        if (id == CMD_EXIT) {
+            w->close();
+        } else {
+            w->onCommand(id);
+        }
+        pump(60);
+        QCOMPARE(answers.texts.size(), 2);
+        QCOMPARE(answers.texts[0], QStringLiteral("保存当前对局吗？"));
+        QVERIFY2(answers.texts[1].contains(QStringLiteral("失败")), qPrintable(answers.texts[1]));
+        QVERIFY2(!dialog.seen, qPrintable(QString::number(id)));
+        expectGameKept(title);
+    }
+}
+
+// The same through the save-as dialog of an untitled game, into a folder
+// where no file can be made.
+void CommandsTest::savePromptYesThenFailedSaveAsKeepsTheGame() {
+    move({1, 2}, {4, 2});
+    const QString title = w->QMainWindow::windowTitle();
+    MessageAnswerer answers(QMessageBox::Yes);
+    FileDialogAnswerer dialog(QStringLiteral("/proc/morlan-game.sav"));
+    w->onCommand(CMD_NEW_GAME);
+    QVERIFY(dialog.seen);
+    QCOMPARE(answers.texts.size(), 2);
+    QVERIFY(answers.texts[1].contains(QStringLiteral("失败")));
+    expectGameKept(title);
+}
+
 void CommandsTest::saveAsAddsTheChosenTypesExtension() {
     move({1, 2}, {4, 2});
     {
@@ -310,6 +365,39 @@ void CommandsTest::saveAfterSaveAsNeedsNoDialog() {
     QVERIFY(!dialog.seen);
     QVERIFY(!game->modified());
     QVERIFY(QFileInfo("Sav/again.sav").size() > size);
+}
+
+// "所有文件" lists every file of the folder, one without a dot too.
+void CommandsTest::allFilesFilterShowsNamesWithoutAnExtension() {
+    QVERIFY(QDir().mkpath("Sav"));
+    for (const char* name : {"Sav/noext", "Sav/game.sav"}) {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QStringList filters, shown;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        filters = dialog->nameFilters();
+        dialog->selectNameFilter(filters.value(filters.size() - 1));
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        auto names = [view] {
+            QStringList list;
+            for (int r = 0; view && r < view->model()->rowCount(view->rootIndex()); ++r) {
+                list << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            }
+            return list;
+        };
+        pumpUntil([&] { return names().contains(QStringLiteral("noext")); }, 3000);
+        shown = names();
+        dialog->reject();
+    });
+    w->onCommand(CMD_OPEN);
+    // The last of the open dialog's types.
+    QCOMPARE(filters.size(), 6);
+    QVERIFY(filters.last().startsWith(QStringLiteral("所有文件")));
+    QVERIFY2(shown.contains(QStringLiteral("noext")), qPrintable(shown.join(',')));
+    QVERIFY(shown.contains(QStringLiteral("game.sav")));
 }
 
 void CommandsTest::openingMissingOrDamagedFilesChangesNothing() {

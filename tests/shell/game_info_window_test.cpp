@@ -30,6 +30,7 @@ private Q_SLOTS:
     void cleanup();
     void listFollowsMovesUndoAndNavigation();
     void scrollBarTargets();
+    void wheelNotchLeavesTheBarFollowingTheGame();
     void doubleClickTargets();
     void notesAtTheStartAndCommentsOfMoves();
     void onlyTheUsersEditsMarkTheGameModified();
@@ -128,10 +129,34 @@ void GameInfoWindowTest::scrollBarTargets() {
     // The board follows at once.
     QCOMPARE(w->boardView().viewBoard(), game->board());
     // Dragging the thumb moves with it; the bar is left alone until release.
-    info().scrollAction(QAbstractSlider::SliderMove, 1);
+    info().scrollAction(QAbstractSlider::SliderMove, 1, true);
     QCOMPARE(game->moveCount(), 1);
     info().scrollReleased();
     QCOMPARE(bar()->value(), 1);
+}
+
+// A wheel notch moves the thumb without holding it: the bar goes on
+// following the game.
+void GameInfoWindowTest::wheelNotchLeavesTheBarFollowingTheGame() {
+    info().open();
+    playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
+    settle();
+    QCOMPARE(bar()->value(), 3);
+    wheelNotch(bar(), 1);
+    settle();
+    QVERIFY(game->moveCount() < 3);
+    QCOMPARE(bar()->value(), game->moveCount());
+    game->goToPly(3);
+    settle();
+    QCOMPARE(bar()->value(), 3);
+    playMoves({BLACK_ROOK_ACROSS});
+    settle();
+    QCOMPARE(bar()->maximum(), 4);
+    QCOMPARE(bar()->value(), 4);
+    game->newGame();
+    settle();
+    QVERIFY(!bar()->isEnabled());
+    QCOMPARE(bar()->maximum(), 0);
 }
 
 void GameInfoWindowTest::doubleClickTargets() {

@@ -147,7 +147,7 @@ void RecordOpeningTest::theOpenDialogOffersEveryRecordType() {
     QCOMPARE(dialog.filters,
              (QStringList{QStringLiteral("象棋文件 (*.sav)"), QStringLiteral("文本文件 (*.txt)"), PGN_FILTER,
                           QStringLiteral("XQF 棋谱 (*.xqf)"), QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)"),
-                          QStringLiteral("所有文件 (*.*)")}));
+                          QStringLiteral("所有文件 (*)")}));
     // And the save dialog the three types it writes.
     playMoves({CANNON_TO_CENTRE});
     FileDialogAnswerer save{QString{}};

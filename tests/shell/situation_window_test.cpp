@@ -16,6 +16,7 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "shell/board_view.h"
+#include "shell/command_ids.h"
 #include "shell/eval_bar.h"
 #include "shell/main_window.h"
 #include "shell/setup_window.h"
@@ -35,6 +36,9 @@ private Q_SLOTS:
     void resultBelongsToItsPosition();
     void steppingThroughTheVariation();
     void closingPutsTheGameBack();
+    void restoreAfterUnknownKeepsTheGamesBoard();
+    void closingMendsAnyOtherBoard();
+    void wheelNotchLeavesTheBarFollowingTheResult();
     void guessOfBackgroundThinking();
 
 private:
@@ -243,6 +247,77 @@ void SituationWindowTest::closingPutsTheGameBack() {
     window().close();
     QCOMPARE(w->boardView().viewBoard(), game->board());
     QCOMPARE(w->boardView().viewSide(), game->sideToMove());
+}
+
+// Book off, 电脑走, a variation row previewed, 悔棋: the window shows
+// "unknown"; its empty list offers no 还原, and the board stays the game's.
+void SituationWindowTest::restoreAfterUnknownKeepsTheGamesBoard() {
+    game->setUseBook(false);
+    w->setCustomLimits({LIMIT_DEPTH, 4, 0});
+    game->setLevel(LEVEL_CUSTOM);
+    window().open();
+    w->onCommand(CMD_COMPUTER_MOVE);
+    QVERIFY(pumpUntil([this] { return game->moveCount() == 1 && game->thinkingStatus() == THINKING_IDLE; }, 20000));
+    settle();
+    QVERIFY(list()->topLevelItemCount() > 0);
+    doubleClickCell(list(), 0, 1);
+    QCOMPARE(window().step(), 1);
+    w->onCommand(CMD_UNDO);
+    QVERIFY(pumpUntil([this] { return !w->isAnimating(); }, 3000));
+    settle();
+    QCOMPARE(game->moveCount(), 0);
+    QCOMPARE(verdict(), QStringLiteral("局势未知"));
+    QCOMPARE(window().step(), 0);
+    bool offered = false;
+    QTimer::singleShot(50, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            offered = true;
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    Q_EMIT list()->customContextMenuRequested(QPoint(5, 5));
+    pump(100);
+    QVERIFY(!offered);
+    BoardView& view = w->boardView();
+    QCOMPARE(view.viewBoard(), game->board());
+    QVERIFY(view.hitTest(pointCentre(view, {1, 2})).ok);
+    window().close();
+    QCOMPARE(view.viewBoard(), game->board());
+    game->setUseBook(true);
+    game->setLevel(LEVEL_BEGINNER);
+}
+
+// A board put into the view at step 0 (the old analysed position) goes too.
+void SituationWindowTest::closingMendsAnyOtherBoard() {
+    window().open();
+    w->showSearchResult(result(100, {CANNON_TO_CENTRE, BLACK_HORSE_OUT}).get(), 0);
+    settle();
+    playMoves({RED_HORSE_OUT});
+    settle();
+    window().applyStep(0);
+    QCOMPARE(window().step(), 0);
+    QVERIFY(w->boardView().viewBoard() != game->board());
+    window().close();
+    QCOMPARE(w->boardView().viewBoard(), game->board());
+    QCOMPARE(w->boardView().viewSide(), game->sideToMove());
+}
+
+void SituationWindowTest::wheelNotchLeavesTheBarFollowingTheResult() {
+    window().open();
+    w->showSearchResult(result(100, {CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT, BLACK_ROOK_ACROSS}).get(), 0);
+    settle();
+    wheelNotch(bar(), -1);
+    settle();
+    QVERIFY(window().step() > 0);
+    QCOMPARE(bar()->value(), window().step());
+    w->showSearchResult(result(50, {CANNON_TO_CENTRE, BLACK_HORSE_OUT}).get(), 0);
+    settle();
+    QCOMPARE(bar()->maximum(), 2);
+    QCOMPARE(bar()->value(), 0);
+    playMoves({RED_HORSE_OUT});
+    settle();
+    QVERIFY(!bar()->isEnabled());
 }
 
 void SituationWindowTest::guessOfBackgroundThinking() {

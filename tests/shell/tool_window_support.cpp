@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "engine/engine.h"
 #include "game/game.h"
@@ -58,4 +59,11 @@ void doubleClickCell(QTreeWidget* list, int row, int column) {
         QMouseEvent e(type, QPointF(at), global, Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(viewport, &e);
     }
+}
+
+void wheelNotch(QWidget* widget, int notches) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent e(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &e);
 }

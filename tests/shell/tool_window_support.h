@@ -28,5 +28,7 @@ void playMoves(std::initializer_list<PackedMove> moves);
 void typeText(QWidget* widget, const QString& text);
 // A double-click on a cell of a list, as the mouse gives it.
 void doubleClickCell(QTreeWidget* list, int row, int column);
+// Turns the mouse wheel over a widget: positive notches away from the user.
+void wheelNotch(QWidget* widget, int notches);
 // The game-information and situation windows' idle steps, as one idle pass runs them.
 void toolIdle();
