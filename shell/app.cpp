@@ -44,6 +44,10 @@ void App::init() {
     Game::instance().newGame();
 }
 
+void App::openStartFile(const std::string& path) {
+    if (!path.empty()) MainWindow::instance().openRecord(path);
+}
+
 int App::run() {
     if (!timer) {
         timer = new QTimer(qApp);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QTimer>
+#include <string>
 
 constexpr int IDLE_INTERVAL_MS = 20;
 
@@ -14,6 +15,8 @@ public:
     // Book, menus, sounds, settings (which create the main window), the
     // window shown, a new game.
     void init();
+    // Opens the game file or record the command line names, if it names one.
+    void openStartFile(const std::string& path);
     // The event loop; returns the exit code when the main window has closed.
     int run();
     // One idle pass: engine poll, view, tool windows, the game's idle step.

@@ -47,4 +47,7 @@ enum CommandId : int {
     // Game review.
     CMD_REVIEW = 40190,
     CMD_VIEW_GRAPH = 40191,
+    // The position as FEN text on the clipboard, and a new game from one.
+    CMD_COPY_POSITION = 40201,
+    CMD_PASTE_POSITION = 40202,
 };

@@ -34,22 +34,34 @@ constexpr char GAME_FOLDER[] = "Sav";
 
 const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
+const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
+const QString XQF_FILTER = QStringLiteral("XQF 棋谱 (*.xqf)");
+const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
 // The caption keeps its "*.*"; the pattern is "*", since on this file
 // system a name needs no dot.
 const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
 
+// The extension a name typed without one gets, by the save dialog's type.
+QString suffixOfFilter(const QString& filter) {
+    if (filter == TXT_FILTER) return QStringLiteral("txt");
+    if (filter == PGN_FILTER) return QStringLiteral("pgn");
+    return QStringLiteral("sav");
+}
+
 // The commands on the game: enabled by the first rule, all greyed while
 // set-up is open, some greyed by the later rules.
 // The commands that change the record: refused while a review runs.
-constexpr int RECORD_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE};
+constexpr int RECORD_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE,
+                                   CMD_PASTE_POSITION};
 
 bool refusedWhileReviewing(int id) {
     const bool changesRecord = std::find(std::begin(RECORD_COMMANDS), std::end(RECORD_COMMANDS), id) != std::end(RECORD_COMMANDS);
     return changesRecord && ReviewSession::instance().refuses();
 }
 
-constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP,         CMD_SAVE,   CMD_SAVE_AS,
-                                 CMD_UNDO,     CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
+constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME,       CMD_OPEN, CMD_SETUP, CMD_SAVE,          CMD_SAVE_AS,
+                                 CMD_COPY_POSITION,  CMD_PASTE_POSITION,
+                                 CMD_UNDO,           CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
 
 }  // namespace
 
@@ -67,6 +79,8 @@ void MainWindow::onCommand(int id) {
         break;
     case CMD_SAVE: saveCommand(); break;
     case CMD_SAVE_AS: saveWithDialog(); break;
+    case CMD_COPY_POSITION: copyPosition(); break;
+    case CMD_PASTE_POSITION: pastePosition(); break;
     case CMD_EXIT: QTimer::singleShot(0, this, [this] { close(); }); break;
     case CMD_UNDO: undoWithAnimation(); break;
     case CMD_REDO: redoWithAnimation(); break;
@@ -257,14 +271,14 @@ bool MainWindow::saveWithDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({SAV_FILTER, TXT_FILTER});
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER});
     dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
     dialog.selectFile(initial);
     // A name typed without an extension gets the chosen type's, so a game
     // saved as a game file is not written as a text record.
     dialog.setDefaultSuffix(QStringLiteral("sav"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter == TXT_FILTER ? QStringLiteral("txt") : QStringLiteral("sav"));
+        dialog.setDefaultSuffix(suffixOfFilter(filter));
     });
     int accepted = 0;
     {
@@ -281,7 +295,7 @@ void MainWindow::openWithDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, ALL_FILTER});
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER, RECORDS_FILTER, ALL_FILTER});
     dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
     int accepted = 0;
     {
@@ -290,5 +304,5 @@ void MainWindow::openWithDialog() {
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QDir::setCurrent(current);
-    game.openFile(pathFromQt(dialog.selectedFiles().first()));
+    openRecord(pathFromQt(dialog.selectedFiles().first()));
 }

@@ -1,13 +1,11 @@
 // morlan [--user-folder] [GAME]: the desktop program. A path on the command
-// line is the game file to open at start; --help and --version answer
-// without opening a window.
+// line is the game file or record to open at start; --help and --version
+// answer without opening a window.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
-#include "game/game.h"
 #include "shell/app.h"
 #include "shell/command_line.h"
 #include "shell/crash_handler.h"
@@ -56,6 +54,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Morlan"));
     installQtTranslation();
     App::instance().init();
-    if (!line.path.empty()) Game::instance().openFile(line.path);
+    App::instance().openStartFile(line.path);
     return App::instance().run();
 }

@@ -30,6 +30,8 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_SAVE, "保存(&S)\tCtrl+S", -1, false},
     {Entry::Item, CMD_SAVE_AS, "另存为(&A)...", -1, false},
+    {Entry::Item, CMD_COPY_POSITION, "复制局面(&C)\tCtrl+Shift+C", -1, false},
+    {Entry::Item, CMD_PASTE_POSITION, "粘贴局面(&V)\tCtrl+Shift+V", -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_EXIT, "退出(&X)", -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},

@@ -57,6 +57,7 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(programIcon());
+    setAcceptDrops(true);
     game.attachShell(this);
     roster = std::make_unique<EngineRoster>(game);
     EngineLogWindow::instance().setLog(&roster->log());

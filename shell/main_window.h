@@ -46,6 +46,13 @@ public:
     void updateCommands();
     // The save prompt: whether the caller may go on.
     bool askToSave();
+    // Opens a game file or record; a PGN collection of several games lets
+    // the user choose one first (record_opening.cpp).
+    void openRecord(const std::string& path);
+    // The position as FEN on the clipboard, and a new game from the
+    // clipboard's FEN (position_clipboard.cpp).
+    void copyPosition();
+    void pastePosition();
     void rotateBoard();
     // Gives the board the size ticked in 查看 → 棋盘大小; the window keeps
     // its fixed size around it. fitScreen: also move the grown window into
@@ -105,6 +112,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void createToolbar();
@@ -115,6 +124,7 @@ private:
     bool saveWithDialog();
     bool saveCommand();
     void openWithDialog();
+    void openDroppedFile(const std::string& path);
     void setCommandEnabled(int id, bool enabled, bool inToolbar);
     void shutdown();
     void refreshArrow();

@@ -10,14 +10,17 @@ namespace {
 struct Accelerator {
     int id;
     Qt::Key key;  // with Control
+    bool shift = false;
 };
 
-// The twelve accelerators of the main window.
+// The accelerators of the main window: the twelve Ctrl keys, and Ctrl+Shift
+// for copying and pasting a position.
 constexpr Accelerator ACCELERATORS[] = {
     {CMD_NEW_GAME, Qt::Key_N},      {CMD_OPEN, Qt::Key_O},          {CMD_SAVE, Qt::Key_S},
     {CMD_UNDO, Qt::Key_Z},          {CMD_REDO, Qt::Key_Y},          {CMD_COMPUTER_MOVE, Qt::Key_A},
     {CMD_MOVE_NOW, Qt::Key_C},      {CMD_ROTATE, Qt::Key_R},        {CMD_VIEW_TIMER, Qt::Key_1},
     {CMD_VIEW_GAME_INFO, Qt::Key_2}, {CMD_VIEW_BOOK, Qt::Key_3},    {CMD_VIEW_SITUATION, Qt::Key_4},
+    {CMD_COPY_POSITION, Qt::Key_C, true}, {CMD_PASTE_POSITION, Qt::Key_V, true},
 };
 
 QMenu* makePopup(const char* title, int id, const char* caption) {
@@ -41,7 +44,7 @@ void MenuResources::release() {
 
 QKeySequence MenuResources::acceleratorFor(int id) const {
     for (const Accelerator& a : ACCELERATORS) {
-        if (a.id == id) return QKeySequence(Qt::CTRL | a.key);
+        if (a.id == id) return QKeySequence(a.shift ? Qt::CTRL | Qt::SHIFT | a.key : Qt::CTRL | a.key);
     }
     return {};
 }
