@@ -23,13 +23,13 @@ echo "== unpacked"
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 (cd "$root" && find . -type f | sort)
-for f in usr/games/morlan usr/games/morlan-engine usr/games/morlan-records \
+for f in usr/games/morlan usr/games/morlan-engine usr/games/morlan-records usr/games/morlan-review \
          usr/share/applications/io.github.morlan.Morlan.desktop \
          usr/share/metainfo/io.github.morlan.Morlan.metainfo.xml \
          usr/share/icons/hicolor/48x48/apps/morlan.png \
          usr/share/icons/hicolor/scalable/apps/morlan.svg \
          usr/share/man/man6/morlan.6.gz usr/share/man/man6/morlan-engine.6.gz \
-         usr/share/man/man6/morlan-records.6.gz \
+         usr/share/man/man6/morlan-records.6.gz usr/share/man/man6/morlan-review.6.gz \
          usr/share/doc/morlan/copyright usr/share/doc/morlan/changelog.gz; do
   [ -f "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
@@ -51,6 +51,7 @@ cat >"$scratch/game.pgn" <<'PGN'
 PGN
 "$root/usr/games/morlan-records" "$scratch/game.pgn" | tee "$scratch/records.log"
 grep -qx '1 games, 1 read whole' "$scratch/records.log"
+"$root/usr/games/morlan-review" --depth 2 "$scratch/game.pgn" | tail -n 3
 
 echo "== validators"
 desktop-file-validate "$root/usr/share/applications/io.github.morlan.Morlan.desktop"

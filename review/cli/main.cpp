@@ -1,5 +1,5 @@
 // morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]
-//               [--red | --black] [--out FILE.sav] FILE
+//               [--red | --black] [--out FILE.sav|FILE.pgn] FILE
 // analyses every position of a game (.sav, .txt, or game N of a .pgn
 // collection) and prints one line per ply: the move in Chinese and in
 // coordinates, the score after it from Red's side, the engine's better
@@ -47,7 +47,7 @@ struct Arguments {
 void usage() {
     std::fprintf(stderr,
                  "usage: morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]\n"
-                 "                     [--red | --black] [--out FILE.sav] FILE\n");
+                 "                     [--red | --black] [--out FILE.sav|FILE.pgn] FILE\n");
 }
 
 bool parseArguments(int argc, char** argv, Arguments& a) {
@@ -123,7 +123,7 @@ bool writeOutput(const std::string& path, GameDocument doc, const GameReview& r)
     }
     GameFile& file = GameFile::instance();
     file.setDocument(doc);
-    return file.writeSav(path);
+    return file.save(path);
 }
 
 std::unique_ptr<ReviewEngine> makeEngine(const Arguments& a, [[maybe_unused]] std::string& error) {
@@ -159,8 +159,8 @@ int main(int argc, char** argv) {
         usage();
         return 1;
     }
-    if (!args.out.empty() && !args.out.ends_with(".sav")) {
-        std::fprintf(stderr, "morlan-review: --out writes .sav game files\n");
+    if (!args.out.empty() && !args.out.ends_with(".sav") && !args.out.ends_with(".pgn")) {
+        std::fprintf(stderr, "morlan-review: --out writes .sav game files or .pgn records\n");
         return 1;
     }
     const std::span<const std::uint8_t> book = findResource("DAT", BOOK_RESOURCE);

@@ -5,8 +5,8 @@
 
 #include "game/game_file.h"
 #include "game/gbk.h"
-#include "game/pgn_reader.h"
-#include "game/text_move_judge.h"
+#include "game/pgn_collection.h"
+#include "game/xqf_file.h"
 
 namespace {
 
@@ -18,47 +18,22 @@ std::string lowerExtension(const std::string& path) {
     return ext;
 }
 
-bool readPgnGame(const std::string& path, int number, GameDocument& doc, std::string& error) {
-    PgnReader reader;
-    if (!reader.open(path)) {
-        error = reader.error();
-        return false;
-    }
-    PgnGame game;
-    for (int i = 0; i < number; ++i) {
-        if (!reader.next(game)) {
-            error = reader.error().empty() ? "the collection has no game " + std::to_string(number) : reader.error();
-            return false;
-        }
-    }
-    if (!game.error.empty()) {
-        error = game.error;
-        return false;
-    }
-    std::vector<PackedMove> moves;
-    const std::size_t read = judgeTextMoves(game.startBoard, game.startSide, game.moveTexts, moves);
-    if (read < game.moveTexts.size()) {
-        error = "move " + std::to_string(read + 1) + " (" + gbkToUtf8Lossy(game.moveTexts[read]) + ") is not legal";
-        return false;
-    }
-    doc = {};
-    doc.startBoard = game.startBoard;
-    doc.startSide = game.startSide;
-    for (PackedMove m : moves) doc.moves.push_back({m, {}});
-    doc.currentPly = static_cast<std::int16_t>(moves.size());
-    doc.info.redPlayer = game.tag("Red");
-    doc.info.blackPlayer = game.tag("Black");
-    doc.info.date = game.tag("Date");
-    doc.info.place = game.tag("Event");
-    doc.info.result = game.tag("Result");
-    return true;
+// The record readers answer 0 read, 1 cannot open, 2 bad content, with a
+// GBK message; the command line prints UTF-8.
+bool imported(int code, const std::string& path, const std::string& message, std::string& error) {
+    if (code == 0) return true;
+    error = code == 1 ? "cannot open " + path : path + ": " + gbkToUtf8Lossy(message);
+    return false;
 }
 
 }  // namespace
 
 bool readReviewInput(const std::string& path, int gameNumber, GameDocument& doc, std::string& error) {
     const std::string ext = lowerExtension(path);
-    if (ext == ".pgn" || ext == ".gz") return readPgnGame(path, gameNumber, doc, error);
+    std::string message;
+    if (ext == ".pgn" || ext == ".gz")
+        return imported(importPgnGame(path, gameNumber, doc, message), path, message, error);
+    if (ext == ".xqf") return imported(importXqf(path, doc, message), path, message, error);
     GameFile& file = GameFile::instance();
     switch (file.load(path)) {
     case 0: doc = file.document(); return true;

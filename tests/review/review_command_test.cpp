@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "game/game_file.h"
+#include "game/pgn_collection.h"
 #include "game/review_comment.h"
 #include "review_games.h"
 
@@ -116,5 +117,21 @@ TEST_F(ReviewCommand, BadInputIsReportedAndChangesNothing) {
     const ToolRun engine = runTool("--engine " + (dir / "no-engine").string() + " --depth 1 " + game);
     EXPECT_EQ(engine.status, 2);
     EXPECT_FALSE(engine.errors.empty());
-    EXPECT_EQ(runTool("--depth 1 --out " + (dir / "x.pgn").string() + " " + game).status, 1);
+    EXPECT_EQ(runTool("--depth 1 --out " + (dir / "x.txt").string() + " " + game).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
+}
+
+// The review written as a PGN record reads back, its lines in the comments,
+// and the PGN record is itself a game the command reviews.
+TEST_F(ReviewCommand, WritesAndReadsPgnRecords) {
+    const std::string out = (dir / "reviewed.pgn").string();
+    const ToolRun r = runTool("--depth 3 --out " + out + " " + game);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(importPgnGame(out, 1, doc, message), 0) << message;
+    ASSERT_GT(doc.moves.size(), 8u);
+    EXPECT_EQ(withoutReviewLines(doc.moves[8].comment), "note");
+    EXPECT_EQ(reviewMarkOf(doc.moves[8].comment), MARK_BLUNDER);
+    EXPECT_EQ(runTool("--depth 1 --game 1 " + out).status, 0);
 }
