@@ -4,6 +4,10 @@
 #include "game/gbk.h"
 #include "game/review_comment.h"
 #include "review/builtin_review_engine.h"
+#include "review/outside/outside_review_engine.h"
+#include "shell/engine_list.h"
+#include "shell/engine_roster.h"
+#include "shell/main_window.h"
 #include "shell/game_info_window.h"
 #include "shell/review_progress_window.h"
 #include "shell/score_graph_window.h"
@@ -23,11 +27,26 @@ std::vector<PackedMove> recordMoves() {
     return moves;
 }
 
-std::unique_ptr<ReviewEngine> makeReviewEngine(int) { return std::make_unique<BuiltinReviewEngine>(); }
+// The engines of the engine manager: the built-in one first, then the
+// outside engines in their order there.
+const EngineList* engineList() { return MainWindow::exists() ? &MainWindow::instance().engines().list() : nullptr; }
+
+std::unique_ptr<ReviewEngine> makeReviewEngine(int index) {
+    const EngineList* list = engineList();
+    if (!list || index <= 0 || index >= list->size() || list->at(index).builtIn())
+        return std::make_unique<BuiltinReviewEngine>();
+    return std::make_unique<OutsideReviewEngine>(list->at(index).path);
+}
 
 }  // namespace
 
-std::vector<std::string> reviewEngineNames() { return {"内置引擎 Morlan"}; }
+std::vector<std::string> reviewEngineNames() {
+    std::vector<std::string> names{"内置引擎 Morlan"};
+    if (const EngineList* list = engineList()) {
+        for (int i = 1; i < list->size(); ++i) names.push_back(list->at(i).name.toStdString());
+    }
+    return names;
+}
 
 ReviewSession& ReviewSession::instance() {
     static ReviewSession session;

@@ -15,6 +15,8 @@
 #include "game/gbk.h"
 #include "game/review_comment.h"
 #include "shell/command_ids.h"
+#include "shell/engine_list.h"
+#include "shell/engine_roster.h"
 #include "shell/game_info_window.h"
 #include "shell/main_window.h"
 #include "shell/review_progress_window.h"
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished();
     void graphClickGoesToThePlyAndSavesAPicture();
     void closingTheProgramEndsARunningReview();
+    void theDialogOffersTheManagersEngines();
 
 private:
     MainWindow* w = nullptr;
@@ -192,6 +195,23 @@ void ReviewWindowTest::closingTheProgramEndsARunningReview() {
     QVERIFY(pumpUntil([this] { return game->moveCount() == 9; }, 2000));
     QVERIFY(session().start(0, byDepth(1)));
     QVERIFY(pumpUntil([this] { return !session().running(); }, 60'000));
+}
+
+// The review's engine choice follows the engine manager: the built-in engine
+// first, then each outside engine by its name.
+void ReviewWindowTest::theDialogOffersTheManagersEngines() {
+    w->engines().applyList(EngineList());
+    QCOMPARE(reviewEngineNames().size(), std::size_t{1});
+    EngineList list;
+    EngineEntry outside;
+    outside.name = QStringLiteral("Fairy-Stockfish");
+    outside.path = QStringLiteral("/usr/games/fairy-stockfish");
+    list.add(outside);
+    w->engines().applyList(list);
+    const std::vector<std::string> names = reviewEngineNames();
+    QCOMPARE(names.size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(names[1]), QStringLiteral("Fairy-Stockfish"));
+    w->engines().applyList(EngineList());
 }
 
 SHELL_TEST(ReviewWindowTest);
