@@ -169,14 +169,17 @@ public:
     // ============================== end of search ==============================
 
     // ============================ engine service (service.cpp) ============================
-    // The thinking instance runs its jobs on a worker thread (startWorker,
-    // once, when it is built). Everything below except workerLoop and
-    // ponderJob is called on the interface thread. Shared words are atomics:
+    // The thinking instance runs its jobs on two worker threads (startWorker,
+    // once, when it is built): thinking on one at normal priority, background
+    // thinking on one at idle priority for its whole life, since an ordinary
+    // thread that enters idle priority may not leave it. The state word
+    // hands the instance to one of them at a time. Everything below except
+    // workerLoop and ponderJob is called on the interface thread. Shared words are atomics:
     // the worker's results are visible once STATE_DONE has been read.
     using CompletionCallback = std::function<void()>;
     ~Engine();
     void startWorker();
-    void workerLoop();
+    void workerLoop(EngineState job);
     void ponderJob();
     // Both refuse (false) after shutdown, without a worker, or while a job
     // is still running or unpolled; startPonder also when pondering is off.
@@ -204,7 +207,8 @@ public:
 
     std::atomic<int> engineState{STATE_IDLE};
     std::atomic<bool> quitFlag{false};
-    std::thread worker;
+    std::thread worker;      // runs STATE_THINKING jobs
+    std::thread idleWorker;  // runs STATE_PONDERING jobs at idle priority
     CompletionCallback completionCallback;
     bool bookSwitch = true;  // copied into useBook when a job starts
     bool ponderEnabled = true;
@@ -217,6 +221,10 @@ public:
     std::atomic<std::uint32_t> phaseStart{0};
     std::atomic<std::int32_t> phaseBudget{-1};
     clockid_t workerClock{};
+    clockid_t idleWorkerClock{};
+    // The CPU clock of the worker running the current job, set when the job
+    // starts; both threads read it through workerTime.
+    std::atomic<clockid_t> jobClock{};
     std::uint32_t frozenWorkerTime = 0;  // the clock after the worker ended
     // ========================== end of engine service ==========================
 };

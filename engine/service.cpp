@@ -4,8 +4,6 @@
 
 #include <pthread.h>
 #include <sched.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <chrono>
 
@@ -18,7 +16,7 @@ namespace {
 std::uint32_t workerCpuMillis(void* context) {
     const Engine& engine = *static_cast<const Engine*>(context);
     timespec t{};
-    if (clock_gettime(engine.workerClock, &t) != 0) return engine.frozenWorkerTime;
+    if (clock_gettime(engine.jobClock.load(std::memory_order_acquire), &t) != 0) return engine.frozenWorkerTime;
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(t.tv_sec) * 1000u +
                                       static_cast<std::uint64_t>(t.tv_nsec) / 1000000u);
 }
@@ -27,19 +25,19 @@ std::uint32_t frozenMillis(void* context) { return static_cast<const Engine*>(co
 
 void sleepOnePoll() { std::this_thread::sleep_for(std::chrono::milliseconds(SERVICE_POLL_MS)); }
 
-// An unprivileged thread may enter SCHED_IDLE but may leave it only when
-// its nice limit allows; without that, background thinking keeps the
-// normal priority rather than leaving every later think at idle priority.
-bool canLeaveIdlePriority() {
-    if (geteuid() == 0) return true;
-    rlimit limit{};
-    return getrlimit(RLIMIT_NICE, &limit) == 0 && (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= 20);
-}
-
-void setWorkerPriority(bool idle) {
+// Any thread may enter SCHED_IDLE; an ordinary one may not leave it again,
+// which is why background thinking has a worker of its own. Where the
+// system refuses even that, the worker thinks at normal priority.
+void enterIdlePriority() {
     sched_param param{};
     param.sched_priority = 0;
-    pthread_setschedparam(pthread_self(), idle ? SCHED_IDLE : SCHED_OTHER, &param);
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &param);
+}
+
+clockid_t cpuClockOf(std::thread& thread) {
+    clockid_t clock{};
+    if (pthread_getcpuclockid(thread.native_handle(), &clock) != 0) return CLOCK_THREAD_CPUTIME_ID;
+    return clock;
 }
 
 // Plays the guessed move on the board only (board, pieceSquares, side),
@@ -73,35 +71,37 @@ Engine& thinkingEngine() {
 
 Engine::~Engine() {
     if (!worker.joinable()) return;
-    // At exit nobody is left to run a callback: end the job and the thread.
+    // At exit nobody is left to run a callback: end the job and the threads.
     completionCallback = nullptr;
     stopFlag->store(STOP_ABORT, std::memory_order_release);
     quitFlag.store(true, std::memory_order_release);
     worker.join();
+    idleWorker.join();
 }
 
 void Engine::startWorker() {
     if (worker.joinable() || quitFlag.load(std::memory_order_acquire)) return;
-    worker = startThread([this] { workerLoop(); });
-    if (pthread_getcpuclockid(worker.native_handle(), &workerClock) == 0) setClock(workerCpuMillis, this);
+    worker = startThread([this] { workerLoop(STATE_THINKING); });
+    idleWorker = startThread([this] {
+        enterIdlePriority();
+        workerLoop(STATE_PONDERING);
+    });
+    workerClock = cpuClockOf(worker);
+    idleWorkerClock = cpuClockOf(idleWorker);
+    jobClock.store(workerClock, std::memory_order_release);
+    setClock(workerCpuMillis, this);
 }
 
 // ---- worker thread ----
 
-void Engine::workerLoop() {
-    const bool idlePriority = canLeaveIdlePriority();
+// Each worker serves one kind of job; the other's state is not its own.
+void Engine::workerLoop(EngineState job) {
     while (!quitFlag.load(std::memory_order_acquire)) {
         sleepOnePoll();
-        const int state = engineState.load(std::memory_order_acquire);
-        if (state == STATE_THINKING) {
-            thinkJob();
-            engineState.store(STATE_DONE, std::memory_order_release);
-        } else if (state == STATE_PONDERING) {
-            if (idlePriority) setWorkerPriority(true);
-            ponderJob();
-            if (idlePriority) setWorkerPriority(false);
-            engineState.store(STATE_DONE, std::memory_order_release);
-        }
+        if (engineState.load(std::memory_order_acquire) != job) continue;
+        if (job == STATE_PONDERING) ponderJob();
+        else thinkJob();
+        engineState.store(STATE_DONE, std::memory_order_release);
     }
 }
 
@@ -167,6 +167,7 @@ bool Engine::startJob(CompletionCallback callback, EngineState job) {
     if (quitFlag.load(std::memory_order_acquire) || !worker.joinable()) return false;
     if (engineState.load(std::memory_order_acquire) != STATE_IDLE) return false;
     completionCallback = std::move(callback);
+    jobClock.store(job == STATE_PONDERING ? idleWorkerClock : workerClock, std::memory_order_release);
     activeLimits = configuredLimits;
     useBook = bookSwitch;
     stopFlag->store(STOP_NONE, std::memory_order_release);
@@ -239,6 +240,7 @@ void Engine::shutdownEngine() {
     stopAndWait();
     quitFlag.store(true, std::memory_order_release);
     worker.join();
+    idleWorker.join();
     frozenWorkerTime = workerTime();
     setClock(frozenMillis, this);
 }

@@ -58,16 +58,24 @@ void SoundSet::play(bool captured) {
     format.setSampleRate(s.sampleRate);
     format.setSampleFormat(s.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return;
-    if (sink) sink->stop();
-    buffer.close();
-    buffer.setData(s.image.mid(s.dataOffset, s.dataSize));
-    buffer.open(QIODevice::ReadOnly);
-    sink = std::make_unique<QAudioSink>(device, format);
-    sink->start(&buffer);
+    Voice& voice = voices[pool.pick([this](int i) { return voices[i].playing(); })];
+    voice.stop();
+    voice.buffer.setData(s.image.mid(s.dataOffset, s.dataSize));
+    voice.buffer.open(QIODevice::ReadOnly);
+    voice.sink = std::make_unique<QAudioSink>(device, format);
+    voice.sink->start(&voice.buffer);
 }
 
-void SoundSet::release() {
+// A voice whose samples have all gone out is idle again, and one that
+// could not start is stopped: neither holds back the next sound.
+bool SoundSet::Voice::playing() const { return sink && sink->state() == QAudio::ActiveState; }
+
+void SoundSet::Voice::stop() {
     if (sink) sink->stop();
     sink.reset();
     buffer.close();
+}
+
+void SoundSet::release() {
+    for (Voice& voice : voices) voice.stop();
 }

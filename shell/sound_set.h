@@ -5,7 +5,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <array>
 #include <memory>
+
+#include "shell/voice_pool.h"
 
 class QAudioSink;
 
@@ -16,7 +19,8 @@ public:
 
     // Loads "WAVE" 122 (move), then "WAVE" 121 (capture).
     void load();
-    // Starts the capture or the move sound, cutting off one still playing.
+    // Starts the capture or the move sound on a free voice; sounds still
+    // playing play on unless every voice is taken.
     void play(bool captured);
     bool hasSound(bool captured) const;
     // Stops playing and closes the audio device.
@@ -34,8 +38,16 @@ private:
     };
     static Sound loadSound(int id);
 
+    // One sound at a time, its own samples and its own output.
+    struct Voice {
+        QBuffer buffer;
+        std::unique_ptr<QAudioSink> sink;
+        bool playing() const;
+        void stop();
+    };
+
     Sound moveSound;
     Sound captureSound;
-    QBuffer buffer;
-    std::unique_ptr<QAudioSink> sink;
+    std::array<Voice, VoicePool::VOICES> voices;
+    VoicePool pool;
 };

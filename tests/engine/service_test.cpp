@@ -1,11 +1,18 @@
 #include "engine/service.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "engine/book.h"
@@ -392,6 +399,90 @@ TEST_F(Service, BookMoveAnswersAThinkAndAnUnfitOneIsSearched) {
     EXPECT_EQ(depth, 2);
     EXPECT_TRUE(isLegalIn(INITIAL_BOARD, SIDE_RED, move));
     openingBook().clear();
+}
+
+// ---- priorities of the two workers ----
+
+// Where the last iteration was searched: the thread and its policy there.
+struct SearchingThread {
+    std::atomic<int> iterations{0};
+    std::atomic<pid_t> tid{0};
+    std::atomic<int> policy{-1};
+};
+void recordSearchingThread(const Engine&, void* context) {
+    auto* seen = static_cast<SearchingThread*>(context);
+    seen->tid = gettid();
+    seen->policy = sched_getscheduler(0);
+    ++seen->iterations;
+}
+
+// The policy Linux reports for a thread of this process: field 41 of its
+// stat line, counted after the name in parentheses (which may hold spaces).
+int reportedPolicy(pid_t tid) {
+    std::ifstream in("/proc/self/task/" + std::to_string(tid) + "/stat");
+    std::string line;
+    std::getline(in, line);
+    const auto nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos) return -1;
+    std::istringstream fields(line.substr(nameEnd + 1));
+    std::string field;
+    for (int number = 3; fields >> field; ++number)
+        if (number == 41) return std::stoi(field);
+    return -1;
+}
+
+// Starts an unlimited job, and once it has searched an iteration reads the
+// searching thread's policy from outside while the job still runs; then
+// stops it. Returns -1 when the job did not start or search.
+int policyWhileRunning(Engine& engine, SearchingThread& seen, bool ponder, pid_t& tid) {
+    seen.iterations = 0;
+    if (!(ponder ? engine.startPonder(nullptr) : engine.startThink(nullptr))) return -1;
+    for (auto end = std::chrono::steady_clock::now() + 120s; seen.iterations.load() == 0;) {
+        if (std::chrono::steady_clock::now() > end) return -1;
+        std::this_thread::sleep_for(2ms);
+    }
+    tid = seen.tid;
+    const int outside = reportedPolicy(tid);
+    const bool running = engine.state() == (ponder ? STATE_PONDERING : STATE_THINKING);
+    engine.stopAndWait();
+    if (!running || outside != seen.policy) return -1;
+    return outside;
+}
+
+bool fail(const char* why) {
+    std::fprintf(stderr, "%s\n", why);
+    return false;
+}
+
+// An ordinary user's process may enter idle priority but never leave it.
+bool jobsKeepTheirPrioritiesAsAnOrdinaryUser() {
+    constexpr uid_t NOBODY = 65534;
+    if (geteuid() == 0 && (setresgid(NOBODY, NOBODY, NOBODY) != 0 || setresuid(NOBODY, NOBODY, NOBODY) != 0))
+        return fail("could not become an ordinary user");
+    Engine engine;
+    engine.createSearchTables();
+    engine.setUseBook(false);
+    SearchingThread seen;
+    engine.iterationReport = recordSearchingThread;
+    engine.iterationContext = &seen;
+    engine.setLimits(NO_LIMIT);
+    engine.setPosition(INITIAL_BOARD, SIDE_RED);
+    engine.startWorker();
+    pid_t ponderTid = 0, thinkTid = 0;
+    // Twice: a think after background thinking is back at normal priority.
+    for (int round = 0; round < 2; ++round) {
+        if (policyWhileRunning(engine, seen, true, ponderTid) != SCHED_IDLE)
+            return fail("background thinking is not at idle priority");
+        if (policyWhileRunning(engine, seen, false, thinkTid) != SCHED_OTHER)
+            return fail("thinking is not at normal priority");
+    }
+    engine.shutdownEngine();
+    return ponderTid != thinkTid || fail("one thread did both jobs");
+}
+
+TEST(ServicePriority, BackgroundThinkingAloneRunsAtIdlePriority) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(jobsKeepTheirPrioritiesAsAnOrdinaryUser() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
