@@ -87,9 +87,9 @@ struct Reader {
         const QJsonValue options = j.value(QLatin1String("options"));
         if (!options.isUndefined() && !options.isArray()) return fail(QStringLiteral("\"options\" 不是列表"));
         for (const QJsonValue o : options.toArray()) {
-            EngineOptionSpec spec;
-            if (!option(o, spec)) return false;
-            e.options.push_back(spec);
+            EngineOptionSpec definition;
+            if (!option(o, definition)) return false;
+            e.options.push_back(definition);
         }
         const QJsonValue values = j.value(QLatin1String("values"));
         if (!values.isUndefined() && !values.isObject()) return fail(QStringLiteral("\"values\" 不是对象"));

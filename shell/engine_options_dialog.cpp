@@ -78,7 +78,7 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
 }
 
 void EngineOptionsDialog::restoreDefaults() {
-    for (const Field& f : fields) f.write(f.spec->defaultValue);
+    for (const Field& f : fields) f.write(f.definition->defaultValue);
 }
 
 QMap<QString, QString> EngineOptionsDialog::values() const {
@@ -89,14 +89,14 @@ QMap<QString, QString> EngineOptionsDialog::values() const {
     }
     for (const Field& f : fields) {
         const QString v = f.read();
-        if (v != f.spec->defaultValue) out[f.spec->name] = v;
+        if (v != f.definition->defaultValue) out[f.definition->name] = v;
     }
     return out;
 }
 
 QWidget* EngineOptionsDialog::field(const QString& option) const {
     for (const Field& f : fields) {
-        if (f.spec->name == option) return f.widget;
+        if (f.definition->name == option) return f.widget;
     }
     return nullptr;
 }

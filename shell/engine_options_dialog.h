@@ -23,7 +23,7 @@ public:
 
 private:
     struct Field {
-        const EngineOptionSpec* spec;
+        const EngineOptionSpec* definition;
         QWidget* widget;
         std::function<QString()> read;
         std::function<void(const QString&)> write;
