@@ -189,7 +189,10 @@ std::int16_t Engine::quiesce(PlyRecord& r, int alpha, int beta) {
 
 std::int16_t Engine::search(PlyRecord& r, int depth, int alpha, int beta) {
     r.pvLength = 0;
-    if (stopRequested()) return 0;
+    // The first iteration always runs to its end: its move is the one played
+    // when a stop comes early, and a move judged on cut-short subtrees could
+    // leave the king to be taken.
+    if (stats.depth > 1 && stopRequested()) return 0;
     const bool redToMove = sideToMove == SIDE_RED;
     if (pieceSquares[0] == 0) return redToMove ? -MATE_SCORE : MATE_SCORE;
     if (pieceSquares[16] == 0) return redToMove ? MATE_SCORE : -MATE_SCORE;

@@ -106,6 +106,27 @@ TEST_F(ThinkTest, StopDuringTheFirstIterationStillGivesAMove) {
     EXPECT_NE(engine->bestMove(), 0u);
 }
 
+TEST_F(ThinkTest, StopDuringTheFirstIterationStillGivesALegalMove) {
+    // The rook on e1 is pinned by the rook on e8: every move along its rank,
+    // the first moves of the list, leaves the king to be taken. The first
+    // iteration runs to its end even when a stop is already there, so that
+    // its move is never one of those.
+    const char* fen = "3k5/4r4/9/9/9/9/9/9/4R4/4K4 w";
+    load(fen);
+    engine->stopFlag->store(1);
+    thinkWith({LIMIT_DEPTH, 5, 0});
+    engine->stopFlag->store(0);
+    EXPECT_EQ(published().iterations, 1);
+    Board90 board;
+    Side side;
+    std::string error;
+    ASSERT_TRUE(readFen(fen, board, side, error));
+    Engine& rules = plainEngine();
+    rules.setPosition(board, side);
+    EXPECT_TRUE(rules.tryMove(engine->bestMove()));
+    EXPECT_EQ(Engine::toEngineMove(engine->bestMove()), engineMove("e1e8"));
+}
+
 TEST_F(ThinkTest, StoppedLaterIterationIsDropped) {
     load(START);
     struct StopAfter {
