@@ -28,9 +28,17 @@ export LSAN_OPTIONS="suppressions=$suppressions/lsan.supp ${LSAN_OPTIONS:-}"
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 ${UBSAN_OPTIONS:-}"
 
+# Qt starts outside programs with a vfork-style clone that shares the
+# parent's memory until exec; ThreadSanitizer's own state is changed under
+# it, and from then on it misses the synchronisation of every later thread
+# hand-over. The test that starts outside engines and then lets the
+# built-in engine think is therefore left out of the thread run (it runs
+# in the address run and the ordinary one).
+tsan_skipped='^shell\.OutsideEnginesTest$'
+
 case "$which" in
-  thread) run thread build-tsan "$@" ;;
+  thread) run thread build-tsan -E "$tsan_skipped" "$@" ;;
   address) run address build-asan "$@" ;;
-  all) run thread build-tsan "$@"; run address build-asan "$@" ;;
+  all) run thread build-tsan -E "$tsan_skipped" "$@"; run address build-asan "$@" ;;
   *) echo "usage: $0 [thread|address|all] [ctest arguments...]" >&2; exit 2 ;;
 esac
