@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "engine/service.h"
 #include "engine/think.h"
+#include "board_support.h"
 #include "fake_shell_support.h"
 #include "game/game.h"
 
@@ -19,17 +20,6 @@ constexpr SearchRequest DEPTH_2{LIMIT_DEPTH, 2, 0};
 constexpr PackedMove CENTRAL_CANNON = packMove(1, 2, 4, 2);
 constexpr int MODE_ITEM_HUMAN_COMPUTER = 0, MODE_ITEM_TWO_HUMANS = 1, MODE_ITEM_DEMO = 2;
 constexpr int SIDE_ITEM_RED = 0, SIDE_ITEM_BLACK = 1;
-
-// Black king caught on its home rank by two red rooks; Black to move has lost.
-Board90 blackMatedBoard() {
-    Board90 b;
-    b.fill(NO_PIECE);
-    b[boardIndex(4, 9)] = 7;
-    b[boardIndex(3, 0)] = 0;
-    b[boardIndex(0, 8)] = 4;
-    b[boardIndex(1, 9)] = 4;
-    return b;
-}
 
 class ComputerPlayTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // rule, title and "*", new game and set-up.
 #include <gtest/gtest.h>
 
+#include "board_support.h"
 #include "fake_shell_support.h"
 #include "game/game.h"
 #include "game/gbk.h"
@@ -16,18 +17,6 @@ constexpr PackedMove CANNON_TAKES_HORSE = packMove(7, 2, 7, 9);
 
 const std::string RED_WINS_MESSAGE = std::string(GBK_RED_WINS) + "|" + GBK_CAPTION_NOTICE;
 const std::string DRAW_MESSAGE = std::string(GBK_DRAW) + "|" + GBK_CAPTION_NOTICE;
-
-// Black king on its home point, caught on its rank by one red rook and on
-// the rank below by another; the red king stands off its file.
-Board90 blackMatedBoard() {
-    Board90 b;
-    b.fill(NO_PIECE);
-    b[boardIndex(4, 9)] = 7;
-    b[boardIndex(3, 0)] = 0;
-    b[boardIndex(0, 8)] = 4;
-    b[boardIndex(1, 9)] = 4;
-    return b;
-}
 
 class GameTest : public ::testing::Test {
 protected:
