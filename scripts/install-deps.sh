@@ -10,6 +10,10 @@ packages=(
   fonts-noto-cjk
   # Qt's own texts (dialog buttons, file dialogs) in Chinese.
   qt6-translations-l10n
+  # Games databases.
+  libsqlite3-dev
+  # The interface's translations: lupdate, lrelease and their CMake support.
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 )
 for option in "$@"; do
   case "$option" in
@@ -21,13 +25,33 @@ for option in "$@"; do
   esac
 done
 
+# The Node oracle (fairy-stockfish's rules as a library) needs node and npm;
+# a machine that already has them from elsewhere keeps its own.
+wants_node=0
+for option in "$@"; do [ "$option" = --test ] && wants_node=1; done
+if [ $wants_node -eq 1 ] && ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_oracle() {
+  # tests/oracle: the npm packages the Node tests read (versions pinned in
+  # its package.json); installed once into tests/oracle/node_modules.
+  [ $wants_node -eq 1 ] || return 0
+  local dir
+  dir="$(cd "$(dirname "$0")/.." && pwd)/tests/oracle"
+  [ -d "$dir/node_modules/ffish" ] && return 0
+  (cd "$dir" && npm install --no-audit --no-fund --loglevel=error >/dev/null)
+}
+if [ ${#missing[@]} -eq 0 ]; then
+  install_oracle
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo_cmd=()
@@ -35,3 +59,5 @@ sudo_cmd=()
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+install_oracle
