@@ -101,9 +101,15 @@ void ScoreGraph::drawScores(QPainter& p) const {
         p.setPen(QPen(CURRENT, 2));
         p.drawLine(top, bottom);
     }
-    if (done == 0) return;
+    // A position whose score is unknown has no point on the line.
     QPolygon line;
-    for (int i = 0; i < done; ++i) line << pointOf(i, graphScore(review->redScore(i)));
+    int currentPoint = -1;
+    for (int i = 0; i < done; ++i) {
+        if (!review->ply(i).scored) continue;
+        if (i == current) currentPoint = line.size();
+        line << pointOf(i, graphScore(review->redScore(i)));
+    }
+    if (line.isEmpty()) return;
     const int axis = plotArea().center().y();
     // Above the axis in red, below in black: the area clipped to each half.
     for (const bool above : {true, false}) {
@@ -121,10 +127,10 @@ void ScoreGraph::drawScores(QPainter& p) const {
     }
     p.setPen(QPen(Qt::black, 1.5));
     p.drawPolyline(line);
-    if (current >= 0 && current < done) {
+    if (currentPoint >= 0) {
         p.setBrush(CURRENT);
         p.setPen(Qt::white);
-        p.drawEllipse(line[current], MARK_RADIUS + 1, MARK_RADIUS + 1);
+        p.drawEllipse(line[currentPoint], MARK_RADIUS + 1, MARK_RADIUS + 1);
     }
 }
 
