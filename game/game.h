@@ -15,6 +15,7 @@
 
 class OutsideEngine;
 struct OutsideSearch;
+struct PgnCollection;
 
 // One move of the record.
 struct RecordEntry {
@@ -107,6 +108,8 @@ public:
     // Opens game number index (1 for the first) of the PGN collection at
     // path, as openFile opens its first one.
     bool openRecordGame(const std::string& path, int index);
+    // The same for a game of a collection already read from path.
+    bool openCollectionGame(const std::string& path, const PgnCollection& collection, int index);
     // Saves by the path's extension: .sav a game file, .pgn one PGN game,
     // anything else a text record. A failed write is reported and leaves
     // the title and the unsaved-changes mark as they were.
@@ -165,6 +168,7 @@ public:
     void onOutsideEngineFailed(OutsideEngine* engine);
 
 private:
+    bool openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail);
     void clearRecord();
     void replaceGame(const GameDocument& doc);
     void startReplacedGame();

@@ -58,6 +58,17 @@ bool Game::openRecordGame(const std::string& path, int index) {
     std::string detail;
     GameDocument doc;
     const int loaded = importPgnGame(path, index, doc, detail);
+    return openImportedGame(path, loaded, doc, detail);
+}
+
+bool Game::openCollectionGame(const std::string& path, const PgnCollection& collection, int index) {
+    std::string detail;
+    GameDocument doc;
+    const int loaded = importCollectionGame(collection, index, doc, detail);
+    return openImportedGame(path, loaded, doc, detail);
+}
+
+bool Game::openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail) {
     if (loaded != 0) {
         shell().showMessage(readFailure(loaded, path, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
         return false;

@@ -70,6 +70,11 @@ int importFrom(PgnReader& reader, int index, GameDocument& doc, std::string& mes
     return 2;
 }
 
+PgnGameSummary summaryOf(const PgnGame& game) {
+    return {game.index,      game.tag("Red"),   game.tag("Black"),
+            game.tag("Result"), game.tag("Date"), game.tag("Event"), static_cast<int>(game.gbkTexts.size())};
+}
+
 }  // namespace
 
 GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>& moves) {
@@ -86,12 +91,32 @@ bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, s
         return false;
     }
     PgnGame game;
+    while (reader.next(game)) games.push_back(summaryOf(game));
+    error = utf8ToGbkLossy(reader.error());
+    return error.empty();
+}
+
+bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error) {
+    PgnReader reader;
+    if (!reader.open(path)) {
+        error = utf8ToGbkLossy(reader.error());
+        return false;
+    }
+    PgnGame game;
     while (reader.next(game)) {
-        games.push_back({game.index, game.tag("Red"), game.tag("Black"), game.tag("Result"), game.tag("Date"),
-                         game.tag("Event"), static_cast<int>(game.gbkTexts.size())});
+        collection.games.push_back(summaryOf(game));
+        collection.read.push_back(game);
     }
     error = utf8ToGbkLossy(reader.error());
     return error.empty();
+}
+
+int importCollectionGame(const PgnCollection& collection, int index, GameDocument& doc, std::string& message) {
+    if (index < 1 || index > static_cast<int>(collection.read.size())) {
+        message = formatMessage(GBK_RECORD_NO_GAME, index);
+        return 2;
+    }
+    return importGame(collection.read[static_cast<std::size_t>(index - 1)], doc, message);
 }
 
 int importPgnGame(const std::string& path, int index, GameDocument& doc, std::string& message) {

@@ -10,8 +10,7 @@
 
 #include "engine/types.h"
 #include "game/game_document.h"
-
-struct PgnGame;
+#include "game/pgn_reader.h"
 
 // One game of a collection, for the list to choose from. Texts are GBK.
 struct PgnGameSummary {
@@ -24,6 +23,18 @@ struct PgnGameSummary {
 // error (GBK) telling why, when the file cannot be opened or read; games
 // holds what was listed before the failure.
 bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, std::string& error);
+
+// A collection read once: its list and every game as it was read, so that
+// the game chosen from the list opens without reading the file again.
+struct PgnCollection {
+    std::vector<PgnGameSummary> games;
+    std::vector<PgnGame> read;  // game i + 1 at i
+};
+// Reads the collection at path as listPgnGames lists it.
+bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error);
+// Game number index of a collection read, as importPgnGame reads it from
+// a file (0 read, 2 no such game or bad content).
+int importCollectionGame(const PgnCollection& collection, int index, GameDocument& doc, std::string& message);
 
 // Reads game number index (1 for the first) of the collection at path into
 // doc: 0 read, 1 the file cannot be opened, 2 bad content (no such game, a

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/score_scale.h"
+
 enum ReviewMark : int {
     MARK_NONE = 0,    // judged, nothing to say (a loss of 21 to 49)
     MARK_GOOD,        // 好着: the best move or within 20
@@ -34,10 +36,6 @@ struct ReviewScore {
     friend bool operator==(const ReviewScore&, const ReviewScore&) = default;
 };
 
-// Where the scale is cut: plain scores beyond this are clipped to it (the
-// graph's edge), mates lie above it, closer mates higher.
-constexpr int REVIEW_SCORE_EDGE = 1500;
-constexpr int REVIEW_MATE_VALUE = 2000;
 // One move never loses more than this, so that a line from mate to being
 // mated does not swamp a side's average.
 constexpr int REVIEW_LOSS_CAP = 1000;

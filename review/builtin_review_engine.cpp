@@ -4,8 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/service.h"
-
-int builtinCentipawns(int points) { return static_cast<int>(std::lround(points * BUILTIN_CENTIPAWNS_PER_POINT)); }
+#include "game/score_scale.h"
 
 BuiltinReviewEngine::BuiltinReviewEngine() : engine(makeThinkingEngine()) {
     engine->setUseBook(false);
@@ -60,7 +59,7 @@ void BuiltinReviewEngine::deliver(const Finished& finished) {
     const int red = s.iterations > 0 ? settledScore(iterationScores.data(), s.iterations) : s.score;
     const int mover = s.side == SIDE_RED ? red : -red;
     const int mate = mateMoves(mover);
-    a.score = mate != 0 ? ReviewScore::mateIn(mate) : ReviewScore::cp(builtinCentipawns(mover));
+    a.score = mate != 0 ? ReviewScore::mateIn(mate) : ReviewScore::cp(centipawnsFromPoints(mover));
     a.bestMove = engine->bestMove();
     a.depth = s.depth;
     if (s.iterations > 0) {

@@ -16,14 +16,6 @@
 
 class Engine;
 
-// The engine's points per centipawn of the protocols: a rook is 2000
-// points, a pawn 90 to 200. Fitted by least squares with
-// tests/bench/score_scale_bench: 384 positions of 40 master games, the
-// engine at depth 7 against fairy-stockfish at depth 12, 2.68 points per
-// centipawn (rms residual 136 cp against rms scores of 282 cp; the same
-// sign in 260 of 280 positions scored 50 or more by both).
-constexpr double BUILTIN_CENTIPAWNS_PER_POINT = 0.374;
-int builtinCentipawns(int points);
 
 class BuiltinReviewEngine final : public ReviewEngine {
 public:

@@ -54,7 +54,9 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
         tell("棋谱中还没有着法，无从复盘。", MessageIcon::Information);
         return false;
     }
-    // The game's own search would play into the record under the review.
+    // The game's own search would play into the record under the review;
+    // a computer that was to move moves again when the review ends.
+    computerDue = game().thinkingStatus() == THINKING_MOVE || game().mode() == MODE_DEMO;
     game().finishAnimation();
     game().stopThinking();
     review_.reset();
@@ -74,6 +76,7 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
         Q_EMIT ended();
         if (!review_->error().empty() && !errorShown)
             tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
+        resumeComputer();
         return false;
     }
     Q_EMIT started();
@@ -90,9 +93,11 @@ void ReviewSession::cancel() {
     writeComments();
     Q_EMIT ended();
     ++version_;
+    resumeComputer();
 }
 
 void ReviewSession::shutdown() {
+    computerDue = false;
     if (review_) review_->cancel();
     review_.reset();
     engine.reset();
@@ -104,9 +109,17 @@ void ReviewSession::finished() {
     writeComments();
     Q_EMIT ended();
     ++version_;
-    if (review_->error().empty()) return;
-    errorShown = true;
-    tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
+    if (!review_->error().empty()) {
+        errorShown = true;
+        tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
+    }
+    resumeComputer();
+}
+
+void ReviewSession::resumeComputer() {
+    if (!computerDue) return;
+    computerDue = false;
+    if (game().thinkingStatus() == THINKING_IDLE && !game().isSetupOpen()) game().computerMove();
 }
 
 bool ReviewSession::refuses() {

@@ -65,6 +65,7 @@ private:
     ReviewSession() = default;
     void finished();
     void writeComments();
+    void resumeComputer();
 
     std::unique_ptr<ReviewEngine> engine;
     std::unique_ptr<GameReview> review_;
@@ -73,5 +74,8 @@ private:
     std::vector<PackedMove> reviewedMoves;
     int version_ = 0;
     bool errorShown = false;
+    // The computer was to move when the review started: its turn resumes
+    // when the review ends.
+    bool computerDue = false;
     const EngineList* engines = nullptr;
 };

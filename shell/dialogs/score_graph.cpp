@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "game/score_scale.h"
 #include "review/game_review.h"
 
 namespace {

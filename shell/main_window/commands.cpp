@@ -61,7 +61,7 @@ bool refusedWhileReviewing(int id) {
 
 constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME,       CMD_OPEN, CMD_SETUP, CMD_SAVE,          CMD_SAVE_AS,
                                  CMD_COPY_POSITION,  CMD_PASTE_POSITION,
-                                 CMD_UNDO,           CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
+                                 CMD_UNDO,           CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE, CMD_REVIEW};
 
 }  // namespace
 
@@ -169,6 +169,7 @@ void MainWindow::updateCommands() {
         }
         if (status == THINKING_MOVE) {
             setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_REVIEW, false, inToolbar);
             setCommandEnabled(CMD_MOVE_NOW, true, inToolbar);
             setCommandEnabled(CMD_ANALYSE, false, inToolbar);
             setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);

@@ -32,21 +32,24 @@ std::vector<ChooserGame> chooserGames(const std::vector<PgnGameSummary>& games) 
 }  // namespace
 
 // A collection the listing cannot read, or one of a single game, goes to
-// openFile as it is: it opens the first game or reports why it cannot.
+// openFile as it is: it opens the first game or reports why it cannot. The
+// game chosen opens as the listing read it.
 void MainWindow::openRecord(const std::string& path) {
-    std::vector<PgnGameSummary> games;
+    PgnCollection collection;
     std::string error;
-    if (recordFormatOf(path) != RecordFormat::Pgn || !listPgnGames(path, games, error) || games.size() < 2) {
+    if (recordFormatOf(path) != RecordFormat::Pgn || !readPgnCollection(path, collection, error) ||
+        collection.games.size() < 2) {
         game.openFile(path);
         return;
     }
-    PgnGameChooser chooser(chooserGames(games), QFileInfo(pathToQt(path)).fileName(), this);
+    PgnGameChooser chooser(chooserGames(collection.games), QFileInfo(pathToQt(path)).fileName(), this);
     int answer = 0;
     {
         ModalScope modal;
         answer = chooser.exec();
     }
-    if (answer == QDialog::Accepted && chooser.chosenGame() > 0) game.openRecordGame(path, chooser.chosenGame());
+    if (answer == QDialog::Accepted && chooser.chosenGame() > 0)
+        game.openCollectionGame(path, collection, chooser.chosenGame());
 }
 
 namespace {

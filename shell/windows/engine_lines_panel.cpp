@@ -9,14 +9,10 @@
 
 #include "game/notation.h"
 #include "game/rules.h"
+#include "game/score_scale.h"
 #include "shell/platform/qt_text.h"
 
 namespace {
-
-constexpr int MATE_SCORE = 30000;
-constexpr int SCORE_LIMIT = 29000;  // centipawn scores stay short of the mate scores
-constexpr int PAWN_CENTIPAWNS = 100;
-constexpr int PAWN_VALUE = 90;
 
 // Moves of a line shown in its row; stepping shows them all.
 constexpr int ROW_MOVES = 12;
@@ -48,10 +44,9 @@ QString speedText(std::int64_t nps) {
 int outsideScore(const EngineInfo& info) {
     int s = 0;
     if (info.scoreKind == EngineInfo::MATE) {
-        const int plies = 2 * std::abs(info.score) - (info.score > 0 ? 1 : 0);
-        s = info.score > 0 ? MATE_SCORE - plies : -(MATE_SCORE - plies);
+        s = pointsOfMate(info.score);
     } else if (info.scoreKind == EngineInfo::CENTIPAWNS) {
-        s = std::clamp(info.score * PAWN_VALUE / PAWN_CENTIPAWNS, -SCORE_LIMIT, SCORE_LIMIT);
+        s = pointsFromCentipawns(info.score);
     }
     return info.sideToMove == SIDE_RED ? s : -s;
 }

@@ -16,8 +16,8 @@ class QSpinBox;
 class QTreeWidget;
 
 // An outside engine's score on the built-in engine's scale, from Red's
-// view: a pawn of 100 centipawns is 90, a mate in n moves lies beyond the
-// mate bound as the built-in engine's own mates do.
+// view (game/score_scale.h): its centipawns at the measured rate, a mate
+// in n moves beyond the mate bound as the built-in engine's own mates.
 int outsideScore(const EngineInfo& info);
 // "+1.25" in pawns from Red's view, or "红方 3 步杀" / "黑方 3 步杀".
 QString outsideScoreText(const EngineInfo& info);

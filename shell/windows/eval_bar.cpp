@@ -2,22 +2,6 @@
 
 #include <QPainter>
 
-namespace {
-
-constexpr int MATE_BOUND = 29872;
-constexpr int WIN_BOUND = 2000;
-constexpr float SCORE_SCALE = 0.00049f;  // 0.98 at a score of 2000
-
-}  // namespace
-
-float evalBarFraction(int score) {
-    if (score < -MATE_BOUND) return -1.0f;
-    if (score < -WIN_BOUND) return -0.98f;
-    if (score > MATE_BOUND) return 1.0f;
-    if (score > WIN_BOUND) return 0.98f;
-    return static_cast<float>(score) * SCORE_SCALE;
-}
-
 int evalBarRedStart(int score, int width) {
     const float w = static_cast<float>(width);
     return static_cast<int>((w - w * evalBarFraction(score)) * 0.5f);

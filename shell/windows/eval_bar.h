@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <cstdint>
 
-// The bar's reach for a score from Red's view: -1 (Black mates) to 1.
-float evalBarFraction(int score);
+#include "game/score_scale.h"
+
 // The first red column of a bar w pixels wide.
 int evalBarRedStart(int score, int width);
 // The bar's picture.

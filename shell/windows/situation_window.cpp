@@ -13,6 +13,7 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
+#include "game/score_scale.h"
 #include "game/notation.h"
 #include "game/rules.h"
 #include "shell/board/board_view.h"
@@ -35,9 +36,8 @@ constexpr int LINES_PANEL_X = 174;
 constexpr int LINES_PANEL_WIDTH = 200;
 constexpr char UNKNOWN_VERDICT[] = "局势未知";
 
-constexpr int MATE_BOUND = 29872;
-constexpr int WIN_BOUND = 2000;
-constexpr int EDGE_BOUND = 300;
+// By Verdict.
+constexpr const char* VERDICT_TEXTS[] = {"黑方必胜", "黑方胜势", "黑方优势", "双方均势", "红方优势", "红方胜势", "红方必胜"};
 
 Game& game() { return Game::instance(); }
 
@@ -57,15 +57,7 @@ bool isZero(const PonderExport& p) {
 
 }  // namespace
 
-const char* verdictText(int s) {
-    if (s < -MATE_BOUND) return "黑方必胜";
-    if (s < -WIN_BOUND) return "黑方胜势";
-    if (s < -EDGE_BOUND) return "黑方优势";
-    if (s > MATE_BOUND) return "红方必胜";
-    if (s > WIN_BOUND) return "红方胜势";
-    if (s > EDGE_BOUND) return "红方优势";
-    return "双方均势";
-}
+const char* verdictText(int s) { return VERDICT_TEXTS[static_cast<int>(verdictOf(s))]; }
 
 SituationWindow& SituationWindow::instance() {
     static SituationWindow window;

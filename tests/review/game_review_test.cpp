@@ -214,5 +214,5 @@ TEST(BuiltinReviewEngine, SettlesOnTheMeanOfTheLastTwoIterations) {
     EXPECT_EQ(BuiltinReviewEngine::settledScore(swing, 1), 40);
     const std::int16_t mate[] = {100, 29990};
     EXPECT_EQ(BuiltinReviewEngine::settledScore(mate, 2), 29990);
-    EXPECT_EQ(builtinCentipawns(2000), static_cast<int>(2000 * BUILTIN_CENTIPAWNS_PER_POINT + 0.5));
+    EXPECT_EQ(centipawnsFromPoints(2000), static_cast<int>(2000 * CENTIPAWNS_PER_POINT + 0.5));
 }

@@ -129,7 +129,7 @@ void CommandsTest::enablingInSetup() {
     w->setSetupOpen(true);
     w->updateCommands();
     for (int id : {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_SAVE, CMD_SAVE_AS, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE,
-                   CMD_ANALYSE, CMD_MOVE_NOW, CMD_STOP_THINKING}) {
+                   CMD_ANALYSE, CMD_MOVE_NOW, CMD_STOP_THINKING, CMD_REVIEW}) {
         QVERIFY2(!menuOn(id), qPrintable(QString::number(id)));
         if (w->toolbarButton(id)) QVERIFY2(!buttonOn(id), qPrintable(QString::number(id)));
     }
@@ -148,6 +148,7 @@ void CommandsTest::enablingWhileThinkingAndAnalysing() {
     QCOMPARE(game->thinkingStatus(), THINKING_MOVE);
     QVERIFY(!menuOn(CMD_COMPUTER_MOVE) && !buttonOn(CMD_COMPUTER_MOVE));
     QVERIFY(!menuOn(CMD_ANALYSE) && !buttonOn(CMD_ANALYSE));
+    QVERIFY(!menuOn(CMD_REVIEW));
     QVERIFY(menuOn(CMD_MOVE_NOW) && buttonOn(CMD_MOVE_NOW));
     QVERIFY(menuOn(CMD_STOP_THINKING) && buttonOn(CMD_STOP_THINKING));
     // Nothing can be picked up while the computer thinks.

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void graphClickGoesToThePlyAndSavesAPicture();
     void closingTheProgramEndsARunningReview();
     void theDialogOffersTheManagersEngines();
+    void theComputersTurnResumesAfterTheReview();
 
 private:
     MainWindow* w = nullptr;
@@ -215,4 +216,20 @@ void ReviewWindowTest::theDialogOffersTheManagersEngines() {
 }
 
 SHELL_TEST(ReviewWindowTest);
+// A review started while the computer thinks its move stops that search;
+// the computer's turn comes back when the review ends or is cancelled.
+void ReviewWindowTest::theComputersTurnResumesAfterTheReview() {
+    playCoordinates("h2e2 h9g7");
+    for (const bool cancel : {false, true}) {
+        game->computerMove();
+        QCOMPARE(game->thinkingStatus(), THINKING_MOVE);
+        QVERIFY(session().start(0, byDepth(cancel ? 6 : 1)));
+        QCOMPARE(game->thinkingStatus(), THINKING_IDLE);
+        if (cancel) session().cancel();
+        QVERIFY(pumpUntil([this] { return !session().running(); }, 120'000));
+        QCOMPARE(game->thinkingStatus(), THINKING_MOVE);
+        game->stopThinking();
+    }
+}
+
 #include "game_review_window_test.moc"

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 
 #include "game/game.h"
 #include "game/game_info.h"
@@ -95,6 +96,7 @@ class ChooserAnswerer : public QObject {
 public:
     ChooserAnswerer(QString text, bool escape) : filter(std::move(text)), cancel(escape) { timer = startTimer(5); }
     ~ChooserAnswerer() override { killTimer(timer); }
+    std::function<void()> whileShown;  // before the answer
     bool seen = false;
     int listed = 0;
     int shown = 0;
@@ -107,6 +109,7 @@ private:
         listed = chooser->shownCount();
         typeText(chooser->filterEdit(), filter);
         shown = chooser->shownCount();
+        if (whileShown) whileShown();
         // Enter with nothing shown would keep the chooser open.
         QTest::keyClick(chooser->filterEdit(), cancel || shown == 0 ? Qt::Key_Escape : Qt::Key_Return);
     }
@@ -191,6 +194,14 @@ void RecordOpeningTest::aCollectionOpensTheChosenGame() {
     QCOMPARE(second.shown, 1);
     QCOMPARE(game->recordSize(), 2);
     QCOMPARE(game->recordEntry(0)->comment, utf8ToGbkLossy("飞相局"));
+
+    // The game opens as the list read it, though the file is gone meanwhile.
+    ChooserAnswerer third(QStringLiteral("吕钦"), false);
+    third.whileShown = [&path] { QFile::remove(pathToQt(path)); };
+    w->openRecord(path);
+    QCOMPARE(third.shown, 1);
+    QCOMPARE(game->recordSize(), 4);
+    QCOMPARE(w->gameInfo().blackPlayer, utf8ToGbkLossy("吕钦"));
     QVERIFY2(unexpected.texts.isEmpty(), qPrintable(unexpected.texts.join(' ')));
 }
 

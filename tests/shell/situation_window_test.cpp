@@ -11,12 +11,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cmath>
 #include <memory>
 
 #include "engine/engine.h"
 #include "game/game.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
+#include "shell/windows/engine_lines_panel.h"
 #include "shell/windows/eval_bar.h"
 #include "shell/main_window/main_window.h"
 #include "shell/windows/setup_window.h"
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void setupNeverShowsAStoredBoard();
     void verdictThresholds();
     void barProportions();
+    void bothEnginesScoresReadAlike();
     void oneIterationShowsNoVariation();
     void resultBelongsToItsPosition();
     void steppingThroughTheVariation();
@@ -144,6 +147,34 @@ void SituationWindowTest::barProportions() {
     const QImage drawn = widget->grab().toImage();
     QCOMPARE(drawn.pixel(1, 1), black);
     QCOMPARE(drawn.pixel(drawn.width() - 2, 1), red);
+}
+
+// The same position scored by the built-in engine (points) and by an
+// outside one (centipawns at the measured rate, or a mate) gets the same
+// verdict and bar, whichever side is to move.
+void SituationWindowTest::bothEnginesScoresReadAlike() {
+    const struct {
+        int points;
+        EngineInfo::ScoreKind kind;
+        int outside;  // centipawns or moves to mate, from Red's view
+    } cases[] = {
+        {0, EngineInfo::CENTIPAWNS, 0},          {400, EngineInfo::CENTIPAWNS, 150},
+        {-400, EngineInfo::CENTIPAWNS, -150},    {1500, EngineInfo::CENTIPAWNS, 561},
+        {2500, EngineInfo::CENTIPAWNS, 935},     {-2500, EngineInfo::CENTIPAWNS, -935},
+        {MATE_SCORE - 5, EngineInfo::MATE, 3},   {-(MATE_SCORE - 4), EngineInfo::MATE, -2},
+    };
+    for (const auto& c : cases) {
+        for (const Side side : {SIDE_RED, SIDE_BLACK}) {
+            EngineInfo info;
+            info.scoreKind = c.kind;
+            info.sideToMove = side;
+            info.score = side == SIDE_RED ? c.outside : -c.outside;
+            const int outside = outsideScore(info);
+            QCOMPARE(QString::fromUtf8(verdictText(outside)), QString::fromUtf8(verdictText(c.points)));
+            QVERIFY2(std::abs(evalBarFraction(outside) - evalBarFraction(c.points)) < 0.01f,
+                     qPrintable(QString::number(c.points)));
+        }
+    }
 }
 
 void SituationWindowTest::oneIterationShowsNoVariation() {
