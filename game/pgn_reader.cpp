@@ -163,6 +163,12 @@ struct PgnReader::Source {
 PgnReader::PgnReader() = default;
 PgnReader::~PgnReader() = default;
 
+long long PgnReader::fileOffset() const {
+    if (!source) return 0;
+    if (source->fromMemory) return static_cast<long long>(source->memoryPosition);
+    return source->file ? static_cast<long long>(gzoffset(source->file)) : 0;
+}
+
 bool PgnReader::isUtf8() const { return source && source->encoding == Source::UTF8; }
 
 bool PgnReader::open(const std::string& path) {

@@ -62,6 +62,8 @@ public:
     // cannot be read on (error() is then not empty).
     bool next(PgnGame& game);
     const std::string& error() const { return failure; }
+    // How far into the file (its bytes as stored, compressed or not) the reader is.
+    long long fileOffset() const;
     // True when the file's text is UTF-8 (the written texts are then UTF-8).
     bool isUtf8() const;
 
