@@ -13,6 +13,8 @@
 #include "shell/about_dialog.h"
 #include "shell/board_view.h"
 #include "shell/book_window.h"
+#include "shell/database_commands.h"
+#include "shell/explorer_window.h"
 #include "shell/command_ids.h"
 #include "shell/engine_log_window.h"
 #include "shell/engine_manager_dialog.h"
@@ -126,6 +128,10 @@ void MainWindow::onCommand(int id) {
             ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
         break;
     case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
+    case CMD_OPEN_DATABASE: openGamesDatabaseFile(this, false); break;
+    case CMD_NEW_DATABASE: openGamesDatabaseFile(this, true); break;
+    case CMD_IMPORT_DATABASE: importIntoGamesDatabase(this); break;
+    case CMD_VIEW_EXPLORER: ExplorerWindow::instance().open(); break;
     case CMD_ENGINE_MANAGER: runEngineManager(); break;
     case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
     case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;

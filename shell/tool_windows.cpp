@@ -5,6 +5,7 @@
 #include "game/game_info.h"
 #include "game/stored_settings.h"
 #include "shell/book_window.h"
+#include "shell/explorer_window.h"
 #include "shell/engine_log_window.h"
 #include "shell/game_info_window.h"
 #include "shell/level_dialog.h"
@@ -34,6 +35,7 @@ void MainWindow::toolWindowsIdle() {
     TimerWindow::instance().idle();
     GameInfoWindow::instance().idle();
     BookWindow::instance().idle();
+    ExplorerWindow::instance().idle();
     SituationWindow::instance().idle();
     EngineLogWindow::instance().idle();
     ScoreGraphWindow::instance().idle();
