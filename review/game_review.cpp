@@ -119,6 +119,7 @@ void GameReview::accept(const PositionAnalysis& a) {
     PlyAnalysis& p = plies[static_cast<std::size_t>(analysed_)];
     p.done = true;
     p.score = a.score;
+    p.scored = a.scored;
     p.bestMove = a.bestMove;
     p.line = a.line;
     p.depth = a.depth;
@@ -133,6 +134,12 @@ void GameReview::assess(int i) {
     const PlyAnalysis& before = ply(i);
     const PlyAnalysis& after = ply(i + 1);
     m.assessed = true;
+    // An unknown score judges nothing: the move gets no verdict and no comment.
+    if (!before.scored || !after.scored) {
+        m.verdict = {};
+        m.judged = false;
+        return;
+    }
     m.verdict = judgeMove(before.score, after.score, before.bestMove == movePlayed(i));
     m.judged = sideAt(i) == SIDE_RED ? options_.judgeRed : options_.judgeBlack;
     if (!m.judged) m.verdict.mark = MARK_NONE;

@@ -23,6 +23,7 @@ struct ReviewOptions {
 struct PlyAnalysis {
     bool done = false;
     ReviewScore score;  // side to move's view
+    bool scored = true;  // false: the score is unknown (no verdict on it)
     PackedMove bestMove = 0;
     std::vector<PackedMove> line;
     int depth = 0;

@@ -40,6 +40,7 @@ struct PositionAnalysis {
     bool ok = false;
     std::string error;  // UTF-8, why not ok
     ReviewScore score;  // side to move's view, centipawns
+    bool scored = true;  // false: a best move came without a scored line
     PackedMove bestMove = 0;
     std::vector<PackedMove> line;  // the principal variation, best move first
     int depth = 0;

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/app.h"
-#include "shell/command_line.h"
-#include "shell/crash_handler.h"
-#include "shell/qt_translation.h"
-#include "shell/user_folder.h"
+#include "shell/main_window/app.h"
+#include "shell/main_window/command_line.h"
+#include "shell/platform/crash_handler.h"
+#include "shell/platform/qt_translation.h"
+#include "shell/platform/user_folder.h"
 
 namespace {
 

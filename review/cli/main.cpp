@@ -84,9 +84,9 @@ std::string padded(const std::string& text, int width) {
 }
 
 void printPly(const GameReview& r, int ply) {
-    const ReviewScore score = r.redScore(ply);
+    const std::string score = r.ply(ply).scored ? scoreText(r.redScore(ply)) : "?";
     if (ply == 0) {
-        std::printf("%4d  %s %7s  %s\n", 0, padded("(start)", 18).c_str(), scoreText(score).c_str(),
+        std::printf("%4d  %s %7s  %s\n", 0, padded("(start)", 18).c_str(), score.c_str(),
                     moveTexts(r.boardAt(0), r.ply(0).bestMove).c_str());
         return;
     }
@@ -98,7 +98,7 @@ void printPly(const GameReview& r, int ply) {
     char loss[16] = "-";
     if (m.judged) std::snprintf(loss, sizeof loss, "%d", m.verdict.loss);
     std::printf("%4d  %s %7s  %s %5s  %s\n", ply, padded(moveTexts(r.boardAt(i), r.movePlayed(i)), 18).c_str(),
-                scoreText(score).c_str(), padded(bestText, 18).c_str(), loss, mark.c_str());
+                score.c_str(), padded(bestText, 18).c_str(), loss, mark.c_str());
 }
 
 void printSummary(const GameReview& r) {

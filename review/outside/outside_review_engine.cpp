@@ -63,6 +63,7 @@ void OutsideReviewEngine::answered(PackedMove move) {
     PositionAnalysis a;
     a.ok = true;
     a.bestMove = move;
+    a.scored = move == 0 || last.scoreKind != EngineInfo::NO_SCORE;
     if (move == 0) {
         a.score = ReviewScore::mateIn(0);
     } else if (last.scoreKind == EngineInfo::MATE) {

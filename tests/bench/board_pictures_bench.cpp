@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "shell/board_pictures.h"
-#include "shell/board_scale.h"
+#include "shell/board/board_pictures.h"
+#include "shell/board/board_scale.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

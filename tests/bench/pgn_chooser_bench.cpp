@@ -17,9 +17,9 @@
 
 #include "game/game.h"
 #include "game/pgn_collection.h"
-#include "shell/main_window.h"
-#include "shell/pgn_game_chooser.h"
-#include "shell/qt_text.h"
+#include "shell/main_window/main_window.h"
+#include "shell/dialogs/pgn_game_chooser.h"
+#include "shell/platform/qt_text.h"
 
 namespace {
 

@@ -98,6 +98,25 @@ TEST_F(ReviewCommand, AnOutsideEngineReviewsToo) {
     EXPECT_NE(r.lines[10].find("败着"), std::string::npos) << r.lines[10];
 }
 
+// An engine that names its best moves but sends no scored line leaves the
+// scores unknown: no move is judged as if the positions were level.
+TEST_F(ReviewCommand, BestMovesWithoutScoresJudgeNothing) {
+    if (!std::filesystem::exists(FAIRY)) GTEST_SKIP() << FAIRY << " is not installed";
+    const std::string engine = (dir / "unscored.sh").string();
+    std::ofstream(engine) << "#!/bin/sh\n" << FAIRY << " | grep --line-buffered -v '^info'\n";
+    std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
+    const std::string out = (dir / "reviewed.sav").string();
+    const ToolRun r = runTool("--engine " + engine + " --depth 4 --out " + out + " " + game);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.lines.size(), 14u);
+    EXPECT_NE(r.lines[11].find(" ? "), std::string::npos) << r.lines[11];
+    EXPECT_NE(r.lines[12].find("0 judged"), std::string::npos) << r.lines[12];
+    EXPECT_NE(r.lines[13].find("0 judged"), std::string::npos) << r.lines[13];
+    GameFile file;
+    ASSERT_EQ(file.load(out), 0);
+    for (const auto& move : file.document().moves) EXPECT_EQ(reviewMarkOf(move.comment), MARK_NONE) << move.comment;
+}
+
 TEST_F(ReviewCommand, ReadsAGameOfACollection) {
     const std::string pgn = std::string(MORLAN_SHARED_DATA) + "/ccpd-openings.pgn.gz";
     if (!std::filesystem::exists(pgn)) GTEST_SKIP() << pgn << " is absent (shared data)";

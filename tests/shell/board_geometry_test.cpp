@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "game/rules.h"
-#include "shell/board_geometry.h"
-#include "shell/board_scale.h"
-#include "shell/keep_on_screen.h"
+#include "shell/board/board_geometry.h"
+#include "shell/board/board_scale.h"
+#include "shell/windows/keep_on_screen.h"
 #include "shell_support.h"
 
 class BoardGeometryTest : public QObject {

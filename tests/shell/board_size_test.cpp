@@ -16,13 +16,13 @@
 #include <cstdio>
 
 #include "game/game.h"
-#include "shell/bitmap_set.h"
-#include "shell/board_scale.h"
-#include "shell/board_view.h"
-#include "shell/command_ids.h"
-#include "shell/main_window.h"
-#include "shell/setup_window.h"
-#include "shell/keep_on_screen.h"
+#include "shell/board/bitmap_set.h"
+#include "shell/board/board_scale.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/setup_window.h"
+#include "shell/windows/keep_on_screen.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

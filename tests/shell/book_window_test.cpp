@@ -7,8 +7,8 @@
 #include "engine/book.h"
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/book_window.h"
-#include "shell/main_window.h"
+#include "shell/windows/book_window.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <unistd.h>
 
-#include "shell/command_line.h"
-#include "shell/user_folder.h"
+#include "shell/main_window/command_line.h"
+#include "shell/platform/user_folder.h"
 #include "shell_support.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/app.h"
-#include "shell/board_view.h"
-#include "shell/command_ids.h"
-#include "shell/main_window.h"
+#include "shell/main_window/app.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 
 class CommandsTest : public QObject {

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "engine/thread_start.h"
-#include "shell/crash_handler.h"
+#include "shell/platform/crash_handler.h"
 #include "shell_support.h"
 
 class CrashHandlerTest : public QObject {

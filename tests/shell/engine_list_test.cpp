@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shell/engine_list.h"
+#include "engines/engine_list.h"
 #include "shell_support.h"
 
 class EngineListTest : public QObject {

@@ -18,11 +18,11 @@
 
 #include "game/game.h"
 #include "outside_engines_support.h"
-#include "shell/app.h"
-#include "shell/engine_manager_dialog.h"
-#include "shell/engine_options_dialog.h"
-#include "shell/engine_roster.h"
-#include "shell/main_window.h"
+#include "shell/main_window/app.h"
+#include "shell/dialogs/engine_manager_dialog.h"
+#include "shell/dialogs/engine_options_dialog.h"
+#include "engines/engine_roster.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

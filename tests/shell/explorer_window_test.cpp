@@ -10,9 +10,9 @@
 #include "database/games_database.h"
 #include "database/games_import.h"
 #include "game/game.h"
-#include "shell/database_commands.h"
-#include "shell/explorer_window.h"
-#include "shell/main_window.h"
+#include "shell/dialogs/database_commands.h"
+#include "shell/dialogs/explorer_window.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 
 class ExplorerWindowTest : public QObject {

@@ -16,10 +16,10 @@
 
 #include "game/game.h"
 #include "game/game_info.h"
-#include "shell/board_view.h"
-#include "shell/game_info_window.h"
-#include "shell/gbk_text_limit.h"
-#include "shell/main_window.h"
+#include "shell/board/board_view.h"
+#include "shell/windows/game_info_window.h"
+#include "shell/windows/gbk_text_limit.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

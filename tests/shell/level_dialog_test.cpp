@@ -11,9 +11,9 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/command_ids.h"
-#include "shell/level_dialog.h"
-#include "shell/main_window.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/dialogs/level_dialog.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "game/game.h"
-#include "shell/command_ids.h"
-#include "shell/main_window.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 
 class MainWindowTest : public QObject {

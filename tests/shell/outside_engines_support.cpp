@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "shell/engine_manager_dialog.h"
-#include "shell/engine_roster.h"
-#include "shell/main_window.h"
+#include "shell/dialogs/engine_manager_dialog.h"
+#include "engines/engine_roster.h"
+#include "shell/main_window/main_window.h"
 #include "shell_support.h"
 
 QString fairyStockfish() {

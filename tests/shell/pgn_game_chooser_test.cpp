@@ -6,7 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "shell/pgn_game_chooser.h"
+#include "shell/dialogs/pgn_game_chooser.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -11,8 +11,8 @@
 
 #include "game/game.h"
 #include "game/gbk.h"
-#include "shell/main_window.h"
-#include "shell/qt_translation.h"
+#include "shell/main_window/main_window.h"
+#include "shell/platform/qt_translation.h"
 #include "shell_support.h"
 
 class QtTranslationTest : public QObject {

@@ -11,10 +11,10 @@
 
 #include "game/game.h"
 #include "game/rules.h"
-#include "shell/board_view.h"
-#include "shell/main_window.h"
-#include "shell/setup_window.h"
-#include "shell/timer_window.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/setup_window.h"
+#include "shell/windows/timer_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -12,11 +12,11 @@
 #include <QTimerEvent>
 
 #include "game/game.h"
-#include "shell/app.h"
-#include "shell/board_view.h"
-#include "shell/main_window.h"
-#include "shell/menu_resources.h"
-#include "shell/sound_set.h"
+#include "shell/main_window/app.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/menu_resources.h"
+#include "shell/platform/sound_set.h"
 
 std::map<std::string, ShellTestFactory>& shellTests() {
     static std::map<std::string, ShellTestFactory> tests;

@@ -15,12 +15,12 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/board_view.h"
-#include "shell/command_ids.h"
-#include "shell/eval_bar.h"
-#include "shell/main_window.h"
-#include "shell/setup_window.h"
-#include "shell/situation_window.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/windows/eval_bar.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/setup_window.h"
+#include "shell/windows/situation_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "game/game.h"
-#include "shell/board_view.h"
-#include "shell/game_clock.h"
-#include "shell/main_window.h"
-#include "shell/timer_window.h"
+#include "shell/board/board_view.h"
+#include "shell/windows/game_clock.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/timer_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 

@@ -9,8 +9,8 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/main_window.h"
-#include "shell/setup_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/setup_window.h"
 #include "shell_support.h"
 
 MainWindow& freshGame() {

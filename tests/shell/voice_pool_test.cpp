@@ -2,7 +2,7 @@
 #include <QTest>
 #include <array>
 
-#include "shell/voice_pool.h"
+#include "shell/platform/voice_pool.h"
 #include "shell_support.h"
 
 namespace {

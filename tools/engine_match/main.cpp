@@ -21,11 +21,11 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/app.h"
-#include "shell/engine_roster.h"
-#include "shell/main_window.h"
-#include "shell/situation_window.h"
-#include "shell/qt_text.h"
+#include "shell/main_window/app.h"
+#include "engines/engine_roster.h"
+#include "shell/main_window/main_window.h"
+#include "shell/windows/situation_window.h"
+#include "shell/platform/qt_text.h"
 #include "tools/screen_shots/screen_shots.h"
 
 namespace {

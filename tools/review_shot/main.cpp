@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "game/game.h"
-#include "shell/main_window.h"
-#include "shell/qt_text.h"
-#include "shell/review_session.h"
-#include "shell/score_graph_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/platform/qt_text.h"
+#include "review/review_session.h"
+#include "shell/dialogs/score_graph_window.h"
 #include "tools/screen_shots/screen_shots.h"
 
 int main(int argc, char** argv) {

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "shell/app.h"
+#include "shell/main_window/app.h"
 
 QString shotFolder(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");

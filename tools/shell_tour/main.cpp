@@ -12,9 +12,9 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
-#include "shell/board_view.h"
-#include "shell/command_ids.h"
-#include "shell/main_window.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/main_window/main_window.h"
 #include "tools/screen_shots/screen_shots.h"
 
 namespace {

@@ -1,0 +1,143 @@
+#include "review/review_session.h"
+
+#include "game/game.h"
+#include "game/gbk.h"
+#include "game/review_comment.h"
+#include "review/builtin_review_engine.h"
+#include "review/outside/outside_review_engine.h"
+#include "engines/engine_list.h"
+
+namespace {
+
+Game& game() { return Game::instance(); }
+
+void tell(const char* utf8, MessageIcon icon) {
+    game().shell().showMessage(utf8ToGbkLossy(utf8), icon == MessageIcon::Error ? GBK_CAPTION_ERROR : GBK_CAPTION_NOTICE,
+                               icon);
+}
+
+std::vector<PackedMove> recordMoves() {
+    std::vector<PackedMove> moves;
+    for (int i = 0; i < game().recordSize(); ++i) moves.push_back(game().recordEntry(i)->move);
+    return moves;
+}
+
+// The engines of the engine manager: the built-in one first, then the
+// outside engines in their order there.
+const EngineList* engineList() { return ReviewSession::instance().engineList(); }
+
+std::unique_ptr<ReviewEngine> makeReviewEngine(int index) {
+    const EngineList* list = engineList();
+    if (!list || index <= 0 || index >= list->size() || list->at(index).builtIn())
+        return std::make_unique<BuiltinReviewEngine>();
+    return std::make_unique<OutsideReviewEngine>(list->at(index).path);
+}
+
+}  // namespace
+
+std::vector<std::string> reviewEngineNames() {
+    std::vector<std::string> names{"内置引擎 Morlan"};
+    if (const EngineList* list = engineList()) {
+        for (int i = 1; i < list->size(); ++i) names.push_back(list->at(i).name.toStdString());
+    }
+    return names;
+}
+
+ReviewSession& ReviewSession::instance() {
+    static ReviewSession session;
+    return session;
+}
+
+bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
+    if (running()) return false;
+    if (game().recordSize() == 0) {
+        tell("棋谱中还没有着法，无从复盘。", MessageIcon::Information);
+        return false;
+    }
+    // The game's own search would play into the record under the review.
+    game().finishAnimation();
+    game().stopThinking();
+    review_.reset();
+    engine = makeReviewEngine(engineIndex);
+    review_ = std::make_unique<GameReview>(*engine);
+    review_->onProgress = [this] {
+        ++version_;
+        Q_EMIT progressed(*review_);
+    };
+    review_->onFinished = [this] { finished(); };
+    reviewedStart = game().startBoard();
+    reviewedSide = game().startSide();
+    reviewedMoves = recordMoves();
+    Q_EMIT starting();
+    errorShown = false;
+    if (!review_->start(reviewedStart, reviewedSide, reviewedMoves, options)) {
+        Q_EMIT ended();
+        if (!review_->error().empty() && !errorShown)
+            tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
+        return false;
+    }
+    Q_EMIT started();
+    return true;
+}
+
+void ReviewSession::idle() {
+    if (running()) review_->poll();
+}
+
+void ReviewSession::cancel() {
+    if (!running()) return;
+    review_->cancel();
+    writeComments();
+    Q_EMIT ended();
+    ++version_;
+}
+
+void ReviewSession::shutdown() {
+    if (review_) review_->cancel();
+    review_.reset();
+    engine.reset();
+    Q_EMIT ended();
+    ++version_;
+}
+
+void ReviewSession::finished() {
+    writeComments();
+    Q_EMIT ended();
+    ++version_;
+    if (review_->error().empty()) return;
+    errorShown = true;
+    tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
+}
+
+bool ReviewSession::refuses() {
+    if (!running()) return false;
+    tell("正在复盘分析，请先取消复盘。", MessageIcon::Information);
+    return true;
+}
+
+const GameReview* ReviewSession::review() const {
+    if (!review_ || review_->positions() == 0) return nullptr;
+    if (game().startBoard() != reviewedStart || game().startSide() != reviewedSide) return nullptr;
+    if (recordMoves() != reviewedMoves) return nullptr;
+    return review_.get();
+}
+
+// Each judged move's comment gets the review's line after the user's text;
+// lines of an earlier review are replaced, and go when the move is no
+// longer a mistake.
+void ReviewSession::writeComments() {
+    const GameReview* r = review();
+    if (!r) return;
+    bool changed = false;
+    for (int i = 0; i < r->moves(); ++i) {
+        RecordEntry* e = game().recordEntry(i);
+        if (!e || !r->move(i).assessed) continue;
+        const std::string comment = withReviewLine(e->comment, r->commentLine(i));
+        if (comment == e->comment) continue;
+        e->comment = comment;
+        changed = true;
+    }
+    if (!changed) return;
+    game().setModified(true);
+    Q_EMIT commentsChanged();
+}

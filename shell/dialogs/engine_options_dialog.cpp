@@ -1,0 +1,102 @@
+#include "shell/dialogs/engine_options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+int toInt(qint64 v) { return static_cast<int>(std::clamp<qint64>(v, INT_MIN, INT_MAX)); }
+
+bool isTrue(const QString& v) { return v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0; }
+
+}  // namespace
+
+EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* parent) : QDialog(parent), entry_(entry) {
+    setWindowTitle(QStringLiteral("选项 - %1").arg(entry_.name));
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    for (const EngineOptionSpec& o : entry_.options) {
+        if (programSetsOption(o.name) || o.type == QLatin1String("button")) continue;
+        Field f{&o, nullptr, {}, {}};
+        if (o.type == QLatin1String("spin")) {
+            auto* box = new QSpinBox;
+            box->setRange(toInt(o.min), toInt(std::max(o.min, o.max)));
+            f.widget = box;
+            f.read = [box] { return QString::number(box->value()); };
+            f.write = [box](const QString& v) { box->setValue(v.toInt()); };
+        } else if (o.type == QLatin1String("check")) {
+            auto* box = new QCheckBox;
+            f.widget = box;
+            f.read = [box] { return box->isChecked() ? QStringLiteral("true") : QStringLiteral("false"); };
+            f.write = [box](const QString& v) { box->setChecked(isTrue(v)); };
+        } else if (o.type == QLatin1String("combo")) {
+            auto* box = new QComboBox;
+            box->addItems(o.choices);
+            f.widget = box;
+            f.read = [box] { return box->currentText(); };
+            f.write = [box](const QString& v) { box->setCurrentIndex(std::max(0, box->findText(v))); };
+        } else {
+            auto* edit = new QLineEdit;
+            f.widget = edit;
+            f.read = [edit] { return edit->text(); };
+            f.write = [edit](const QString& v) { edit->setText(v); };
+        }
+        f.widget->setObjectName(o.name);
+        f.write(entry_.value(o.name));
+        form->addRow(o.name, f.widget);
+        fields.push_back(f);
+    }
+    auto* inner = new QWidget;
+    inner->setLayout(form);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(inner);
+    scroll->setWidgetResizable(true);
+    if (fields.empty()) {
+        outer->addWidget(new QLabel(QStringLiteral("这个引擎没有可以设定的选项。")));
+    } else {
+        outer->addWidget(scroll);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    QPushButton* defaults = buttons->addButton(QStringLiteral("恢复默认"), QDialogButtonBox::ResetRole);
+    connect(defaults, &QPushButton::clicked, this, [this] { restoreDefaults(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    outer->addWidget(buttons);
+    resize(420, 460);
+}
+
+void EngineOptionsDialog::restoreDefaults() {
+    for (const Field& f : fields) f.write(f.definition->defaultValue);
+}
+
+QMap<QString, QString> EngineOptionsDialog::values() const {
+    // What the form does not show (the lines of 局势) is kept as it was.
+    QMap<QString, QString> out;
+    for (auto it = entry_.values.begin(); it != entry_.values.end(); ++it) {
+        if (programSetsOption(it.key())) out[it.key()] = it.value();
+    }
+    for (const Field& f : fields) {
+        const QString v = f.read();
+        if (v != f.definition->defaultValue) out[f.definition->name] = v;
+    }
+    return out;
+}
+
+QWidget* EngineOptionsDialog::field(const QString& option) const {
+    for (const Field& f : fields) {
+        if (f.definition->name == option) return f.widget;
+    }
+    return nullptr;
+}

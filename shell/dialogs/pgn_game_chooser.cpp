@@ -1,0 +1,247 @@
+#include "shell/dialogs/pgn_game_chooser.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "shell/platform/variant_folding.h"
+#include "shell/windows/dialog_units.h"
+
+namespace {
+
+constexpr const char* COLUMN_TITLES[] = {"序号", "红方", "黑方", "结果", "日期", "赛事", "步数"};
+constexpr int COLUMN_COUNT = static_cast<int>(std::size(COLUMN_TITLES));
+constexpr int NUMBER_COLUMN = 0;
+constexpr int PLIES_COLUMN = 6;
+// Widths in dialog units, by column.
+constexpr int COLUMN_WIDTHS[] = {28, 52, 52, 36, 52, 90, 28};
+constexpr int LIST_WIDTH = 360;
+constexpr int LIST_HEIGHT = 200;
+
+// Every column's text of one game, folded (see variant_folding.h), one
+// column after another with a separator no word holds.
+QString searchText(const ChooserGame& g) {
+    const QChar gap(0x1F);
+    return foldVariants(QString::number(g.index) + gap + g.red + gap + g.black + gap + g.result + gap + g.date + gap +
+                        g.event + gap + QString::number(g.plies));
+}
+
+// The games as a table; numbers stay numbers so that they sort as such.
+class GameListModel final : public QAbstractTableModel {
+public:
+    GameListModel(std::vector<ChooserGame> g, QObject* parent) : QAbstractTableModel(parent), games(std::move(g)) {
+        searchTexts.reserve(games.size());
+        for (const ChooserGame& game : games) searchTexts.push_back(searchText(game));
+    }
+
+    // Whether every (folded) word appears in the row's texts.
+    bool hasWords(int row, const QStringList& words) const {
+        const QString& text = searchTexts[static_cast<std::size_t>(row)];
+        for (const QString& word : words)
+            if (!text.contains(word)) return false;
+        return true;
+    }
+
+    // The rows' order by a column, read from the games themselves (a sort
+    // of tens of thousands of rows must not build a variant per look).
+    bool lessThan(int a, int b, int column) const {
+        const ChooserGame& x = games[static_cast<std::size_t>(a)];
+        const ChooserGame& y = games[static_cast<std::size_t>(b)];
+        switch (column) {
+        case 0: return x.index < y.index;
+        case 1: return x.red < y.red;
+        case 2: return x.black < y.black;
+        case 3: return x.result < y.result;
+        case 4: return x.date < y.date;
+        case 5: return x.event < y.event;
+        case 6: return x.plies < y.plies;
+        default: return a < b;
+        }
+    }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(games.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : COLUMN_COUNT; }
+
+    QVariant data(const QModelIndex& at, int role) const override {
+        if (!at.isValid() || at.row() >= static_cast<int>(games.size())) return {};
+        const ChooserGame& g = games[static_cast<std::size_t>(at.row())];
+        if (role == Qt::UserRole) return g.index;
+        if (role == Qt::TextAlignmentRole && (at.column() == NUMBER_COLUMN || at.column() == PLIES_COLUMN)) {
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (role != Qt::DisplayRole) return {};
+        switch (at.column()) {
+        case 0: return g.index;
+        case 1: return g.red;
+        case 2: return g.black;
+        case 3: return g.result;
+        case 4: return g.date;
+        case 5: return g.event;
+        case 6: return g.plies;
+        default: return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= COLUMN_COUNT) {
+            return QAbstractTableModel::headerData(section, orientation, role);
+        }
+        return QString::fromUtf8(COLUMN_TITLES[section]);
+    }
+
+private:
+    std::vector<ChooserGame> games;
+    std::vector<QString> searchTexts;
+};
+
+// Keeps the rows in which every word of the filter text appears in some
+// column, so that "许银川 胜" finds that player's wins; simplified and
+// traditional characters match alike (許銀川 finds 许银川 and back).
+class WordFilter final : public QSortFilterProxyModel {
+public:
+    WordFilter(GameListModel* model, QObject* parent) : QSortFilterProxyModel(parent), games(model) {
+        setSourceModel(model);
+    }
+
+    void setWords(const QString& text) {
+        words = foldVariants(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override { return games->hasWords(row, words); }
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override {
+        return games->lessThan(a.row(), b.row(), a.column());
+    }
+
+private:
+    GameListModel* games;
+    QStringList words;
+};
+
+bool movesSelection(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+}  // namespace
+
+PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fileName, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("选择棋局 - %1").arg(fileName));
+    setFont(dialogFont());
+    const DialogUnits& du = dialogUnits();
+
+    filter = new QLineEdit(this);
+    filter->setPlaceholderText(QStringLiteral("输入文字筛选棋局"));
+    filter->setClearButtonEnabled(true);
+    filter->installEventFilter(this);
+
+    const int total = static_cast<int>(games.size());
+    auto* filterModel = new WordFilter(new GameListModel(std::move(games), this), this);
+    shown = filterModel;
+    count = new QLabel(this);
+
+    list = new QTableView(this);
+    list->setModel(shown);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setTabKeyNavigation(false);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(du.toY(10));
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->setWordWrap(false);
+    for (int c = 0; c < COLUMN_COUNT; ++c) list->setColumnWidth(c, du.toX(COLUMN_WIDTHS[c]));
+    list->setSortingEnabled(true);
+    list->sortByColumn(NUMBER_COLUMN, Qt::AscendingOrder);
+    list->setMinimumSize(du.toPixels(LIST_WIDTH, LIST_HEIGHT));
+    list->installEventFilter(this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* open = buttons->addButton(QStringLiteral("打开"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    open->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filter);
+    layout->addWidget(count);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+
+    connect(filter, &QLineEdit::textChanged, this, [this, filterModel, total](const QString& text) {
+        filterModel->setWords(text);
+        showCount(total);
+        selectFirstShown();
+    });
+    showCount(total);
+    connect(list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) { openRow(at); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { openCurrent(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    selectFirstShown();
+    filter->setFocus();
+}
+
+int PgnGameChooser::shownCount() const { return shown->rowCount(); }
+
+void PgnGameChooser::showCount(int total) {
+    const int n = shown->rowCount();
+    count->setText(n == total ? QStringLiteral("共 %1 局").arg(total)
+                              : QStringLiteral("共 %1 局，符合 %2 局").arg(total).arg(n));
+}
+
+void PgnGameChooser::selectFirstShown() {
+    if (shown->rowCount() == 0) return;
+    const QModelIndex first = shown->index(0, 0);
+    list->setCurrentIndex(first);
+    list->scrollTo(first);
+}
+
+void PgnGameChooser::openRow(const QModelIndex& row) {
+    if (!row.isValid()) return;
+    chosen = shown->data(shown->index(row.row(), 0), Qt::UserRole).toInt();
+    accept();
+}
+
+// Enter with no row left by the filter opens nothing and keeps the list.
+void PgnGameChooser::openCurrent() {
+    QModelIndex row = list->currentIndex();
+    if (!row.isValid() && shown->rowCount() > 0) row = shown->index(0, 0);
+    openRow(row);
+}
+
+// The filter keeps the focus: the arrow keys move through the list from
+// there, and text typed in the list goes to the filter.
+bool PgnGameChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == filter && movesSelection(key->key())) {
+        QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers());
+        QApplication::sendEvent(list, &copy);
+        return true;
+    }
+    if (watched == list && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        openCurrent();
+        return true;
+    }
+    const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (watched == list && typed) {
+        filter->setFocus();
+        filter->insert(key->text());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QString PgnGameChooser::countText() const { return count->text(); }

@@ -1,0 +1,77 @@
+#include "shell/main_window/app.h"
+
+#include <QApplication>
+
+#include "engine/book.h"
+#include "engine/engine.h"
+#include "game/game.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/menu_resources.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/platform/resource_blob.h"
+#include "review/review_session.h"
+#include "shell/platform/sound_set.h"
+
+namespace {
+
+constexpr int DAT_BOOK = 124;
+
+}  // namespace
+
+App& App::instance() {
+    static App app;
+    return app;
+}
+
+ModalScope::ModalScope() { App::instance().enterModal(); }
+ModalScope::~ModalScope() { App::instance().leaveModal(); }
+
+void App::init() {
+    {
+        ResourceBlob book;
+        book.load("DAT", DAT_BOOK);
+        if (book.size() > 0) openingBook().loadBook(book.data(), book.size());
+    }
+    MenuResources::instance();
+    SoundSet::instance().load();
+    MainWindow& window = MainWindow::instance();
+    Game::instance().loadSettings();
+    window.show();
+    window.repaint();
+    window.raise();
+    window.activateWindow();
+    window.loadEngineList();
+    Game::instance().newGame();
+}
+
+void App::openStartFile(const std::string& path) {
+    if (!path.empty()) MainWindow::instance().openRecord(path);
+}
+
+int App::run() {
+    if (!timer) {
+        timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, [this] { idle(); });
+    }
+    timer->start(IDLE_INTERVAL_MS);
+    const int code = QApplication::exec();
+    timer->stop();
+    return code;
+}
+
+bool App::idleSuspended() const {
+    return inIdle || modalDepth > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+void App::idle() {
+    if (idleSuspended()) return;
+    inIdle = true;
+    thinkingEngine().pollEngine();
+    ReviewSession::instance().idle();
+    if (MainWindow::exists()) {
+        MainWindow::instance().syncView();
+        MainWindow::instance().toolWindowsIdle();
+    }
+    Game::instance().idle();
+    inIdle = false;
+}

@@ -1,0 +1,314 @@
+// The main window's commands: one switch for menu, accelerators and
+// toolbar, the rules that enable and grey them, the save prompt and the
+// file dialogs.
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+#include <algorithm>
+
+#include "game/game.h"
+#include "game/gbk.h"
+#include "shell/dialogs/about_dialog.h"
+#include "shell/board/board_view.h"
+#include "shell/dialogs/database_commands.h"
+#include "shell/dialogs/explorer_window.h"
+#include "shell/windows/book_window.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/windows/engine_log_window.h"
+#include "shell/dialogs/engine_manager_dialog.h"
+#include "engines/engine_roster.h"
+#include "shell/windows/game_info_window.h"
+#include "shell/dialogs/level_dialog.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/platform/qt_text.h"
+#include "shell/dialogs/review_dialog.h"
+#include "review/review_session.h"
+#include "shell/dialogs/score_graph_window.h"
+#include "shell/windows/situation_window.h"
+#include "shell/windows/timer_window.h"
+
+namespace {
+
+constexpr char GAME_FOLDER[] = "Sav";
+
+const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
+const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
+const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
+const QString XQF_FILTER = QStringLiteral("XQF 棋谱 (*.xqf)");
+const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
+// The caption keeps its "*.*"; the pattern is "*", since on this file
+// system a name needs no dot.
+const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
+
+// The extension a name typed without one gets, by the save dialog's type.
+QString suffixOfFilter(const QString& filter) {
+    if (filter == TXT_FILTER) return QStringLiteral("txt");
+    if (filter == PGN_FILTER) return QStringLiteral("pgn");
+    return QStringLiteral("sav");
+}
+
+// The commands on the game: enabled by the first rule, all greyed while
+// set-up is open, some greyed by the later rules.
+// The commands that change the record: refused while a review runs.
+constexpr int RECORD_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE,
+                                   CMD_PASTE_POSITION};
+
+bool refusedWhileReviewing(int id) {
+    const bool changesRecord = std::find(std::begin(RECORD_COMMANDS), std::end(RECORD_COMMANDS), id) != std::end(RECORD_COMMANDS);
+    return changesRecord && ReviewSession::instance().refuses();
+}
+
+constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME,       CMD_OPEN, CMD_SETUP, CMD_SAVE,          CMD_SAVE_AS,
+                                 CMD_COPY_POSITION,  CMD_PASTE_POSITION,
+                                 CMD_UNDO,           CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE};
+
+}  // namespace
+
+void MainWindow::onCommand(int id) {
+    if (refusedWhileReviewing(id)) return;
+    switch (id) {
+    case CMD_NEW_GAME:
+        if (askToSave()) game.newGame();
+        break;
+    case CMD_OPEN:
+        if (askToSave()) openWithDialog();
+        break;
+    case CMD_SETUP:
+        if (askToSave()) game.enterSetup();
+        break;
+    case CMD_SAVE: saveCommand(); break;
+    case CMD_SAVE_AS: saveWithDialog(); break;
+    case CMD_COPY_POSITION: copyPosition(); break;
+    case CMD_PASTE_POSITION: pastePosition(); break;
+    case CMD_EXIT: QTimer::singleShot(0, this, [this] { close(); }); break;
+    case CMD_UNDO: undoWithAnimation(); break;
+    case CMD_REDO: redoWithAnimation(); break;
+    case CMD_COMPUTER_MOVE: game.computerMove(); break;
+    case CMD_MOVE_NOW: game.moveNow(); break;
+    case CMD_ANALYSE: game.analyse(); break;
+    case CMD_STOP_THINKING: game.stopThinking(); break;
+    case CMD_ROTATE: rotateBoard(); break;
+    case CMD_MODE_HUMAN_COMPUTER: game.setMode(MODE_HUMAN_COMPUTER); break;
+    case CMD_MODE_TWO_HUMANS: {
+        game.setMode(MODE_TWO_HUMANS);
+        const ThinkingStatus s = game.thinkingStatus();
+        if (s == THINKING_MOVE || s == THINKING_ANALYSIS) game.stopThinking();
+        break;
+    }
+    case CMD_MODE_DEMO:
+        game.setMode(MODE_DEMO);
+        if (!refusedWhileReviewing(CMD_COMPUTER_MOVE)) game.computerMove();
+        break;
+    case CMD_COMPUTER_RED: game.setComputerSide(SIDE_RED); break;
+    case CMD_COMPUTER_BLACK: game.setComputerSide(SIDE_BLACK); break;
+    case CMD_LEVEL_BEGINNER: game.setLevel(LEVEL_BEGINNER); break;
+    case CMD_LEVEL_INTERMEDIATE: game.setLevel(LEVEL_INTERMEDIATE); break;
+    case CMD_LEVEL_ADVANCED: game.setLevel(LEVEL_ADVANCED); break;
+    case CMD_LEVEL_CUSTOM:
+        // The level dialog selects 自定义 itself when closed with OK; until
+        // then the level shown stays what it was.
+        menu.selectItem(RadioGroup::Level, levelShown);
+        LevelDialog::instance().run();
+        break;
+    // The menu has already moved the check marks of the four switches.
+    case CMD_BOOK: game.setUseBook(menu.isChecked(CheckMark::Book)); break;
+    case CMD_PONDER: game.setPonderEnabled(menu.isChecked(CheckMark::Ponder)); break;
+    case CMD_ANIMATION:
+    case CMD_SOUND: break;
+    case CMD_VIEW_TIMER: TimerWindow::instance().open(); break;
+    case CMD_VIEW_GAME_INFO: GameInfoWindow::instance().open(); break;
+    case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
+    case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
+    case CMD_ABOUT: AboutBox::instance().run(); break;
+    case CMD_REVIEW:
+        if (!ReviewSession::instance().refuses() && ReviewDialog::instance().run())
+            ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
+        break;
+    case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
+    case CMD_OPEN_DATABASE: openGamesDatabaseFile(this, false); break;
+    case CMD_NEW_DATABASE: openGamesDatabaseFile(this, true); break;
+    case CMD_IMPORT_DATABASE: importIntoGamesDatabase(this); break;
+    case CMD_VIEW_EXPLORER: ExplorerWindow::instance().open(); break;
+    case CMD_ENGINE_MANAGER: runEngineManager(); break;
+    case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
+    case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;
+    default:
+        // The menu has already ticked the size chosen.
+        if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        break;
+    }
+}
+
+// ------------------------------------------------------------- enabling
+
+void MainWindow::setCommandEnabled(int id, bool enabled, bool inToolbar) {
+    if (inToolbar) {
+        if (QAction* b = toolbarButton(id)) b->setEnabled(enabled);
+    } else {
+        menu.setEnabled(id, enabled);
+    }
+}
+
+void MainWindow::updateCommands() {
+    const bool setup = game.isSetupOpen();
+    const ThinkingStatus status = game.thinkingStatus();
+    for (const bool inToolbar : {false, true}) {
+        for (int id : GAME_COMMANDS) setCommandEnabled(id, true, inToolbar);
+        setCommandEnabled(CMD_MOVE_NOW, false, inToolbar);
+        setCommandEnabled(CMD_STOP_THINKING, false, inToolbar);
+        if (inToolbar) {
+            setCommandEnabled(CMD_ROTATE, true, true);
+            setCommandEnabled(CMD_ABOUT, true, true);
+        }
+        if (!game.modified()) setCommandEnabled(CMD_SAVE, false, inToolbar);
+        if (setup) {
+            for (int id : GAME_COMMANDS) setCommandEnabled(id, false, inToolbar);
+        }
+        if (game.moveCount() == 0) setCommandEnabled(CMD_UNDO, false, inToolbar);
+        if (game.moveCount() == game.recordSize()) setCommandEnabled(CMD_REDO, false, inToolbar);
+        if (game.result() != RESULT_IN_PLAY) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+        }
+        if (status == THINKING_MOVE) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_MOVE_NOW, true, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+            setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);
+        } else if (status == THINKING_ANALYSIS) {
+            setCommandEnabled(CMD_COMPUTER_MOVE, false, inToolbar);
+            setCommandEnabled(CMD_ANALYSE, false, inToolbar);
+            setCommandEnabled(CMD_STOP_THINKING, true, inToolbar);
+        }
+    }
+    refreshArrow();
+}
+
+void MainWindow::refreshArrow() {
+    // The arrow belongs to a running outside analysis only.
+    if (view && !(game.thinkingStatus() == THINKING_ANALYSIS && game.outsideSearching())) view->setArrow(0, {});
+}
+
+void MainWindow::runEngineManager() {
+    EngineManagerDialog dialog(roster->list(), this, &roster->log());
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.list() == roster->list()) return;
+    roster->applyList(dialog.list());
+    // The situation window gains or loses the engines' column.
+    SituationWindow& situation = SituationWindow::instance();
+    if (situation.isOpen()) {
+        situation.close();
+        situation.open();
+    }
+}
+
+void MainWindow::loadEngineList() {
+    roster->loadList();
+    if (QAction* arrow = menu.action(CMD_BEST_MOVE_ARROW)) arrow->setChecked(roster->list().showArrow);
+}
+
+// ------------------------------------------------------------ undo, redo
+
+void MainWindow::undoWithAnimation() {
+    // Through the game, so that a computer move cut short ends demo play.
+    game.finishAnimation();
+    view->restoreView();
+    game.stopThinking();
+    if (game.moveCount() == 0) return;
+    game.undo();
+    const RecordEntry* e = game.recordEntry(game.moveCount());
+    if (!e) return;
+    view->animateUndo(*e, [this] {
+        game.setModified(true);
+        view->syncView();
+        if (menu.isChecked(CheckMark::Sound)) playMoveSound(false);
+    });
+    updateCommands();
+}
+
+void MainWindow::redoWithAnimation() {
+    game.finishAnimation();
+    view->restoreView();
+    game.stopThinking();
+    if (game.moveCount() == game.recordSize()) return;
+    game.redo();
+    const RecordEntry* e = game.recordEntry(game.moveCount() - 1);
+    if (!e) return;
+    const bool captured = e->captured != NO_PIECE;
+    view->animateRedo(*e, [this, captured] {
+        game.setModified(true);
+        view->syncView();
+        playMoveSound(captured);
+    });
+    updateCommands();
+}
+
+// ------------------------------------------------------------ saving
+
+bool MainWindow::askToSave() {
+    if (!game.modified()) return true;
+    switch (showMessage(GBK_ASK_SAVE, GBK_CAPTION_NOTICE, MessageIcon::Warning, MessageButtons::YesNoCancel)) {
+    // A save that did not happen, cancelled or failed, keeps the game:
+    // the command does not go on.
+    case MessageAnswer::Yes: return saveCommand();
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool MainWindow::saveCommand() {
+    if (game.fileName() == GBK_UNTITLED) return saveWithDialog();
+    return game.saveFile(game.fileName());
+}
+
+bool MainWindow::saveWithDialog() {
+    QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
+    const std::string& name = game.fileName();
+    QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
+    initial = QFileInfo(initial).completeBaseName();
+    QFileDialog dialog(this);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER});
+    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
+    dialog.selectFile(initial);
+    // A name typed without an extension gets the chosen type's, so a game
+    // saved as a game file is not written as a text record.
+    dialog.setDefaultSuffix(QStringLiteral("sav"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOfFilter(filter));
+    });
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    return game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
+}
+
+void MainWindow::openWithDialog() {
+    const QString current = QDir::currentPath();
+    QFileDialog dialog(this);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER, RECORDS_FILTER, ALL_FILTER});
+    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
+    int accepted = 0;
+    {
+        ModalScope modal;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QDir::setCurrent(current);
+    openRecord(pathFromQt(dialog.selectedFiles().first()));
+}

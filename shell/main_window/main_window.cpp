@@ -1,0 +1,330 @@
+#include "shell/main_window/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QToolBar>
+#include <QTimer>
+
+#include "engine/engine.h"
+#include "resources/resources.h"
+#include "game/game.h"
+#include "game/gbk.h"
+#include "shell/main_window/app.h"
+#include "shell/board/bitmap_set.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/windows/engine_log_window.h"
+#include "engines/engine_roster.h"
+#include "shell/windows/keep_on_screen.h"
+#include "shell/main_window/menu_resources.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/platform/qt_text.h"
+#include "review/review_session.h"
+#include "shell/windows/setup_window.h"
+#include "shell/windows/situation_window.h"
+#include "shell/windows/game_info_window.h"
+#include "shell/dialogs/review_progress_window.h"
+#include "shell/dialogs/score_graph_window.h"
+#include "shell/platform/sound_set.h"
+
+namespace {
+
+MainWindow* theWindow = nullptr;
+
+constexpr char TITLE_PREFIX[] = "Morlan - ";
+constexpr int ICON_PROGRAM = 114;
+
+QIcon programIcon() {
+    const std::span<const std::uint8_t> png = findResource("ICON", ICON_PROGRAM);
+    QPixmap pixmap;
+    if (png.empty() || !pixmap.loadFromData(png.data(), static_cast<uint>(png.size()))) return {};
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+MainWindow& MainWindow::instance() {
+    // The engine first: singletons end in reverse order, and the game's
+    // end still talks to the engine.
+    thinkingEngine();
+    static MainWindow* window = new MainWindow(Game::instance());
+    return *window;
+}
+
+bool MainWindow::exists() { return theWindow != nullptr; }
+
+MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
+    theWindow = this;
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(programIcon());
+    setAcceptDrops(true);
+    game.attachShell(this);
+    roster = std::make_unique<EngineRoster>(game);
+    EngineLogWindow::instance().setLog(&roster->log());
+    connectRoster();
+    connectReview();
+    updateCursor();
+    BitmapSet::instance();
+    createToolbar();
+    menu.build(menuBar(), this, [this](int id) { onCommand(id); });
+    view = new BoardView(game, this);
+    view->setHooks({
+        [this] { return menu.isChecked(CheckMark::Animation); },
+        [this] { toolWindowsIdle(); },
+        [](QPoint screen) { SetupWindow::instance().dragMoved(screen); },
+        [] { SetupWindow::instance().dragEnded(); },
+        [this] { updateCursor(); },
+        [] { return ReviewSession::instance().refuses(); },
+    });
+    setCentralWidget(view);
+    menu.selectItem(RadioGroup::BoardSize, 0);
+    fixSize();
+    game.setTitle(GBK_UNTITLED);
+    setSavedPosition(savedX, savedY);
+    game.setMode(MODE_HUMAN_COMPUTER);
+    game.setComputerSide(SIDE_BLACK);
+    // Through the game, so the engine gets the 2-second limit from the start.
+    game.setLevel(LEVEL_BEGINNER);
+    updateCommands();
+    syncView();
+}
+
+// What the outside engines report goes to the windows that show it.
+void MainWindow::connectRoster() {
+    const auto error = [this](const QString& text) { showMessage(fromQt(text), GBK_CAPTION_ERROR, MessageIcon::Error); };
+    connect(roster.get(), &EngineRoster::listProblem, this, error);
+    connect(roster.get(), &EngineRoster::engineFailed, this, error);
+    connect(roster.get(), &EngineRoster::arrowChanged, this,
+            [this](PackedMove move, const Board90& board) { view->setArrow(move, board); });
+    connect(roster.get(), &EngineRoster::linesChanged, this,
+            [](const EngineSession& s, int skip) { SituationWindow::instance().setOutsideLines(s, skip); });
+}
+
+// The review's progress window and graph follow the review.
+void MainWindow::connectReview() {
+    ReviewSession& review = ReviewSession::instance();
+    review.setEngineList(&roster->list());
+    connect(&review, &ReviewSession::starting, this, [] { ReviewProgressWindow::instance().open(); });
+    connect(&review, &ReviewSession::progressed, this,
+            [](const GameReview& r) { ReviewProgressWindow::instance().update(r); });
+    connect(&review, &ReviewSession::ended, this, [] { ReviewProgressWindow::instance().close(); });
+    connect(&review, &ReviewSession::started, this, [] { ScoreGraphWindow::instance().open(); });
+    connect(&review, &ReviewSession::commentsChanged, this, [] { GameInfoWindow::instance().commentsChanged(); });
+}
+
+MainWindow::~MainWindow() {
+    roster->shutdown();
+    EngineLogWindow::instance().setLog(nullptr);
+    ReviewSession::instance().setEngineList(nullptr);
+    if (theWindow == this) theWindow = nullptr;
+}
+
+void MainWindow::fixSize() {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    adjustSize();
+}
+
+void MainWindow::applyBoardSize(bool fitScreen) {
+    const int size = menu.selectedItem(RadioGroup::BoardSize);
+    if (size < 0 || size == view->scale()) return;
+    view->setScale(size);
+    fixSize();
+    if (fitScreen) keepInsideScreen(*this);
+    keepOnScreen(*this);
+    SetupWindow& setup = SetupWindow::instance();
+    if (setup.isOpen()) setup.fitPalette();
+}
+
+int MainWindow::toolbarHeight() const { return toolBar ? toolBar->height() : 0; }
+
+// ------------------------------------------------------------- the toolbar
+
+namespace {
+
+struct ToolbarEntry {
+    int icon;  // -1: separator
+    int id;
+    const char* tooltip;
+};
+
+constexpr ToolbarEntry TOOLBAR[] = {
+    {0, CMD_NEW_GAME, "新局"},       {1, CMD_OPEN, "打开文件"},        {11, CMD_SETUP, "摆子"},
+    {2, CMD_SAVE, "保存文件"},       {-1, 0, nullptr},                 {3, CMD_UNDO, "悔棋"},
+    {4, CMD_REDO, "重下"},           {-1, 0, nullptr},                 {5, CMD_COMPUTER_MOVE, "电脑走子"},
+    {6, CMD_MOVE_NOW, "立即出招"},   {8, CMD_ANALYSE, "分析棋局"},     {7, CMD_STOP_THINKING, "停止思考"},
+    {-1, 0, nullptr},                {9, CMD_ROTATE, "旋转棋盘"},      {-1, 0, nullptr},
+    {10, CMD_ABOUT, "关于"},
+};
+
+}  // namespace
+
+void MainWindow::createToolbar() {
+    toolBar = new QToolBar(this);
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(TOOLBAR_ICON_SIZE, TOOLBAR_ICON_SIZE));
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar->setContentsMargins(3, 0, 0, 0);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+    const BitmapSet& bitmaps = BitmapSet::instance();
+    for (const ToolbarEntry& e : TOOLBAR) {
+        if (e.icon < 0) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* a = toolBar->addAction(bitmaps.toolbarIcon(e.icon), QString::fromUtf8(e.tooltip));
+        a->setToolTip(QString::fromUtf8(e.tooltip));
+        const int id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { onCommand(id); });
+        buttons[id] = a;
+    }
+}
+
+QAction* MainWindow::toolbarButton(int id) const {
+    const auto it = buttons.find(id);
+    return it == buttons.end() ? nullptr : it->second;
+}
+
+// -------------------------------------------------------------- position
+
+void MainWindow::setSavedPosition(int x, int y) {
+    if (x == UNSET_POSITION) {
+        savedX = pos().x();
+        savedY = pos().y();
+        return;
+    }
+    savedX = x;
+    savedY = y;
+    move(x, y);
+    keepOnScreen(*this);
+}
+
+void MainWindow::createMainWindow(const WindowPlacement* placement) {
+    if (placement) setSavedPosition(placement->x, placement->y);
+}
+
+WindowPlacement MainWindow::windowPlacement(ShellWindow window) const {
+    if (window != ShellWindow::Main) return toolWindowPlacement(window);
+    return {true, savedX == UNSET_POSITION ? pos().x() : savedX, savedX == UNSET_POSITION ? pos().y() : savedY};
+}
+
+void MainWindow::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    savedX = pos().x();
+    savedY = pos().y();
+}
+
+// ------------------------------------------------------- view (ShellPort)
+
+void MainWindow::finishAnimation() { view->stopAnimation(); }
+bool MainWindow::isAnimating() const { return view->animating(); }
+
+void MainWindow::animateComputerMove(PackedMove move) {
+    view->startAnimation(move, [this] { game.onComputerMoveShown(); });
+}
+
+void MainWindow::restoreView() { view->restoreView(); }
+void MainWindow::syncView() { view->syncView(); }
+void MainWindow::markViewSynced() { view->markViewSynced(); }
+
+void MainWindow::playMoveSound(bool captured) {
+    if (menu.isChecked(CheckMark::Sound)) SoundSet::instance().play(captured);
+}
+
+bool MainWindow::boardReversed() const { return view->reversed(); }
+void MainWindow::setBoardReversed(bool reversed) { view->setReversed(reversed); }
+void MainWindow::rotateBoard() { view->rotateBoard(); }
+
+void MainWindow::updateCursor() {
+    const ThinkingStatus status = game.thinkingStatus();
+    if (status == THINKING_MOVE || status == THINKING_ANALYSIS) {
+        showBusyCursor();
+        return;
+    }
+    setCursor(view && view->wantsHandCursor() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void MainWindow::showBusyCursor() { setCursor(Qt::BusyCursor); }
+
+void MainWindow::selectItem(RadioGroup group, int item) {
+    menu.selectItem(group, item);
+    if (group == RadioGroup::Level) levelShown = item;
+    if (group == RadioGroup::BoardSize) applyBoardSize(false);
+}
+
+// --------------------------------------------------- title and messages
+
+void MainWindow::setWindowTitle(const std::string& title) {
+    titleGbk = title;
+    // The file name in the title is the file system's, not GBK; an untitled
+    // game's name (未命名) is the program's own GBK text.
+    const std::string& path = game.fileName();
+    if (path == GBK_UNTITLED) {
+        QMainWindow::setWindowTitle(toQt(title));
+        return;
+    }
+    const std::string base = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    const std::string prefix = std::string(TITLE_PREFIX) + base;
+    QString text;
+    if (!base.empty() && title.compare(0, prefix.size(), prefix) == 0) {
+        text = QString::fromLatin1(TITLE_PREFIX) + pathToQt(base) + toQt(title.substr(prefix.size()));
+    } else {
+        text = toQt(title);
+    }
+    QMainWindow::setWindowTitle(text);
+}
+
+MessageAnswer MainWindow::showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons) {
+    const QMessageBox::Icon qtIcon = icon == MessageIcon::Error         ? QMessageBox::Critical
+                                     : icon == MessageIcon::Warning     ? QMessageBox::Warning
+                                                                        : QMessageBox::Information;
+    const QMessageBox::StandardButtons qtButtons =
+        buttons == MessageButtons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                               : QMessageBox::Ok;
+    QMessageBox box(qtIcon, toQt(caption), toQt(text), qtButtons, this);
+    ModalScope modal;
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    }
+}
+
+// ------------------------------------------------------------- closing
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (closing) {
+        e->accept();
+        return;
+    }
+    if (!askToSave()) {
+        e->ignore();
+        return;
+    }
+    closing = true;
+    shutdown();
+    e->accept();
+}
+
+void MainWindow::shutdown() {
+    game.finishAnimation();
+    // The user has answered the save prompt: a running search ends without
+    // playing its move.
+    // Through the game, so that it knows no job is out any more.
+    game.stopThinking();
+    ReviewSession::instance().shutdown();
+    thinkingEngine().shutdownEngine();
+    roster->shutdown();
+    game.saveSettings();
+    SoundSet::instance().release();
+    BitmapSet::instance().release();
+    MenuResources::instance().release();
+}

@@ -1,0 +1,148 @@
+// The program's one top-level window: a fixed-size frame with the main
+// menu, the toolbar and the board view. It carries out every numbered
+// command and is the shell the game model talks to.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "engine/think.h"
+#include "game/game_info.h"
+#include "game/stored_settings.h"
+#include "game/shell_port.h"
+#include "shell/main_window/main_menu.h"
+
+class BoardView;
+class EngineRoster;
+class Game;
+class QAction;
+class QToolBar;
+
+constexpr int UNSET_POSITION = 800000;
+
+class MainWindow final : public QMainWindow, public ShellPort {
+public:
+    // The program's window, created on first use for Game::instance().
+    static MainWindow& instance();
+    static bool exists();
+    explicit MainWindow(Game& game);
+    ~MainWindow() override;
+
+    BoardView& boardView() const { return *view; }
+    MainMenu& mainMenu() { return menu; }
+    // The outside engines and their list.
+    EngineRoster& engines() const { return *roster; }
+    // Reads Engines.json (at start-up, before the first game).
+    void loadEngineList();
+    QToolBar* toolbar() const { return toolBar; }
+    // The toolbar button of a command, or nullptr.
+    QAction* toolbarButton(int id) const;
+    int toolbarHeight() const;
+
+    // ---- commands ----
+    void onCommand(int id);
+    void updateCommands();
+    // The save prompt: whether the caller may go on.
+    bool askToSave();
+    // Opens a game file or record; a PGN collection of several games lets
+    // the user choose one first (record_opening.cpp).
+    void openRecord(const std::string& path);
+    // The position as FEN on the clipboard, and a new game from the
+    // clipboard's FEN (position_clipboard.cpp).
+    void copyPosition();
+    void pastePosition();
+    void rotateBoard();
+    // Gives the board the size ticked in 查看 → 棋盘大小; the window keeps
+    // its fixed size around it. fitScreen: also move the grown window into
+    // its screen's work area as far as it goes.
+    void applyBoardSize(bool fitScreen);
+    // The idle steps of the clock, game-information, book and situation windows.
+    void toolWindowsIdle();
+
+    // ---- remembered position ----
+    int savedX = UNSET_POSITION;
+    int savedY = 0;
+    void setSavedPosition(int x, int y);
+
+    // ---- ShellPort ----
+    void finishAnimation() override;
+    bool isAnimating() const override;
+    void animateComputerMove(PackedMove move) override;
+    void restoreView() override;
+    void syncView() override;
+    void markViewSynced() override;
+    void playMoveSound(bool captured) override;
+    bool boardReversed() const override;
+    void setBoardReversed(bool reversed) override;
+    void refreshCommands() override { updateCommands(); }
+    void updateCursor() override;
+    void showBusyCursor() override;
+    std::string windowTitle() const override { return titleGbk; }
+    void setWindowTitle(const std::string& title) override;
+    MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok) override;
+    int selectedItem(RadioGroup group) const override { return menu.selectedItem(group); }
+    void selectItem(RadioGroup group, int item) override;
+    bool isChecked(CheckMark mark) const override { return menu.isChecked(mark); }
+    void setChecked(CheckMark mark, bool checked) override { menu.setChecked(mark, checked); }
+    // The tool windows' part (tool_windows.cpp).
+    void clockReset() override;
+    void clockResetAndStart() override;
+    void clockGameOver() override;
+    void clockGameResumed() override;
+    GameInfo gameInfo() const override;
+    void setGameInfo(const GameInfo& i) override;
+    void setGameInfoResult(const std::string& text) override;
+    void situationReset() override;
+    void showSearchResult(const SearchResult* result, int skip) override;
+    void showPonderRecord(const PonderExport* record) override;
+    // Set-up is open while its window is, or while a test says so.
+    bool isSetupOpen() const override;
+    void setSetupOpen(bool open) { setupOpen = open; }
+    void openSetupWindow() override;
+    void createMainWindow(const WindowPlacement* placement) override;
+    WindowPlacement windowPlacement(ShellWindow window) const override;
+    void placeWindow(ShellWindow window, const WindowPlacement& placement) override;
+    WindowPlacement toolWindowPlacement(ShellWindow window) const;
+    SearchRequest customLimits() const override;
+    void setCustomLimits(const SearchRequest& limits) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void createToolbar();
+    void fixSize();
+    void connectRoster();
+    void connectReview();
+    void undoWithAnimation();
+    void redoWithAnimation();
+    // Both answer whether the game reached its file (false: cancelled or failed).
+    bool saveWithDialog();
+    bool saveCommand();
+    void openWithDialog();
+    void openDroppedFile(const std::string& path);
+    void setCommandEnabled(int id, bool enabled, bool inToolbar);
+    void shutdown();
+    void refreshArrow();
+    void runEngineManager();
+
+    Game& game;
+    MainMenu menu;
+    BoardView* view = nullptr;
+    QToolBar* toolBar = nullptr;
+    std::map<int, QAction*> buttons;
+    std::unique_ptr<EngineRoster> roster;
+    GameInfo info;
+    std::string titleGbk;
+    int levelShown = 0;
+    // The custom level (depth 8) until the level dialog holds it.
+    SearchRequest custom{LIMIT_DEPTH, 8, 10};
+    bool closing = false;
+    bool setupOpen = false;
+};

@@ -1,0 +1,90 @@
+// Opening a record from the open dialog, the command line or a file
+// dropped on the window: a PGN collection of more than one game first
+// lists its games to choose from.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include "game/game.h"
+#include "game/pgn_collection.h"
+#include "game/record_format.h"
+#include "shell/main_window/command_ids.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/dialogs/pgn_game_chooser.h"
+#include "shell/platform/qt_text.h"
+#include "review/review_session.h"
+
+namespace {
+
+std::vector<ChooserGame> chooserGames(const std::vector<PgnGameSummary>& games) {
+    std::vector<ChooserGame> rows;
+    rows.reserve(games.size());
+    for (const PgnGameSummary& g : games) {
+        rows.push_back({g.index, toQt(g.red), toQt(g.black), toQt(g.result), toQt(g.date), toQt(g.event), g.plies});
+    }
+    return rows;
+}
+
+}  // namespace
+
+// A collection the listing cannot read, or one of a single game, goes to
+// openFile as it is: it opens the first game or reports why it cannot.
+void MainWindow::openRecord(const std::string& path) {
+    std::vector<PgnGameSummary> games;
+    std::string error;
+    if (recordFormatOf(path) != RecordFormat::Pgn || !listPgnGames(path, games, error) || games.size() < 2) {
+        game.openFile(path);
+        return;
+    }
+    PgnGameChooser chooser(chooserGames(games), QFileInfo(pathToQt(path)).fileName(), this);
+    int answer = 0;
+    {
+        ModalScope modal;
+        answer = chooser.exec();
+    }
+    if (answer == QDialog::Accepted && chooser.chosenGame() > 0) game.openRecordGame(path, chooser.chosenGame());
+}
+
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
+    return urls.first().toLocalFile();
+}
+
+}  // namespace
+
+// A file is taken only while 打开 could be given.
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (menu.isEnabled(CMD_OPEN) && !droppedFile(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+    } else {
+        e->ignore();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    const QString file = droppedFile(e->mimeData());
+    if (!menu.isEnabled(CMD_OPEN) || file.isEmpty()) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+    // The save prompt and the chooser are modal: they open after the drop
+    // has ended, so the program the file came from is not kept waiting.
+    const std::string path = pathFromQt(file);
+    QTimer::singleShot(0, this, [this, path] { openDroppedFile(path); });
+}
+
+void MainWindow::openDroppedFile(const std::string& path) {
+    // A running review holds the record, as it does for 打开.
+    if (!menu.isEnabled(CMD_OPEN) || ReviewSession::instance().refuses() || !askToSave()) return;
+    openRecord(path);
+}

@@ -1,0 +1,55 @@
+#include "shell/windows/game_clock.h"
+
+#include <cstdio>
+
+std::int64_t clockReading(std::int64_t now) { return now == 0 ? 1 : now; }
+
+void GameClock::reset(std::int64_t now) {
+    now = clockReading(now);
+    running = false;
+    redStart = redPausedAt = blackStart = blackPausedAt = now;
+}
+
+void GameClock::restart(std::int64_t now) {
+    reset(now);
+    running = true;
+}
+
+void GameClock::stop(std::int64_t now) {
+    now = clockReading(now);
+    running = false;
+    if (redPausedAt == 0) redPausedAt = now;
+    if (blackPausedAt == 0) blackPausedAt = now;
+}
+
+void GameClock::tick(Side sideToMove, std::int64_t now) {
+    now = clockReading(now);
+    if (sideToMove == SIDE_RED) {
+        if (redPausedAt == 0) return;
+        redStart += now - redPausedAt;
+        redPausedAt = 0;
+        if (blackPausedAt == 0) blackPausedAt = now;
+    } else {
+        if (blackPausedAt == 0) return;
+        blackStart += now - blackPausedAt;
+        blackPausedAt = 0;
+        if (redPausedAt == 0) redPausedAt = now;
+    }
+}
+
+std::int64_t GameClock::redElapsed(std::int64_t now) const {
+    return (redPausedAt != 0 ? redPausedAt : clockReading(now)) - redStart;
+}
+
+std::int64_t GameClock::blackElapsed(std::int64_t now) const {
+    return (blackPausedAt != 0 ? blackPausedAt : clockReading(now)) - blackStart;
+}
+
+std::string formatClock(std::int64_t elapsed) {
+    const long long hours = elapsed / 3600000;
+    const long long minutes = (elapsed / 60000) % 60;
+    const long long seconds = (elapsed / 1000) % 60;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", hours, minutes, seconds);
+    return text;
+}
