@@ -110,6 +110,10 @@ public:
     bool openRecordGame(const std::string& path, int index);
     // The same for a game of a collection already read from path.
     bool openCollectionGame(const std::string& path, const PgnCollection& collection, int index);
+    // Opens a game read from elsewhere (a games database) as openRecordGame
+    // opens one; sourcePath names where it came from in the title. A game
+    // the program cannot hold is reported and changes nothing.
+    bool openDocument(GameDocument doc, const std::string& sourcePath);
     // Saves by the path's extension: .sav a game file, .pgn one PGN game,
     // anything else a text record. A failed write is reported and leaves
     // the title and the unsaved-changes mark as they were.

@@ -8,6 +8,7 @@
 #include "game/pasted_position.h"
 #include "game/pgn_collection.h"
 #include "game/record_format.h"
+#include "game/record_import.h"
 #include "game/xqf_file.h"
 
 namespace {
@@ -75,6 +76,18 @@ bool Game::openImportedGame(const std::string& path, int loaded, const GameDocum
     }
     replaceGame(doc);
     setTitleFromRecord(path);
+    startReplacedGame();
+    return true;
+}
+
+bool Game::openDocument(GameDocument doc, const std::string& sourcePath) {
+    std::string detail;
+    if (finishImport(doc, detail) != 0) {
+        shell().showMessage(readFailure(2, sourcePath, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
+        return false;
+    }
+    replaceGame(doc);
+    setTitleFromRecord(sourcePath);
     startReplacedGame();
     return true;
 }

@@ -64,7 +64,8 @@ int importGame(const PgnGame& game, GameDocument& doc, std::string& message) {
 
 int importFrom(PgnReader& reader, int index, GameDocument& doc, std::string& message) {
     PgnGame game;
-    while (reader.next(game))
+    // The games before it are stepped over: only their tags are read.
+    for (reader.setTagsOnly(index > 1); reader.next(game); reader.setTagsOnly(reader.gamesSoFar() + 1 < index))
         if (game.index == index) return importGame(game, doc, message);
     message = reader.error().empty() ? formatMessage(GBK_RECORD_NO_GAME, index) : reader.error();
     return 2;
@@ -72,7 +73,7 @@ int importFrom(PgnReader& reader, int index, GameDocument& doc, std::string& mes
 
 PgnGameSummary summaryOf(const PgnGame& game) {
     return {game.index,      game.tag("Red"),   game.tag("Black"),
-            game.tag("Result"), game.tag("Date"), game.tag("Event"), static_cast<int>(game.gbkTexts.size())};
+            game.tag("Result"), game.tag("Date"), game.tag("Event"), game.writtenMoves};
 }
 
 }  // namespace
@@ -90,6 +91,7 @@ bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, s
         error = utf8ToGbkLossy(reader.error());
         return false;
     }
+    reader.setTagsOnly(true);
     PgnGame game;
     while (reader.next(game)) games.push_back(summaryOf(game));
     error = utf8ToGbkLossy(reader.error());

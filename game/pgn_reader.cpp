@@ -163,6 +163,12 @@ struct PgnReader::Source {
 PgnReader::PgnReader() = default;
 PgnReader::~PgnReader() = default;
 
+long long PgnReader::fileOffset() const {
+    if (!source) return 0;
+    if (source->fromMemory) return static_cast<long long>(source->memoryPosition);
+    return source->file ? static_cast<long long>(gzoffset(source->file)) : 0;
+}
+
 bool PgnReader::isUtf8() const { return source && source->encoding == Source::UTF8; }
 
 bool PgnReader::open(const std::string& path) {
@@ -301,6 +307,7 @@ void setStartPosition(PgnGame& game) {
 
 // The state of the move text of one game while its lines are read.
 struct MoveTextScan {
+    bool keepText = true;  // false: comments are stepped over unread
     bool inComment = false;
     bool commentKept = false;  // the open comment is outside any variation
     std::string comment;       // the open comment's text so far, as written
@@ -349,7 +356,7 @@ void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vect
         if (isSpace(c) || isDelimiter(c)) {
             if (c == '{') {
                 scan.inComment = true;
-                scan.commentKept = scan.variationDepth == 0;
+                scan.commentKept = scan.variationDepth == 0 && scan.keepText;
                 scan.comment.clear();
             }
             if (c == '(' && scan.variationDepth < INT_MAX) ++scan.variationDepth;
@@ -389,10 +396,23 @@ void appendComment(std::string& to, const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::string_view LISTED_TAGS[] = {"Event", "Red", "Black", "Date", "Result", "FEN"};
+
+bool isListedTag(std::string_view name) {
+    for (std::string_view t : LISTED_TAGS)
+        if (t == name) return true;
+    return false;
+}
+
+}  // namespace
+
 bool PgnReader::next(PgnGame& game) {
     if (!source) return false;
     game = PgnGame{};
     MoveTextScan scan;
+    scan.keepText = !tagsOnly;
     bool sawTags = false, sawMoveText = false;
     bool blankAfterTags = false;  // a game may consist of its tags alone
     Side sideToMove = SIDE_RED;
@@ -414,7 +434,8 @@ bool PgnReader::next(PgnGame& game) {
                 break;
             }
             std::string name, value;
-            if (readTag(line, gbk, name, value)) game.tags.emplace_back(std::move(name), source->gbkOf(value));
+            if (readTag(line, gbk, name, value) && (!tagsOnly || isListedTag(name)))
+                game.tags.emplace_back(std::move(name), source->gbkOf(value));
             sawTags = true;
             continue;
         }
@@ -436,6 +457,10 @@ bool PgnReader::next(PgnGame& game) {
                 appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
                 continue;
             }
+            if (tagsOnly) {
+                ++game.writtenMoves;
+                continue;
+            }
             if (game.moveTexts.size() >= PGN_MAX_MOVES) {
                 if (game.error.empty()) game.error = "more moves than a game may hold";
                 continue;
@@ -454,6 +479,7 @@ bool PgnReader::next(PgnGame& game) {
     }
     if (!sawTags && !sawMoveText) return false;
     if (!sawMoveText) setStartPosition(game);
+    if (!tagsOnly) game.writtenMoves = static_cast<int>(game.gbkTexts.size());
     game.index = ++gamesRead;
     return true;
 }

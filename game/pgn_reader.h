@@ -32,6 +32,8 @@ struct PgnGame {
     // are skipped with them.
     std::vector<std::string> comments;
     std::string openingComment;
+    // How many moves the move text writes (also when only the tags were read).
+    int writtenMoves = 0;
     // Why the game cannot be replayed (a bad FEN tag, comments or moves past
     // what a game may hold); empty when none.
     std::string error;
@@ -62,6 +64,14 @@ public:
     // cannot be read on (error() is then not empty).
     bool next(PgnGame& game);
     const std::string& error() const { return failure; }
+    // From now on reads only the tags a listing shows (Event, Red, Black,
+    // Date, Result, FEN) and counts the moves without reading them: the
+    // games found and their tags are the same as a full read's.
+    void setTagsOnly(bool on) { tagsOnly = on; }
+    // Games read so far (the next one's index less one).
+    int gamesSoFar() const { return gamesRead; }
+    // How far into the file (its bytes as stored, compressed or not) the reader is.
+    long long fileOffset() const;
     // True when the file's text is UTF-8 (the written texts are then UTF-8).
     bool isUtf8() const;
 
@@ -70,6 +80,7 @@ private:
     std::unique_ptr<Source> source;
     std::string failure;
     int gamesRead = 0;
+    bool tagsOnly = false;
 
     bool readLine(std::string& line);
 };

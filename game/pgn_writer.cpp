@@ -137,6 +137,26 @@ std::string encodePgn(const GameDocument& doc) {
     return out;
 }
 
+std::string encodePgnTagged(const std::vector<std::pair<std::string, std::string>>& tags, const GameDocument& doc,
+                            const std::string& openingComment) {
+    std::string out, result = "*";
+    for (const auto& [name, value] : tags) {
+        if (name == "FEN") continue;
+        if (name == "Result") result = value;
+        writeTag(out, name.c_str(), tagValue(value));
+    }
+    if (!startsFromStandardPosition(doc)) writeTag(out, "FEN", writeFen(doc.startBoard, doc.startSide));
+    out += '\n';
+    if (!openingComment.empty()) {
+        writeComment(out, openingComment);
+        out += '\n';
+    }
+    writeMoves(out, doc);
+    out += tagValue(result);
+    out += "\n\n";
+    return out;
+}
+
 bool writePgn(const std::string& path, const GameDocument& doc, const WriteFunction& write) {
     const std::string text = encodePgn(doc);
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), write);

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "game/file_access.h"
 #include "game/game_document.h"
@@ -13,6 +15,13 @@
 // The PGN text of doc (UTF-8). A result text the program does not know is
 // written as "*".
 std::string encodePgn(const GameDocument& doc);
+
+// A game with its own tags (GBK values, written in their order; FEN comes
+// from the start position, the move text ends with the Result tag's value)
+// and the comment before its first move; the moves and their comments are
+// doc's.
+std::string encodePgnTagged(const std::vector<std::pair<std::string, std::string>>& tags, const GameDocument& doc,
+                            const std::string& openingComment);
 
 // Writes encodePgn(doc) to path with the same atomic replacement as the
 // other saves; false when the file could not be written (the old one is

@@ -5,12 +5,14 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "shell/platform/variant_folding.h"
 #include "shell/windows/dialog_units.h"
 
 namespace {
@@ -24,10 +26,46 @@ constexpr int COLUMN_WIDTHS[] = {28, 52, 52, 36, 52, 90, 28};
 constexpr int LIST_WIDTH = 360;
 constexpr int LIST_HEIGHT = 200;
 
+// Every column's text of one game, folded (see variant_folding.h), one
+// column after another with a separator no word holds.
+QString searchText(const ChooserGame& g) {
+    const QChar gap(0x1F);
+    return foldVariants(QString::number(g.index) + gap + g.red + gap + g.black + gap + g.result + gap + g.date + gap +
+                        g.event + gap + QString::number(g.plies));
+}
+
 // The games as a table; numbers stay numbers so that they sort as such.
 class GameListModel final : public QAbstractTableModel {
 public:
-    GameListModel(std::vector<ChooserGame> g, QObject* parent) : QAbstractTableModel(parent), games(std::move(g)) {}
+    GameListModel(std::vector<ChooserGame> g, QObject* parent) : QAbstractTableModel(parent), games(std::move(g)) {
+        searchTexts.reserve(games.size());
+        for (const ChooserGame& game : games) searchTexts.push_back(searchText(game));
+    }
+
+    // Whether every (folded) word appears in the row's texts.
+    bool hasWords(int row, const QStringList& words) const {
+        const QString& text = searchTexts[static_cast<std::size_t>(row)];
+        for (const QString& word : words)
+            if (!text.contains(word)) return false;
+        return true;
+    }
+
+    // The rows' order by a column, read from the games themselves (a sort
+    // of tens of thousands of rows must not build a variant per look).
+    bool lessThan(int a, int b, int column) const {
+        const ChooserGame& x = games[static_cast<std::size_t>(a)];
+        const ChooserGame& y = games[static_cast<std::size_t>(b)];
+        switch (column) {
+        case 0: return x.index < y.index;
+        case 1: return x.red < y.red;
+        case 2: return x.black < y.black;
+        case 3: return x.result < y.result;
+        case 4: return x.date < y.date;
+        case 5: return x.event < y.event;
+        case 6: return x.plies < y.plies;
+        default: return a < b;
+        }
+    }
 
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(games.size());
@@ -63,33 +101,31 @@ public:
 
 private:
     std::vector<ChooserGame> games;
+    std::vector<QString> searchTexts;
 };
 
 // Keeps the rows in which every word of the filter text appears in some
-// column, so that "许银川 胜" finds that player's wins.
+// column, so that "许银川 胜" finds that player's wins; simplified and
+// traditional characters match alike (許銀川 finds 许银川 and back).
 class WordFilter final : public QSortFilterProxyModel {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    WordFilter(GameListModel* model, QObject* parent) : QSortFilterProxyModel(parent), games(model) {
+        setSourceModel(model);
+    }
 
     void setWords(const QString& text) {
-        words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        words = foldVariants(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         invalidateFilter();
     }
 
 protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-        const QAbstractItemModel* m = sourceModel();
-        for (const QString& word : words) {
-            bool found = false;
-            for (int c = 0; c < COLUMN_COUNT && !found; ++c) {
-                found = m->data(m->index(row, c, parent)).toString().contains(word, Qt::CaseInsensitive);
-            }
-            if (!found) return false;
-        }
-        return true;
+    bool filterAcceptsRow(int row, const QModelIndex&) const override { return games->hasWords(row, words); }
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override {
+        return games->lessThan(a.row(), b.row(), a.column());
     }
 
 private:
+    GameListModel* games;
     QStringList words;
 };
 
@@ -110,9 +146,10 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     filter->setClearButtonEnabled(true);
     filter->installEventFilter(this);
 
-    auto* filterModel = new WordFilter(this);
-    filterModel->setSourceModel(new GameListModel(std::move(games), this));
+    const int total = static_cast<int>(games.size());
+    auto* filterModel = new WordFilter(new GameListModel(std::move(games), this), this);
     shown = filterModel;
+    count = new QLabel(this);
 
     list = new QTableView(this);
     list->setModel(shown);
@@ -137,13 +174,16 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filter);
+    layout->addWidget(count);
     layout->addWidget(list);
     layout->addWidget(buttons);
 
-    connect(filter, &QLineEdit::textChanged, this, [this, filterModel](const QString& text) {
+    connect(filter, &QLineEdit::textChanged, this, [this, filterModel, total](const QString& text) {
         filterModel->setWords(text);
+        showCount(total);
         selectFirstShown();
     });
+    showCount(total);
     connect(list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) { openRow(at); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { openCurrent(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -153,6 +193,12 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
 }
 
 int PgnGameChooser::shownCount() const { return shown->rowCount(); }
+
+void PgnGameChooser::showCount(int total) {
+    const int n = shown->rowCount();
+    count->setText(n == total ? QStringLiteral("共 %1 局").arg(total)
+                              : QStringLiteral("共 %1 局，符合 %2 局").arg(total).arg(n));
+}
 
 void PgnGameChooser::selectFirstShown() {
     if (shown->rowCount() == 0) return;
@@ -197,3 +243,5 @@ bool PgnGameChooser::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+QString PgnGameChooser::countText() const { return count->text(); }

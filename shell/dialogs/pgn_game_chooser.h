@@ -2,13 +2,14 @@
 // more than one: number, Red, Black, result, date, event and length of
 // each. Typing narrows the list (every word must appear in some column);
 // Enter or a double-click opens the game under the cursor; Esc changes
-// nothing.
+// nothing. Simplified and traditional characters match alike.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTableView;
@@ -27,8 +28,9 @@ public:
 
     // The chosen game's number in the file, or 0 when none was chosen.
     int chosenGame() const { return chosen; }
-    // The rows the filter leaves.
+    // The rows the filter leaves (the window says how many).
     int shownCount() const;
+    QString countText() const;
     QLineEdit* filterEdit() const { return filter; }
     QTableView* gameList() const { return list; }
 
@@ -39,8 +41,10 @@ private:
     void openRow(const QModelIndex& row);
     void openCurrent();
     void selectFirstShown();
+    void showCount(int total);
 
     QLineEdit* filter = nullptr;
+    QLabel* count = nullptr;
     QTableView* list = nullptr;
     QSortFilterProxyModel* shown = nullptr;
     int chosen = 0;

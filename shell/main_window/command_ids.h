@@ -50,4 +50,9 @@ enum CommandId : int {
     // The position as FEN text on the clipboard, and a new game from one.
     CMD_COPY_POSITION = 40201,
     CMD_PASTE_POSITION = 40202,
+    // Games databases: 打开棋库, 新建棋库, 导入到棋库, 查看 → 开局浏览.
+    CMD_OPEN_DATABASE = 40210,
+    CMD_NEW_DATABASE = 40211,
+    CMD_IMPORT_DATABASE = 40212,
+    CMD_VIEW_EXPLORER = 40213,
 };

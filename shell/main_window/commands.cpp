@@ -12,6 +12,8 @@
 #include "game/gbk.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/board/board_view.h"
+#include "shell/dialogs/database_commands.h"
+#include "shell/dialogs/explorer_window.h"
 #include "shell/windows/book_window.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/windows/engine_log_window.h"
@@ -126,6 +128,10 @@ void MainWindow::onCommand(int id) {
             ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
         break;
     case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
+    case CMD_OPEN_DATABASE: openGamesDatabaseFile(this, false); break;
+    case CMD_NEW_DATABASE: openGamesDatabaseFile(this, true); break;
+    case CMD_IMPORT_DATABASE: importIntoGamesDatabase(this); break;
+    case CMD_VIEW_EXPLORER: ExplorerWindow::instance().open(); break;
     case CMD_ENGINE_MANAGER: runEngineManager(); break;
     case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
     case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;

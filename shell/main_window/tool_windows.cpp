@@ -4,6 +4,7 @@
 // placements the settings file keeps.
 #include "game/game_info.h"
 #include "game/stored_settings.h"
+#include "shell/dialogs/explorer_window.h"
 #include "shell/windows/book_window.h"
 #include "shell/windows/engine_log_window.h"
 #include "shell/windows/game_info_window.h"
@@ -34,6 +35,7 @@ void MainWindow::toolWindowsIdle() {
     TimerWindow::instance().idle();
     GameInfoWindow::instance().idle();
     BookWindow::instance().idle();
+    ExplorerWindow::instance().idle();
     SituationWindow::instance().idle();
     EngineLogWindow::instance().idle();
     ScoreGraphWindow::instance().idle();

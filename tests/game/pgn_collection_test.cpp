@@ -3,6 +3,8 @@
 // places, and refusals that name the game, the ply and the move.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/fen.h"
 #include "file_test_support.h"
 #include "game/pgn_collection.h"
@@ -159,3 +161,52 @@ TEST_F(PgnCollection, TooManyMovesAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// The listing reads the tags only; it must find the games a full read finds, with the same tags and move counts.
+void expectListingAsFullRead(const std::string& file) {
+    std::vector<PgnGameSummary> listed;
+    std::string error;
+    ASSERT_TRUE(listPgnGames(file, listed, error)) << error;
+    PgnReader reader;
+    ASSERT_TRUE(reader.open(file));
+    PgnGame g;
+    std::size_t n = 0;
+    while (reader.next(g)) {
+        ASSERT_LT(n, listed.size()) << file;
+        const PgnGameSummary& s = listed[n++];
+        EXPECT_EQ(s.index, g.index);
+        EXPECT_EQ(s.red, g.tag("Red"));
+        EXPECT_EQ(s.black, g.tag("Black"));
+        EXPECT_EQ(s.result, g.tag("Result"));
+        EXPECT_EQ(s.date, g.tag("Date"));
+        EXPECT_EQ(s.event, g.tag("Event"));
+        EXPECT_EQ(s.plies, static_cast<int>(g.gbkTexts.size())) << file << " game " << g.index;
+    }
+    EXPECT_EQ(n, listed.size()) << file;
+}
+
+}  // namespace
+
+TEST_F(PgnCollection, ListingFindsWhatAFullReadFinds) {
+    // Brackets inside comments and variations, a result inside a comment, a game of tags alone.
+    const std::string tricky = dir.file("tricky.pgn");
+    writeBytes(tricky, bytesOf("[Event \"a\"]\n\n1. h2e2 {x\n[Event \"not a tag\"] 1-0\n} h9g7 (1... b9c7\n[Red \"no\"]\n) "
+                               "2. h0g2 *\n[Event \"tags alone\"]\n\n[Event \"b\"]\n[Red \"r\"]\n1. c3c4 ; 0-1 g6g5\n"
+                               "g6g5 1-0\n"));
+    expectListingAsFullRead(tricky);
+    expectListingAsFullRead(path);
+    for (const char* name : {"ccpd-openings.pgn.gz", "ccpd-endgames.pgn.gz"}) {
+        const std::string file = std::string(MORLAN_SHARED_DATA) + "/" + name;
+        if (!std::filesystem::exists(file)) GTEST_SKIP() << "no collection at " << file;
+        expectListingAsFullRead(file);
+    }
+}
+
+TEST_F(PgnCollection, OpensAGameFarIntoTheFileWholeAfterSteppingOverTheRest) {
+    GameDocument doc;
+    std::string message;
+    ASSERT_EQ(importPgnGame(path, 3, doc, message), 0) << message;
+    EXPECT_EQ(movesOf(doc), std::vector<PackedMove>(std::begin(OPENING), std::end(OPENING)));
+}

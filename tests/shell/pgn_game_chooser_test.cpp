@@ -90,8 +90,20 @@ void PgnGameChooserTest::typedWordsNarrowTheList() {
     QCOMPARE(c.shownCount(), 1);
     c.filterEdit()->setText(QStringLiteral("nobody"));
     QCOMPARE(c.shownCount(), 0);
+    // Simplified and traditional characters find each other, and the window says how many match.
+    struct Case {
+        const char* typed;
+        int shown;
+    };
+    constexpr Case CASES[] = {{"許銀川", 3}, {"许銀川 呂欽", 1}, {"五羊盃", 2}, {"劉大華", 0}, {"柳大華", 2}};
+    for (const Case& k : CASES) {
+        c.filterEdit()->setText(QString::fromUtf8(k.typed));
+        QCOMPARE(c.shownCount(), k.shown);
+        QVERIFY(c.countText().contains(QString::number(k.shown)));
+    }
     c.filterEdit()->clear();
     QCOMPARE(c.shownCount(), 5);
+    QCOMPARE(c.countText(), QStringLiteral("共 5 局"));
     QVERIFY(c.isVisible());
 }
 
