@@ -245,7 +245,7 @@ int main(int argc, char** argv) {
         Side side;
         gameSeeds(out, "random" + std::to_string(n), randomGame(rng, 3 + 30 * n, board, side));
     }
-    gameSeeds(out, "empty", GameDocument{INITIAL_BOARD, SIDE_RED, 0, {}, {}});
+    gameSeeds(out, "empty", GameDocument{INITIAL_BOARD, SIDE_RED, 0, {}, {}, {}});
     if (argc > 3) masterGameSeeds(out, argv[3]);
     settingsSeeds(out);
     fenSeeds(out, rng);

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     GameDocument doc;
     doc.startBoard = INITIAL_BOARD;
     doc.startSide = SIDE_RED;
-    Grower grower{doc.tree};
+    Grower grower{doc.tree, {}, {}, 0};
     grower.target = argc > 2 ? std::atoi(argv[2]) : 250000;
     grower.growLine(MoveTree::ROOT, 300);
     while (grower.growLine(static_cast<int>(grower.rng() % grower.boards.size()), 1 + grower.rng() % 40)) {}
