@@ -446,16 +446,17 @@ public:
         else if (levels.size() > 1) appendComment(level.pendingComment, text);
     }
 
-    // Variations nested past what a line can hold are stepped over with their moves.
+    // Variations nested past what a line can hold, and one that opens before
+    // any move it could replace, are stepped over with their moves.
     void open() {
-        if (skipped > 0 || levels.size() > PGN_MAX_NESTING) {
+        if (skipped > 0 || levels.size() > PGN_MAX_NESTING || levels.back().last < 0) {
             ++skipped;
             return;
         }
         const VariationLevel& outer = levels.back();
         VariationLevel inner;
-        // A variation replaces the move before it; before any move it can only start the line.
-        inner.parent = outer.last >= 0 ? game.treeMoves[static_cast<std::size_t>(outer.last)].parent : outer.parent;
+        // A variation replaces the move before it.
+        inner.parent = game.treeMoves[static_cast<std::size_t>(outer.last)].parent;
         levels.push_back(std::move(inner));
     }
 
