@@ -50,4 +50,6 @@ enum CommandId : int {
     // The position as FEN text on the clipboard, and a new game from one.
     CMD_COPY_POSITION = 40201,
     CMD_PASTE_POSITION = 40202,
+    // 设置 → 保留变着: a move at a past ply keeps the old continuation as a variation.
+    CMD_KEEP_VARIATIONS = 40203,
 };
