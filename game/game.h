@@ -11,6 +11,7 @@
 
 #include "engine/types.h"
 #include "game/game_document.h"
+#include "game/move_tree.h"
 #include "game/shell_port.h"
 
 class OutsideEngine;
@@ -79,6 +80,36 @@ public:
     void undo();
     void redo();
     void goToPly(int n);
+
+    // ---- the record's tree (game_tree.cpp) ----
+    // The record is a tree of moves; the record entries above are the line
+    // being shown (the path to the position shown and its redo tail), so
+    // that undo, redo and goToPly step along it.
+    const MoveTree& tree() const { return tree_; }
+    // The tree's node of ply i of the line shown (0 the first move);
+    // MoveTree::ROOT for i < 0, NONE past the line.
+    int lineNode(int i) const;
+    int currentNode() const { return lineNode(moveCount_ - 1); }
+    bool hasVariations() const { return tree_.variationCount() > 0; }
+    // Shows the line through node (carried on along main continuations),
+    // at node's position.
+    void goToNode(int node);
+    // Steps into the k-th move after the position shown (0: the main
+    // continuation); false when there is none.
+    bool enterVariation(int k);
+    // Tree edits: each keeps the position shown when it is still in the
+    // tree, else shows the position before the removed move.
+    bool promoteVariation(int node);
+    void makeMainLine(int node);
+    void removeVariation(int node);
+    void setNodeComment(int node, const std::string& text);
+    // 保留变着: a move played at a past ply becomes a variation and the old
+    // continuation stays. The game's own choice, and the one a new game
+    // starts with (the stored setting); opening a record turns it on for
+    // that game.
+    bool keepVariations() const { return keepVariations_; }
+    bool keepVariationsByDefault() const { return keepVariationsDefault; }
+    void setKeepVariations(bool on);
 
     // ---- game life (game.cpp) ----
     void newGame();
@@ -174,6 +205,9 @@ public:
 private:
     bool openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail);
     void clearRecord();
+    void showLine(const std::vector<int>& nodes, int ply);
+    void syncLineComments();
+    bool tailWorthAsking() const;
     void replaceGame(const GameDocument& doc);
     void startReplacedGame();
     void resetGameInfo();
@@ -195,6 +229,12 @@ private:
     Board90 board_ = INITIAL_BOARD;
     Side sideToMove_ = SIDE_RED;
     std::vector<RecordEntry> record;
+    MoveTree tree_;
+    std::vector<int> lineNodes;  // the tree's node of each record entry
+    bool keepVariations_ = false;
+    bool keepVariationsDefault = false;
+    bool keepOnce = false;  // the next move becomes a variation whatever the setting
+    bool tailFromRecord = false;  // the game's moves came from a file
     int moveCount_ = 0;
     bool analysing = false;
     int lastCaptureCount_ = 0;

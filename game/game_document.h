@@ -1,5 +1,6 @@
 // A game as the game files hold it: start position, every move with its
-// comment, the ply shown when it was saved, and the game's texts.
+// comment, the ply shown when it was saved, and the game's texts. Records
+// that keep variations (PGN, XQF) also bring the whole tree.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "engine/types.h"
 #include "game/game_info.h"
+#include "game/move_tree.h"
 
 struct DocumentMove {
     PackedMove move = 0;
@@ -21,8 +23,11 @@ struct GameDocument {
     Board90 startBoard{};
     Side startSide = 0;
     std::int16_t currentPly = 0;        // moves played in the position shown
-    std::vector<DocumentMove> moves;    // the whole record, redo tail included
+    std::vector<DocumentMove> moves;    // the line shown, redo tail included
     GameInfo info;
+    // The whole record with its variations, moves' comments included; empty
+    // when the record is the line of moves alone.
+    MoveTree tree;
 
     friend bool operator==(const GameDocument&, const GameDocument&) = default;
 };

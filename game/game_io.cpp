@@ -10,6 +10,7 @@
 #include "game/record_format.h"
 #include "game/record_import.h"
 #include "game/xqf_file.h"
+#include "game/xqf_writer.h"
 
 namespace {
 
@@ -27,6 +28,25 @@ std::string readFailure(int result, const std::string& path, const std::string& 
     std::string text = withPath(result == 1 ? GBK_FILE_NOT_FOUND : GBK_BAD_FILE_FORMAT, path);
     if (result != 1 && !detail.empty()) text += "\n" + detail;
     return text;
+}
+
+// The nodes of the line moves follows through tree from the start; empty
+// when the tree does not hold it.
+std::vector<int> lineIn(const MoveTree& tree, const std::vector<DocumentMove>& moves) {
+    std::vector<int> nodes;
+    int node = MoveTree::ROOT;
+    for (const DocumentMove& m : moves) {
+        node = tree.childWithMove(node, m.move);
+        if (node == MoveTree::NONE) return {};
+        nodes.push_back(node);
+    }
+    return nodes;
+}
+
+bool hasComments(const GameDocument& doc) {
+    for (const DocumentMove& m : doc.moves)
+        if (!m.comment.empty()) return true;
+    return false;
 }
 
 }  // namespace
@@ -49,6 +69,9 @@ bool Game::openFile(const std::string& path) {
         return false;
     }
     replaceGame(doc);
+    // A record keeps its variations from the start; so does a game file with comments.
+    if (format == RecordFormat::Xqf || hasComments(doc)) keepVariations_ = true;
+    tailFromRecord = format == RecordFormat::Xqf;
     if (format == RecordFormat::Xqf) setTitleFromRecord(path);
     else setTitle(path);
     startReplacedGame();
@@ -75,6 +98,8 @@ bool Game::openImportedGame(const std::string& path, int loaded, const GameDocum
         return false;
     }
     replaceGame(doc);
+    keepVariations_ = true;
+    tailFromRecord = true;
     setTitleFromRecord(path);
     startReplacedGame();
     return true;
@@ -124,11 +149,19 @@ void Game::replaceGame(const GameDocument& doc) {
     startBoard_ = board_;
     startSide_ = sideToMove_;
     lastKey = 0;
-    for (const DocumentMove& m : doc.moves) {
-        makeMove(m.move);
-        record.back().comment = m.comment;
+    std::vector<int> nodes = doc.tree.empty() ? std::vector<int>{} : lineIn(doc.tree, doc.moves);
+    if (!doc.moves.empty() && nodes.empty()) {
+        for (const DocumentMove& m : doc.moves) {
+            makeMove(m.move);
+            record.back().comment = m.comment;
+        }
+        syncLineComments();
+        goToPly(doc.currentPly);
+    } else {
+        tree_ = doc.tree;
+        for (std::size_t i = 0; i < nodes.size(); ++i) tree_.setComment(nodes[i], doc.moves[i].comment);
+        showLine(nodes, doc.currentPly);
     }
-    goToPly(doc.currentPly);
 }
 
 // After replaceGame and the title: the game starts unchanged, clocks anew.
@@ -140,6 +173,17 @@ void Game::startReplacedGame() {
 }
 
 bool Game::saveFile(const std::string& path) {
+    const RecordFormat format = recordFormatOf(path);
+    const bool keepsTree = format == RecordFormat::Pgn || format == RecordFormat::Xqf;
+    if (!keepsTree && hasVariations()) {
+        // "此格式只保存当前变着，其余变着将丢失。继续吗？"
+        switch (shell().askSaveLineOnly()) {
+        case LineSaveAnswer::Continue: break;
+        case LineSaveAnswer::SaveAsPgn: shell().saveAsPgn(); return false;
+        case LineSaveAnswer::Cancel: return false;
+        }
+    }
+    syncLineComments();
     GameDocument doc;
     doc.startBoard = startBoard_;
     doc.startSide = startSide_;
@@ -147,11 +191,13 @@ bool Game::saveFile(const std::string& path) {
     doc.moves.reserve(record.size());
     for (const RecordEntry& e : record) doc.moves.push_back({e.move, e.comment});
     doc.info = shell().gameInfo();
+    if (keepsTree) doc.tree = tree_;
     GameFile& files = GameFile::instance();
     files.setDocument(doc);
     // A save that did not reach the disk must not look like one that did:
     // the title and the unsaved-changes mark stay as they were.
-    if (!files.save(path)) {
+    const bool saved = format == RecordFormat::Xqf ? writeXqf(path, doc) : files.save(path);
+    if (!saved) {
         shell().showMessage(withPath(GBK_SAVE_FAILED, path), GBK_CAPTION_ERROR, MessageIcon::Error);
         return false;
     }

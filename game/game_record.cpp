@@ -28,12 +28,40 @@ RecordEntry* Game::recordEntry(int i) {
     return &record[static_cast<std::size_t>(i)];
 }
 
+// Plays move at the position shown. The move enters the tree at the current
+// node: a child that plays it already is entered with its continuation; a
+// new one is added after the others. Without 保留变着 the old continuation
+// is dropped first, as a game without variations always did.
 void Game::makeMove(PackedMove move) {
+    const int parent = currentNode();
+    const bool keep = keepVariations_ || keepOnce;
+    keepOnce = false;
+    if (!keep && moveCount_ < recordSize()) {
+        if (const int tail = lineNode(moveCount_); tail != MoveTree::NONE) tree_.remove(tail);
+        lineNodes.resize(std::min(lineNodes.size(), static_cast<std::size_t>(moveCount_)));
+        record.resize(static_cast<std::size_t>(moveCount_));
+    }
+    const int node = parent == MoveTree::NONE ? MoveTree::NONE : tree_.addMove(parent, move);
+    if (node != MoveTree::NONE && node == lineNode(moveCount_)) {
+        redo();  // the line's own next move: its continuation stays
+        return;
+    }
+    if (node != MoveTree::NONE && tree_.firstChild(node) != MoveTree::NONE) {
+        // An existing variation: show it with its continuation.
+        std::vector<int> nodes(lineNodes.begin(), lineNodes.begin() + moveCount_);
+        for (int n = node; n != MoveTree::NONE; n = tree_.firstChild(n)) nodes.push_back(n);
+        showLine(nodes, moveCount_);
+        redo();
+        return;
+    }
+    syncLineComments();
     const int from = fromIndex(move);
     const int to = toIndex(move);
     const BoardPiece captured = board_[to];
     record.resize(static_cast<std::size_t>(moveCount_));
-    record.push_back({move, captured, {}});
+    lineNodes.resize(std::min(lineNodes.size(), static_cast<std::size_t>(moveCount_)));
+    record.push_back({move, captured, node == MoveTree::NONE ? std::string() : tree_.comment(node)});
+    lineNodes.push_back(node);
     ++moveCount_;
     if (captured != NO_PIECE) lastCaptureCount_ = moveCount_;
     board_[to] = board_[from];
@@ -45,6 +73,19 @@ bool Game::tryUserMove(PackedMove move) {
     Engine& rules = plainEngine();
     rules.setPosition(board_, sideToMove_);
     if (!rules.tryMove(move)) return false;
+    // A continuation that came from a record or carries comments is not
+    // dropped without asking; the line's own next move drops nothing.
+    const int next = lineNode(moveCount_);
+    const bool sameAsNext = next != MoveTree::NONE && tree_.move(next) == move;
+    if (!keepVariations_ && moveCount_ < recordSize() && !sameAsNext && tailWorthAsking()) {
+        // "放弃后面的 N 步？"
+        switch (shell().askDropTail(recordSize() - moveCount_)) {
+        case TailAnswer::KeepAsVariation: keepOnce = true; break;
+        case TailAnswer::Drop: break;
+        case TailAnswer::Cancel: return false;
+        }
+    }
+    if (sameAsNext && tailWorthAsking()) keepOnce = true;
     makeMove(move);
     return true;
 }
@@ -90,6 +131,11 @@ void Game::goToPly(int n) {
 
 void Game::clearRecord() {
     record.clear();
+    tree_.clear();
+    lineNodes.clear();
+    keepVariations_ = keepVariationsDefault;
+    keepOnce = false;
+    tailFromRecord = false;
     moveCount_ = 0;
     lastCaptureCount_ = 0;
 }

@@ -39,6 +39,7 @@ void Game::saveSettings() {
     s.useBook = engine.getUseBook() ? 1 : 0;
     s.ponder = engine.getPonderEnabled() ? 1 : 0;
     if (const int size = shell().selectedItem(RadioGroup::BoardSize); size >= 0) s.boardSize = size;
+    s.keepVariations = keepVariationsByDefault() ? 1 : 0;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -71,4 +72,5 @@ void Game::loadSettings() {
     if (s.sound) shell().setChecked(CheckMark::Sound, *s.sound != 0);
     if (s.useBook) setUseBook(*s.useBook != 0);
     if (s.ponder) setPonderEnabled(*s.ponder != 0);
+    if (s.keepVariations) setKeepVariations(*s.keepVariations != 0);
 }

@@ -82,6 +82,10 @@ GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>&
     GameDocument doc = documentOfMoves(game.startBoard, game.startSide, moves);
     for (std::size_t i = 0; i < doc.moves.size() && i < game.comments.size(); ++i) doc.moves[i].comment = game.comments[i];
     doc.info = infoOf(game);
+    JudgedTree judged = judgePgnTree(game);
+    if (judged.refusedPly > 0) return doc;  // the caller refuses the game by its main line
+    if (judged.cutBranches > 0) appendLine(doc.info.notes, formatMessage(GBK_RECORD_CUT_BRANCHES, judged.cutBranches));
+    doc.tree = std::move(judged.tree);
     return doc;
 }
 

@@ -50,6 +50,8 @@ int importPgnGame(const std::string& path, int index, GameDocument& doc, std::st
 int importPgnText(const std::string& text, int index, GameDocument& doc, std::string& message);
 
 // The document of a game whose moves were judged (judgePgnMoves): its
-// information, notes and comments, shown at its last move. Not yet checked
+// information, notes and comments, shown at its last move, and its whole
+// tree with the variations (branches cut at a move the rules refuse are
+// counted in the notes: "N 个变着含不合规则的着法，已略去"). Not yet checked
 // against the set-up rules (importPgnGame does that).
 GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>& moves);

@@ -8,6 +8,7 @@
 
 #include "engine/types.h"
 #include "game/pgn_reader.h"
+#include "game/tree_judge.h"
 
 enum class MoveNotation { Chinese, Wxf, Coordinate };
 
@@ -19,3 +20,9 @@ MoveNotation notationOf(const PgnGame& game);
 // how many were read; the rest start at the first refused one. moves
 // receives the accepted moves.
 std::size_t judgePgnMoves(const PgnGame& game, std::vector<PackedMove>& moves);
+
+// Judges every move of the game's tree, variations included, in its
+// notation: a refused move inside a variation cuts that branch; a refused
+// main-line move is reported in refusedPly. The tree's comments are the
+// file's.
+JudgedTree judgePgnTree(const PgnGame& game);

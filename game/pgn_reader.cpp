@@ -309,15 +309,15 @@ void setStartPosition(PgnGame& game) {
 struct MoveTextScan {
     bool keepText = true;  // false: comments are stepped over unread
     bool inComment = false;
-    bool commentKept = false;  // the open comment is outside any variation
-    std::string comment;       // the open comment's text so far, as written
+    std::string comment;  // the open comment's text so far, as written
     int variationDepth = 0;
     bool ended = false;  // the result was read
 };
 
-// One thing found in the move text: a move, or a comment closed on this line.
+// One thing found in the move text: a move, a comment closed on this line,
+// or the start or end of a variation.
 struct MoveTextItem {
-    bool isComment = false;
+    enum Kind { MOVE, COMMENT, OPEN, CLOSE } kind = MOVE;
     std::string_view move;  // a move as written
     std::string comment;    // a closed comment's whole text, as written
 };
@@ -330,10 +330,10 @@ std::size_t charLength(std::string_view line, std::size_t i, bool gbk) {
 bool scanComment(std::string_view line, bool gbk, std::size_t& i, MoveTextScan& scan) {
     const std::size_t start = i;
     while (i < line.size() && line[i] != '}') i += charLength(line, i, gbk);
-    if (scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES)
-        scan.comment.append(line.substr(start, std::min(i, line.size()) - start));
+    const bool keep = scan.keepText && scan.comment.size() <= PGN_MAX_TREE_COMMENT_BYTES;
+    if (keep) scan.comment.append(line.substr(start, std::min(i, line.size()) - start));
     if (i >= line.size()) {
-        if (scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES) scan.comment += "\r\n";
+        if (keep) scan.comment += "\r\n";
         return false;
     }
     ++i;
@@ -341,26 +341,30 @@ bool scanComment(std::string_view line, bool gbk, std::size_t& i, MoveTextScan& 
     return true;
 }
 
-// Collects the moves and comments of one line of move text, stepping over
-// variations, annotation glyphs and move numbers; stops at the result.
+// Collects the moves, comments and variations of one line of move text,
+// stepping over annotation glyphs and move numbers; stops at the result.
 void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vector<MoveTextItem>& items) {
     std::size_t i = 0;
     while (i < line.size() && !scan.ended) {
         const char c = line[i];
         if (scan.inComment) {
-            if (scanComment(line, gbk, i, scan) && scan.commentKept)
-                items.push_back({true, {}, std::move(scan.comment)});
+            if (scanComment(line, gbk, i, scan)) items.push_back({MoveTextItem::COMMENT, {}, std::move(scan.comment)});
             continue;
         }
         if (c == ';') return;  // a comment to the end of the line
         if (isSpace(c) || isDelimiter(c)) {
             if (c == '{') {
                 scan.inComment = true;
-                scan.commentKept = scan.variationDepth == 0 && scan.keepText;
                 scan.comment.clear();
             }
-            if (c == '(' && scan.variationDepth < INT_MAX) ++scan.variationDepth;
-            if (c == ')' && scan.variationDepth > 0) --scan.variationDepth;
+            if (c == '(' && scan.variationDepth < INT_MAX) {
+                ++scan.variationDepth;
+                items.push_back({MoveTextItem::OPEN, {}, {}});
+            }
+            if (c == ')' && scan.variationDepth > 0) {
+                --scan.variationDepth;
+                items.push_back({MoveTextItem::CLOSE, {}, {}});
+            }
             ++i;
             continue;
         }
@@ -369,13 +373,15 @@ void scanMoveLine(std::string_view line, bool gbk, MoveTextScan& scan, std::vect
         end = std::min(end, line.size());
         const std::string_view token = line.substr(i, end - i);
         i = end;
-        if (scan.variationDepth > 0 || token.front() == '$') continue;
+        if (token.front() == '$') continue;
         if (isResult(token)) {
-            scan.ended = true;
-            return;
+            // A result inside a variation ends that line only.
+            if (scan.variationDepth == 0) scan.ended = true;
+            if (scan.variationDepth == 0) return;
+            continue;
         }
         const std::string_view move = stripDecorations(token);
-        if (!move.empty()) items.push_back({false, move, {}});
+        if (!move.empty()) items.push_back({MoveTextItem::MOVE, move, {}});
     }
 }
 
@@ -406,6 +412,85 @@ bool isListedTag(std::string_view name) {
     return false;
 }
 
+// Where the moves of one level of variations go: each is a child of the
+// move before it; the last move is the one a variation opened next replaces.
+struct VariationLevel {
+    int parent = -1;  // in treeMoves; -1: the start
+    int last = -1;
+    std::string pendingComment;  // before the level's first move
+};
+
+// Builds a game's tree and its main line from the items of its move text.
+class GameTreeBuilder {
+public:
+    explicit GameTreeBuilder(PgnGame& game) : game(game) { levels.emplace_back(); }
+
+    void move(std::string_view written, std::string gbk) {
+        if (skipped > 0) return;
+        VariationLevel& level = levels.back();
+        if (game.treeMoves.size() >= PGN_MAX_TREE_MOVES) return fail("more moves than a game may hold");
+        const int depth = level.parent < 0 ? 1 : game.treeMoves[static_cast<std::size_t>(level.parent)].depth + 1;
+        if (levels.size() == 1 && game.moveTexts.size() >= PGN_MAX_MOVES) return fail("more moves than a game may hold");
+        if (depth > MOVE_TREE_MAX_DEPTH) return fail("a line longer than a game may hold");
+        const Side side = static_cast<Side>((game.startSide + depth - 1) & 1);
+        PgnTreeMove m{level.parent, depth, std::string(written), std::move(gbk), {}, std::move(level.pendingComment)};
+        m.text = normalizeMoveText(m.gbk, side);
+        level.pendingComment.clear();
+        if (levels.size() == 1) {
+            if (game.moveTexts.size() >= PGN_MAX_MOVES) return fail("more moves than a game may hold");
+            game.writtenTexts.push_back(m.written);
+            game.gbkTexts.push_back(m.gbk);
+            game.moveTexts.push_back(m.text);
+            game.comments.emplace_back();
+        }
+        level.last = level.parent = static_cast<int>(game.treeMoves.size());
+        game.treeMoves.push_back(std::move(m));
+    }
+
+    void comment(const std::string& text) {
+        if (text.empty() || skipped > 0) return;
+        treeCommentBytes += text.size();
+        if (treeCommentBytes > PGN_MAX_TREE_COMMENT_BYTES) return fail("comments longer than a game may hold");
+        VariationLevel& level = levels.back();
+        if (levels.size() == 1) {
+            mainCommentBytes += text.size();
+            if (mainCommentBytes > PGN_MAX_COMMENT_BYTES) return fail("comments longer than a game may hold");
+            appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
+        }
+        if (level.last >= 0) appendComment(game.treeMoves[static_cast<std::size_t>(level.last)].comment, text);
+        else if (levels.size() > 1) appendComment(level.pendingComment, text);
+    }
+
+    // Variations nested past what a line can hold, and one that opens before
+    // any move it could replace, are stepped over with their moves.
+    void open() {
+        if (skipped > 0 || levels.size() > PGN_MAX_NESTING || levels.back().last < 0) {
+            ++skipped;
+            return;
+        }
+        const VariationLevel& outer = levels.back();
+        VariationLevel inner;
+        // A variation replaces the move before it.
+        inner.parent = game.treeMoves[static_cast<std::size_t>(outer.last)].parent;
+        levels.push_back(std::move(inner));
+    }
+
+    void close() {
+        if (skipped > 0) --skipped;
+        else if (levels.size() > 1) levels.pop_back();
+    }
+
+private:
+    void fail(const char* why) {
+        if (game.error.empty()) game.error = why;
+    }
+
+    PgnGame& game;
+    std::vector<VariationLevel> levels;
+    std::size_t mainCommentBytes = 0, treeCommentBytes = 0;
+    long skipped = 0;  // levels opened past the limit and not yet closed
+};
+
 }  // namespace
 
 bool PgnReader::next(PgnGame& game) {
@@ -415,16 +500,16 @@ bool PgnReader::next(PgnGame& game) {
     scan.keepText = !tagsOnly;
     bool sawTags = false, sawMoveText = false;
     bool blankAfterTags = false;  // a game may consist of its tags alone
-    Side sideToMove = SIDE_RED;
-    std::size_t commentBytes = 0;
     std::string line;
     std::vector<MoveTextItem> items;
+    GameTreeBuilder builder(game);
+    int listedDepth = 0;
     while (!scan.ended && readLine(line)) {
         const bool gbk = source->encoding != Source::UTF8;
         const std::size_t first = line.find_first_not_of(" \t", 0);
         if (first == std::string::npos) {
             blankAfterTags = sawTags;
-            if (scan.inComment && scan.commentKept && scan.comment.size() <= PGN_MAX_COMMENT_BYTES) scan.comment += "\r\n";
+            if (scan.inComment && scan.keepText && scan.comment.size() <= PGN_MAX_TREE_COMMENT_BYTES) scan.comment += "\r\n";
             continue;
         }
         if (!scan.inComment && scan.variationDepth == 0 && line[first] == '[') {
@@ -441,42 +526,26 @@ bool PgnReader::next(PgnGame& game) {
         }
         if (!sawMoveText) {  // the tags are complete
             setStartPosition(game);
-            sideToMove = game.startSide;
             sawMoveText = true;
         }
         items.clear();
         scanMoveLine(line, gbk, scan, items);
         for (MoveTextItem& item : items) {
-            if (item.isComment) {
-                const std::string text = trimmedComment(source->gbkOf(item.comment));
-                commentBytes += text.size();
-                if (commentBytes > PGN_MAX_COMMENT_BYTES) {
-                    if (game.error.empty()) game.error = "comments longer than a game may hold";
-                    continue;
-                }
-                appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
+            if (tagsOnly) {  // a listing counts the main line's moves and reads nothing else
+                if (item.kind == MoveTextItem::OPEN) ++listedDepth;
+                if (item.kind == MoveTextItem::CLOSE && listedDepth > 0) --listedDepth;
+                if (item.kind == MoveTextItem::MOVE && listedDepth == 0) ++game.writtenMoves;
                 continue;
             }
-            if (tagsOnly) {
-                ++game.writtenMoves;
-                continue;
+            switch (item.kind) {
+            case MoveTextItem::COMMENT: builder.comment(trimmedComment(source->gbkOf(item.comment))); break;
+            case MoveTextItem::MOVE: builder.move(item.move, source->gbkOf(item.move)); break;
+            case MoveTextItem::OPEN: builder.open(); break;
+            case MoveTextItem::CLOSE: builder.close(); break;
             }
-            if (game.moveTexts.size() >= PGN_MAX_MOVES) {
-                if (game.error.empty()) game.error = "more moves than a game may hold";
-                continue;
-            }
-            game.writtenTexts.emplace_back(item.move);
-            game.gbkTexts.push_back(source->gbkOf(item.move));
-            game.moveTexts.push_back(normalizeMoveText(game.gbkTexts.back(), sideToMove));
-            game.comments.emplace_back();
-            sideToMove ^= 1;
         }
     }
-    if (scan.inComment && scan.commentKept && game.error.empty()) {
-        const std::string text = trimmedComment(source->gbkOf(scan.comment));
-        if (commentBytes + text.size() <= PGN_MAX_COMMENT_BYTES)
-            appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
-    }
+    if (scan.inComment && !tagsOnly && game.error.empty()) builder.comment(trimmedComment(source->gbkOf(scan.comment)));
     if (!sawTags && !sawMoveText) return false;
     if (!sawMoveText) setStartPosition(game);
     if (!tagsOnly) game.writtenMoves = static_cast<int>(game.gbkTexts.size());

@@ -12,11 +12,27 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "game/move_tree.h"
 
 // What one game of a collection may hold: more is refused (error), so that
 // a damaged or hostile file cannot fill the memory.
 constexpr std::size_t PGN_MAX_MOVES = 32767;
-constexpr std::size_t PGN_MAX_COMMENT_BYTES = 1 << 20;  // all of a game's comments together
+constexpr std::size_t PGN_MAX_COMMENT_BYTES = 1 << 20;  // all of a game's main-line comments together
+// The whole tree, variations included.
+constexpr std::size_t PGN_MAX_TREE_MOVES = MOVE_TREE_MAX_MOVES;
+constexpr std::size_t PGN_MAX_TREE_COMMENT_BYTES = 64u << 20;
+constexpr std::size_t PGN_MAX_NESTING = MOVE_TREE_MAX_DEPTH;
+
+// One move of a game's tree, as written: variations in parentheses follow
+// the move they replace.
+struct PgnTreeMove {
+    int parent = -1;  // index of the move it answers in treeMoves; -1: the start
+    int depth = 1;    // plies from the start
+    std::string written;  // as the file wrote it
+    std::string gbk;      // in GBK, not normalised
+    std::string text;     // GBK simplified notation
+    std::string comment;  // GBK; a comment before a variation's first move is that move's
+};
 
 struct PgnGame {
     int index = 0;  // 1 for the first game of the file
@@ -28,12 +44,14 @@ struct PgnGame {
     std::vector<std::string> writtenTexts;  // the same moves as the file wrote them
     std::vector<std::string> gbkTexts;      // the same moves in GBK, not normalised
     // The comment in braces after each move (GBK; empty when none), one per
-    // move, and the one before the first move. Comments inside variations
-    // are skipped with them.
+    // move, and the one before the first move.
     std::vector<std::string> comments;
     std::string openingComment;
     // How many moves the move text writes (also when only the tags were read).
     int writtenMoves = 0;
+    // Every move of the game, the main line's (those above) and the
+    // variations', in file order: a move's parent comes before it.
+    std::vector<PgnTreeMove> treeMoves;
     // Why the game cannot be replayed (a bad FEN tag, comments or moves past
     // what a game may hold); empty when none.
     std::string error;

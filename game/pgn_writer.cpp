@@ -113,6 +113,91 @@ void writeMoves(std::string& out, const GameDocument& doc) {
     if (!doc.moves.empty()) out += '\n';
 }
 
+// The text of every move of the tree, each judged in the position its line reaches.
+std::vector<std::string> treeMoveTexts(const GameDocument& doc) {
+    const MoveTree& tree = doc.tree;
+    std::vector<std::string> texts;
+    Board90 board = doc.startBoard;
+    struct Undo {
+        int node, from, to;
+        BoardPiece captured;
+    };
+    std::vector<Undo> undo;
+    tree.walk(
+        [&](int n) {
+            const PackedMove m = tree.move(n);
+            if (static_cast<std::size_t>(n) >= texts.size()) texts.resize(static_cast<std::size_t>(n) + 1);
+            texts[static_cast<std::size_t>(n)] = gbkToUtf8Lossy(unambiguousMoveText(board, m));
+            const GridPoint from = moveFrom(m), to = moveTo(m);
+            if (!isOnBoard(from) || !isOnBoard(to)) return false;
+            Undo u{n, boardIndex(from.file, from.rank), boardIndex(to.file, to.rank), NO_PIECE};
+            u.captured = board[u.to];
+            board[u.to] = board[u.from];
+            board[u.from] = NO_PIECE;
+            undo.push_back(u);
+            return true;
+        },
+        [&](int n) {
+            if (undo.empty() || undo.back().node != n) return;
+            board[undo.back().from] = board[undo.back().to];
+            board[undo.back().to] = undo.back().captured;
+            undo.pop_back();
+        });
+    return texts;
+}
+
+// The tree in file order: each move, then the variations that replace it in
+// parentheses, then its continuation; moves numbered as PGN writers do
+// (before Red's move, and before Black's where a line or a variation
+// resumes).
+void writeTree(std::string& out, const GameDocument& doc) {
+    const MoveTree& tree = doc.tree;
+    const std::vector<std::string> texts = treeMoveTexts(doc);
+    struct Line {
+        int next;     // the line's next move to write
+        int sibling;  // the next variation of the move last written
+        bool head;    // next is a variation's first move: its siblings belong to the line above
+    };
+    std::vector<Line> lines{{tree.firstChild(MoveTree::ROOT), MoveTree::NONE, false}};
+    bool numberDue = true;
+    while (!lines.empty()) {
+        Line& line = lines.back();
+        if (line.sibling != MoveTree::NONE) {
+            const int s = line.sibling;
+            line.sibling = tree.nextSibling(s);
+            out += " (";
+            lines.push_back({s, MoveTree::NONE, true});
+            numberDue = true;
+            continue;
+        }
+        if (line.next == MoveTree::NONE) {
+            lines.pop_back();
+            if (!lines.empty()) out += ')';
+            numberDue = true;
+            continue;
+        }
+        const int n = line.next;
+        const int ply = tree.depth(n) - 1 + (doc.startSide == SIDE_RED ? 0 : 1);
+        if (ply % 2 == 0 || numberDue) {
+            if (lines.size() == 1 && ply % 2 == 0 && tree.depth(n) > 1) out += '\n';
+            else if (tree.depth(n) > 1 && out.back() != '(') out += ' ';
+            out += std::to_string(ply / 2 + 1) + ".";
+            if (ply % 2 == 1) out += " ...";
+        }
+        numberDue = false;
+        if (out.back() != '(') out += ' ';
+        out += texts[static_cast<std::size_t>(n)];
+        if (!tree.comment(n).empty()) {
+            out += ' ';
+            writeComment(out, tree.comment(n));
+        }
+        line.sibling = line.head ? MoveTree::NONE : tree.nextSibling(n);
+        line.head = false;
+        line.next = tree.firstChild(n);
+    }
+    out += '\n';
+}
+
 }  // namespace
 
 std::string encodePgn(const GameDocument& doc) {
@@ -131,7 +216,8 @@ std::string encodePgn(const GameDocument& doc) {
         writeComment(out, doc.info.notes);
         out += '\n';
     }
-    writeMoves(out, doc);
+    if (!doc.tree.empty()) writeTree(out, doc);
+    else writeMoves(out, doc);
     out += result;
     out += "\n\n";
     return out;

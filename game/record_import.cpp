@@ -32,6 +32,15 @@ void appendLine(std::string& text, const std::string& line) {
 int finishImport(GameDocument& doc, std::string& message) {
     for (std::string* text : doc.info.texts()) dropZeroBytes(*text);
     for (DocumentMove& m : doc.moves) dropZeroBytes(m.comment);
+    doc.tree.walk(
+        [&](int n) {
+            if (doc.tree.comment(n).find('\0') == std::string::npos) return true;
+            std::string text = doc.tree.comment(n);
+            dropZeroBytes(text);
+            doc.tree.setComment(n, std::move(text));
+            return true;
+        },
+        [](int) {});
     if (!obeysSetupRules(doc.startBoard)) {
         message = GBK_RECORD_BAD_START;
         return 2;

@@ -195,6 +195,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "book", s.useBook);
     copyStored(ints, "ponder", s.ponder);
     copyStored(ints, "scale", s.boardSize);
+    copyStored(ints, "variations", s.keepVariations);
     return s;
 }
 
@@ -214,4 +215,5 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "book", s.useBook);
     storeGiven(ints, "ponder", s.ponder);
     storeGiven(ints, "scale", s.boardSize);
+    storeGiven(ints, "variations", s.keepVariations);
 }

@@ -29,6 +29,11 @@ enum class RadioGroup {
 // The check marks of the menu.
 enum class CheckMark { Book, Ponder, Animation, Sound };
 
+// What to do with the rest of a line that a move at a past ply would drop.
+enum class TailAnswer { KeepAsVariation, Drop, Cancel };
+// Saving a record with variations to a format that keeps one line.
+enum class LineSaveAnswer { Continue, SaveAsPgn, Cancel };
+
 // The windows whose placement the settings file remembers.
 enum class ShellWindow { Main, Clock, Info, Book, Situation, Graph };
 
@@ -105,4 +110,15 @@ public:
     // The custom level the level dialog holds.
     virtual SearchRequest customLimits() const = 0;
     virtual void setCustomLimits(const SearchRequest& limits) = 0;
+
+    // ---- the record's variations ----
+    // "放弃后面的 N 步？" with 保留为变着 the default answer.
+    virtual TailAnswer askDropTail(int plies) {
+        (void)plies;
+        return TailAnswer::KeepAsVariation;
+    }
+    // "此格式只保存当前变着，其余变着将丢失。继续吗？" with 另存为 PGN offered.
+    virtual LineSaveAnswer askSaveLineOnly() { return LineSaveAnswer::Cancel; }
+    // The player chose 另存为 PGN: the shell asks for a PGN file name and saves there.
+    virtual void saveAsPgn() {}
 };

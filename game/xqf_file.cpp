@@ -1,4 +1,5 @@
 #include "game/xqf_file.h"
+#include "game/xqf_layout.h"
 
 #include <array>
 #include <cstring>
@@ -7,35 +8,14 @@
 #include "game/gbk.h"
 #include "game/record_import.h"
 #include "game/rules.h"
+#include "game/tree_judge.h"
 
 namespace {
 
+using namespace xqf;
+
 // Opening libraries run to a few megabytes; a file past this is not a record.
 constexpr std::size_t XQF_FILE_LIMIT = 16u << 20;
-constexpr std::size_t HEADER_SIZE = 0x400;
-constexpr int LAST_KNOWN_VERSION = 0x12;
-constexpr int FIRST_HIDDEN_VERSION = 0x0B;
-constexpr int NOWHERE = 90;  // a position code from here on is off the board
-
-// The 32 piece slots of the header, as BoardPiece codes: Red rook, horse,
-// elephant, advisor, king, advisor, elephant, horse, rook, two cannons,
-// five pawns; then Black's the same.
-constexpr BoardPiece SLOT_PIECES[32] = {
-    4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 5, 6, 6, 6, 6, 6,
-    11, 10, 9, 8, 7, 8, 9, 10, 11, 12, 12, 13, 13, 13, 13, 13,
-};
-
-constexpr char STREAM_KEY_TEXT[] = "[(C) Copyright Mr. Dong Shiwei.]";
-static_assert(sizeof STREAM_KEY_TEXT == 33);
-
-// Header texts: the offset of the length byte and the room after it.
-struct HeaderText {
-    std::size_t offset;
-    std::size_t room;
-};
-constexpr HeaderText TITLE{0x050, 63}, EVENT{0x0D0, 63}, DATE{0x110, 15}, SITE{0x120, 15}, RED{0x130, 15},
-    BLACK{0x140, 15}, COMMENTATOR{0x1D0, 15};
-
 // The keys that hide the position and the move stream (all zero before 0x0B).
 struct XqfKeys {
     std::uint8_t position = 0, from = 0, to = 0;
@@ -145,38 +125,48 @@ private:
     const XqfKeys& keys;
 };
 
-// What the walk of the tree keeps: the main line and the counts.
+// The tree as the file holds it: each node's move is its two position
+// codes (from | to << 8), not yet judged.
 struct XqfTree {
-    std::string openingComment;
-    std::vector<XqfRecord> mainLine;
-    int variations = 0;
-    int moves = 0;
+    MoveTree raw;
+    std::string openingComment;  // on the start position
     int comments = 0;
+    bool tooLarge = false;
 };
 
+PackedMove rawCodes(const XqfRecord& r) { return r.from | static_cast<PackedMove>(r.to) << 8; }
+std::uint8_t rawFrom(PackedMove raw) { return static_cast<std::uint8_t>(raw & 0xFF); }
+std::uint8_t rawTo(PackedMove raw) { return static_cast<std::uint8_t>(raw >> 8); }
+
 // Walks the first-child / next-sibling tree in file order without recursion:
-// each variation flag promises one more sibling once the subtree below is
-// read. False when the stream ends before the tree does.
+// each variation flag promises one more child of the same parent once the
+// subtree below is read. False when the stream ends before the tree does,
+// or the tree is larger than the program holds (tooLarge).
 bool readTree(XqfStream& stream, XqfTree& tree) {
     XqfRecord r;
     if (!stream.read(r)) return false;
     tree.comments += !r.comment.empty();
     tree.openingComment = std::move(r.comment);
-    bool more = r.hasNext, onMainLine = true;
-    long pendingSiblings = 0;
-    while (more) {
+    std::vector<int> pending;  // parents still owed a sibling
+    int parent = r.hasNext ? MoveTree::ROOT : MoveTree::NONE;
+    while (parent != MoveTree::NONE) {
         if (!stream.read(r)) return false;
-        ++tree.moves;
-        tree.comments += !r.comment.empty();
-        if (r.hasVariation) {
-            ++pendingSiblings;
-            ++tree.variations;
+        const int node = tree.raw.appendChild(parent, rawCodes(r));
+        if (node == MoveTree::NONE) {
+            tree.tooLarge = true;
+            return false;
         }
-        if (onMainLine) tree.mainLine.push_back(r);
-        if (r.hasNext) continue;
-        onMainLine = false;
-        more = pendingSiblings > 0;
-        if (more) --pendingSiblings;
+        tree.comments += !r.comment.empty();
+        tree.raw.setComment(node, std::move(r.comment));
+        if (r.hasVariation) pending.push_back(parent);
+        if (r.hasNext) {
+            parent = node;
+        } else if (pending.empty()) {
+            parent = MoveTree::NONE;
+        } else {
+            parent = pending.back();
+            pending.pop_back();
+        }
     }
     return true;
 }
@@ -191,7 +181,7 @@ const char* resultText(std::uint8_t code) {
     }
 }
 
-GameInfo infoOf(std::span<const std::uint8_t> h, const XqfTree& tree) {
+GameInfo infoOf(std::span<const std::uint8_t> h, const std::string& openingComment, int cutBranches) {
     GameInfo info;
     info.redPlayer = headerText(h, RED);
     info.blackPlayer = headerText(h, BLACK);
@@ -202,8 +192,8 @@ GameInfo infoOf(std::span<const std::uint8_t> h, const XqfTree& tree) {
     appendLine(info.notes, headerText(h, EVENT));
     const std::string commentator = headerText(h, COMMENTATOR);
     if (!commentator.empty()) appendLine(info.notes, GBK_XQF_COMMENTATOR + commentator);
-    appendLine(info.notes, tree.openingComment);
-    if (tree.variations > 0) appendLine(info.notes, formatMessage(GBK_XQF_VARIATIONS, tree.variations));
+    appendLine(info.notes, openingComment);
+    if (cutBranches > 0) appendLine(info.notes, formatMessage(GBK_RECORD_CUT_BRANCHES, cutBranches));
     if (h[2] > LAST_KNOWN_VERSION) appendLine(info.notes, GBK_XQF_NEWER_VERSION);
     return info;
 }
@@ -217,33 +207,34 @@ std::string codeText(std::uint8_t from, std::uint8_t to) {
     return squareText(from) + squareText(to);
 }
 
-// Judges the main line from the start; 0, or 2 with the message naming the
-// ply and the move that the rules refuse.
-int judgeMainLine(const XqfTree& tree, GameDocument& doc, std::string& message) {
-    Board90 board = doc.startBoard;
-    Side side = doc.startSide;
-    for (std::size_t i = 0; i < tree.mainLine.size(); ++i) {
-        const XqfRecord& r = tree.mainLine[i];
-        PackedMove m = 0;
-        if (r.from < NOWHERE && r.to < NOWHERE) m = packMove(8 - r.from / 10, r.from % 10, 8 - r.to / 10, r.to % 10);
-        if (m == 0 || !isLegalMove(board, side, m)) {
-            message = formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(i + 1), codeText(r.from, r.to));
-            return 2;
-        }
-        doc.moves.push_back({m, r.comment});
-        const GridPoint from = moveFrom(m), to = moveTo(m);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side ^= 1;
+PackedMove moveOfCodes(std::uint8_t from, std::uint8_t to) {
+    if (from >= NOWHERE || to >= NOWHERE) return 0;
+    return packMove(8 - from / 10, from % 10, 8 - to / 10, to % 10);
+}
+
+// Judges every move of the tree from the start: a refused move off the main
+// line cuts its branch; 2 with the message naming the ply and the move when
+// one on the main line is refused.
+int judgeXqfTree(const XqfTree& tree, GameDocument& doc, JudgedTree& judged, std::string& message) {
+    judged = judgeTree(tree.raw, doc.startBoard, doc.startSide, [&](const Board90& board, Side side, int node) {
+        const PackedMove m = moveOfCodes(rawFrom(tree.raw.move(node)), rawTo(tree.raw.move(node)));
+        return m != 0 && isLegalMove(board, side, m) ? m : 0;
+    });
+    if (judged.refusedPly > 0) {
+        const PackedMove raw = tree.raw.move(judged.refusedNode);
+        message = formatMessage(GBK_RECORD_BAD_MOVE, judged.refusedPly, codeText(rawFrom(raw), rawTo(raw)));
+        return 2;
     }
-    doc.currentPly = static_cast<std::int16_t>(doc.moves.size());
+    for (int node : judged.tree.mainLine()) doc.moves.push_back({judged.tree.move(node), judged.tree.comment(node)});
+    doc.currentPly = static_cast<std::int16_t>(std::min<std::size_t>(doc.moves.size(), INT16_MAX));
     return 0;
 }
 
 // Who moves first: the colour of the first move's piece, else the header's byte.
 Side firstMover(std::span<const std::uint8_t> h, const XqfTree& tree, const Board90& board) {
-    if (!tree.mainLine.empty() && tree.mainLine[0].from < NOWHERE) {
-        const std::uint8_t c = tree.mainLine[0].from;
+    const int first = tree.raw.firstChild(MoveTree::ROOT);
+    if (first != MoveTree::NONE && rawFrom(tree.raw.move(first)) < NOWHERE) {
+        const std::uint8_t c = rawFrom(tree.raw.move(first));
         const BoardPiece p = board[boardIndex(8 - c / 10, c % 10)];
         if (p != NO_PIECE) return p < 7 ? SIDE_RED : SIDE_BLACK;
     }
@@ -267,7 +258,7 @@ int decodeXqf(std::span<const std::uint8_t> file, GameDocument& doc, std::string
     XqfStream stream(file, version, keys);
     XqfTree tree;
     if (!readTree(stream, tree)) {
-        message = GBK_RECORD_DAMAGED;
+        message = tree.tooLarge ? GBK_RECORD_TOO_LARGE : GBK_RECORD_DAMAGED;
         return 2;
     }
     read.startSide = firstMover(file, tree, read.startBoard);
@@ -275,10 +266,16 @@ int decodeXqf(std::span<const std::uint8_t> file, GameDocument& doc, std::string
         message = GBK_RECORD_BAD_START;
         return 2;
     }
-    if (judgeMainLine(tree, read, message) != 0) return 2;
-    read.info = infoOf(file, tree);
+    JudgedTree judged;
+    if (judgeXqfTree(tree, read, judged, message) != 0) return 2;
+    read.info = infoOf(file, tree.openingComment, judged.cutBranches);
+    read.tree = std::move(judged.tree);
     if (finishImport(read, message) != 0) return 2;
-    if (summary) *summary = {file[2], tree.variations, tree.moves, tree.comments};
+    if (summary) {
+        *summary = {file[2], read.tree.variationCount(), tree.raw.moveCount(), tree.comments};
+        summary->keptMoves = read.tree.moveCount();
+        summary->cutBranches = judged.cutBranches;
+    }
     doc = std::move(read);
     return 0;
 }

@@ -1,14 +1,19 @@
-// morlan-records [--txt OUTDIR] [--pgn FILE] FILE...: reads game collections
-// (PGN, plain or gzip, in Chinese, WXF or coordinate notation), XQF records
-// (.xqf, one game each) and text records (.txt) with the game's notation
-// and rules and tells which games do not read whole: one line per such game
-// (its source tag or its place in the file, the ply and the move as
-// written), then "N games, M read whole". With --txt every game read whole
-// that starts from the standard position is also written to OUTDIR as a
-// text record, read back at once and compared, so that the round trip is
-// checked too. With --pgn every game read whole is written into one PGN
-// collection as the program saves a game, which is then read back and
-// compared move by move.
+// morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...: reads
+// game collections (PGN, plain or gzip, in Chinese, WXF or coordinate
+// notation), XQF records (.xqf, one game each) and text records (.txt) with
+// the game's notation and rules and tells which games do not read whole:
+// one line per such game (its source tag or its place in the file, the ply
+// and the move as written). For each PGN or XQF game read whole it prints
+// "N plies, M moves in all, V variations" (main line, the whole tree, the
+// moves that are not their parent's main continuation), with the branches
+// cut at a move the rules refuse when there are any; then "N games, M read
+// whole". With --txt every game read whole that starts from the standard
+// position is also written to OUTDIR as a text record, read back at once
+// and compared, so that the round trip is checked too. With --pgn every
+// game read whole is written with its tree into one PGN collection as the
+// program saves a game, which is then read back and compared move by move,
+// tree and comments included. With --xqf each is written to OUTDIR as an
+// XQF record, read back and compared the same way.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -25,6 +30,7 @@
 #include "game/record_format.h"
 #include "game/text_move_judge.h"
 #include "game/xqf_file.h"
+#include "game/xqf_writer.h"
 
 namespace {
 
@@ -36,7 +42,26 @@ struct Run {
     std::string pgnPath;  // empty: no collection is written
     std::string pgnText;  // the collection written so far
     std::vector<std::vector<PackedMove>> pgnMoves;  // each written game's moves, to compare
+    std::vector<MoveTree> pgnTrees;                 // and its tree
+    std::string xqfDir;   // empty: no XQF records are written
+    long xqfWritten = 0, xqfSame = 0;
 };
+
+// PGN keeps a comment without the space and line ends around it: the tree
+// as it reads back.
+MoveTree trimmedComments(const MoveTree& tree) {
+    MoveTree out = tree;
+    tree.walk(
+        [&](int n) {
+            const std::string& c = tree.comment(n);
+            const std::size_t first = c.find_first_not_of(" \t\r\n");
+            const std::size_t last = c.find_last_not_of(" \t\r\n");
+            out.setComment(n, first == std::string::npos ? std::string() : c.substr(first, last - first + 1));
+            return true;
+        },
+        [](int) {});
+    return out;
+}
 
 // Adds a game read whole to the collection that --pgn writes.
 void collectPgn(const GameDocument& doc, Run& run) {
@@ -44,6 +69,36 @@ void collectPgn(const GameDocument& doc, Run& run) {
     run.pgnText += encodePgn(doc);
     std::vector<PackedMove>& moves = run.pgnMoves.emplace_back();
     for (const DocumentMove& m : doc.moves) moves.push_back(m.move);
+    run.pgnTrees.push_back(trimmedComments(doc.tree));
+}
+
+// Writes the game as an XQF record and reads it back; false when it does not come back the same.
+bool writeXqfRecord(const GameDocument& doc, Run& run) {
+    if (run.xqfDir.empty()) return true;
+    char name[32];
+    std::snprintf(name, sizeof name, "%06ld.xqf", ++run.xqfWritten);
+    const std::string path = (std::filesystem::path(run.xqfDir) / name).string();
+    if (!writeXqf(path, doc)) {
+        std::printf("%s: cannot be written\n", path.c_str());
+        return false;
+    }
+    GameDocument back;
+    std::string message;
+    if (importXqf(path, back, message) != 0 || back.moves != doc.moves || back.tree != doc.tree ||
+        back.startBoard != doc.startBoard) {
+        std::printf("%s: does not read back the same\n", path.c_str());
+        return false;
+    }
+    ++run.xqfSame;
+    return true;
+}
+
+// "N plies, M moves in all, V variations" for a game read whole.
+void printTree(const std::string& label, const GameDocument& doc, int cutBranches, int cutMoves) {
+    std::printf("%s: %zu plies, %d moves in all, %d variations", label.c_str(), doc.moves.size(),
+                doc.tree.moveCount(), doc.tree.variationCount());
+    if (cutBranches > 0) std::printf(", %d branches cut (%d moves)", cutBranches, cutMoves);
+    std::printf("\n");
 }
 
 std::string consoleText(const std::string& text, bool utf8) {
@@ -94,7 +149,12 @@ void checkGame(const std::string& path, const PgnGame& game, bool utf8, Run& run
         return;
     }
     ++run.whole;
-    collectPgn(pgnGameDocument(game, moves), run);
+    const GameDocument doc = pgnGameDocument(game, moves);
+    const int kept = doc.tree.moveCount();
+    const int cut = static_cast<int>(game.treeMoves.size()) - kept;
+    printTree(label, doc, cut > 0 ? judgePgnTree(game).cutBranches : 0, cut);
+    collectPgn(doc, run);
+    writeXqfRecord(doc, run);
     if (run.txtDir.empty()) return;
     // A text record is read from the standard position, so only such games can be written.
     if (game.startBoard != INITIAL_BOARD || game.startSide != SIDE_RED) ++run.notWritten;
@@ -153,7 +213,8 @@ bool checkTxtRecord(const std::string& path, Run& run) {
 bool checkXqf(const std::string& path, Run& run) {
     GameDocument doc;
     std::string message;
-    const int r = importXqf(path, doc, message);
+    XqfSummary summary;
+    const int r = importXqf(path, doc, message, &summary);
     if (r == 1) {
         std::fprintf(stderr, "morlan-records: %s: cannot open\n", path.c_str());
         return false;
@@ -164,7 +225,9 @@ bool checkXqf(const std::string& path, Run& run) {
         return true;
     }
     ++run.whole;
+    printTree(path, doc, summary.cutBranches, summary.treeMoves - summary.keptMoves);
     collectPgn(doc, run);
+    writeXqfRecord(doc, run);
     return true;
 }
 
@@ -183,7 +246,9 @@ bool writeCollection(const Run& run) {
     while (reader.next(game)) {
         std::vector<PackedMove> moves;
         const bool whole = game.error.empty() && judgePgnMoves(game, moves) == game.gbkTexts.size();
-        if (whole && count < run.pgnMoves.size() && moves == run.pgnMoves[count]) ++same;
+        if (whole && count < run.pgnMoves.size() && moves == run.pgnMoves[count] &&
+            pgnGameDocument(game, moves).tree == run.pgnTrees[count])
+            ++same;
         else std::printf("%s game %zu: does not read back the same\n", run.pgnPath.c_str(), count + 1);
         ++count;
     }
@@ -192,7 +257,7 @@ bool writeCollection(const Run& run) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] FILE...\n");
+    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...\n");
     return 2;
 }
 
@@ -201,19 +266,22 @@ int usage() {
 int main(int argc, char** argv) {
     Run run;
     int first = 1;
-    while (first + 1 < argc && (std::string(argv[first]) == "--txt" || std::string(argv[first]) == "--pgn")) {
-        (std::string(argv[first]) == "--txt" ? run.txtDir : run.pgnPath) = argv[first + 1];
+    auto isOption = [](const std::string& a) { return a == "--txt" || a == "--pgn" || a == "--xqf"; };
+    while (first + 1 < argc && isOption(argv[first])) {
+        const std::string option = argv[first];
+        (option == "--txt" ? run.txtDir : option == "--pgn" ? run.pgnPath : run.xqfDir) = argv[first + 1];
         first += 2;
     }
-    if (!run.txtDir.empty()) {
+    for (const std::string* dir : {&run.txtDir, &run.xqfDir}) {
+        if (dir->empty()) continue;
         std::error_code error;
-        std::filesystem::create_directories(run.txtDir, error);
-        if (!std::filesystem::is_directory(run.txtDir)) {
-            std::fprintf(stderr, "morlan-records: %s: not a folder\n", run.txtDir.c_str());
+        std::filesystem::create_directories(*dir, error);
+        if (!std::filesystem::is_directory(*dir)) {
+            std::fprintf(stderr, "morlan-records: %s: not a folder\n", dir->c_str());
             return 2;
         }
     }
-    if (first >= argc || std::string(argv[first]) == "--txt" || std::string(argv[first]) == "--pgn") return usage();
+    if (first >= argc || isOption(argv[first])) return usage();
     bool allRead = true;
     for (int i = first; i < argc; ++i) {
         const std::string path = argv[i];
@@ -224,6 +292,11 @@ int main(int argc, char** argv) {
         allRead = read && allRead;
     }
     if (!run.pgnPath.empty()) allRead = writeCollection(run) && allRead;
+    if (!run.xqfDir.empty()) {
+        std::printf("%s: %ld XQF records written, %ld read back the same\n", run.xqfDir.c_str(), run.xqfWritten,
+                    run.xqfSame);
+        allRead = allRead && run.xqfSame == run.xqfWritten;
+    }
     if (run.notWritten > 0)
         std::fprintf(stderr, "morlan-records: %ld games read whole start from another position; "
                              "no text record was written for them\n", run.notWritten);

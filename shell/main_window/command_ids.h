@@ -55,4 +55,6 @@ enum CommandId : int {
     CMD_NEW_DATABASE = 40211,
     CMD_IMPORT_DATABASE = 40212,
     CMD_VIEW_EXPLORER = 40213,
+    // 设置 → 保留变着: a move at a past ply keeps the old continuation as a variation.
+    CMD_KEEP_VARIATIONS = 40203,
 };

@@ -47,6 +47,7 @@ const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
 QString suffixOfFilter(const QString& filter) {
     if (filter == TXT_FILTER) return QStringLiteral("txt");
     if (filter == PGN_FILTER) return QStringLiteral("pgn");
+    if (filter == XQF_FILTER) return QStringLiteral("xqf");
     return QStringLiteral("sav");
 }
 
@@ -118,6 +119,9 @@ void MainWindow::onCommand(int id) {
     case CMD_PONDER: game.setPonderEnabled(menu.isChecked(CheckMark::Ponder)); break;
     case CMD_ANIMATION:
     case CMD_SOUND: break;
+    case CMD_KEEP_VARIATIONS:
+        if (QAction* a = menu.action(CMD_KEEP_VARIATIONS)) game.setKeepVariations(a->isChecked());
+        break;
     case CMD_VIEW_TIMER: TimerWindow::instance().open(); break;
     case CMD_VIEW_GAME_INFO: GameInfoWindow::instance().open(); break;
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
@@ -155,6 +159,8 @@ void MainWindow::setCommandEnabled(int id, bool enabled, bool inToolbar) {
 void MainWindow::updateCommands() {
     const bool setup = game.isSetupOpen();
     const ThinkingStatus status = game.thinkingStatus();
+    // The game's own choice: a record turns 保留变着 on for its game.
+    if (QAction* a = menu.action(CMD_KEEP_VARIATIONS)) a->setChecked(game.keepVariations());
     for (const bool inToolbar : {false, true}) {
         for (int id : GAME_COMMANDS) setCommandEnabled(id, true, inToolbar);
         setCommandEnabled(CMD_MOVE_NOW, false, inToolbar);
@@ -269,7 +275,7 @@ bool MainWindow::saveCommand() {
     return game.saveFile(game.fileName());
 }
 
-bool MainWindow::saveWithDialog() {
+bool MainWindow::saveWithDialog(bool pgnOnly) {
     QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
     const std::string& name = game.fileName();
     QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
@@ -278,12 +284,13 @@ bool MainWindow::saveWithDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER});
+    if (pgnOnly) dialog.setNameFilters({PGN_FILTER});
+    else dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER});
     dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
     dialog.selectFile(initial);
     // A name typed without an extension gets the chosen type's, so a game
     // saved as a game file is not written as a text record.
-    dialog.setDefaultSuffix(QStringLiteral("sav"));
+    dialog.setDefaultSuffix(pgnOnly ? QStringLiteral("pgn") : QStringLiteral("sav"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(suffixOfFilter(filter));
     });

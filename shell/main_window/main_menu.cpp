@@ -54,6 +54,7 @@ constexpr MenuEntry MAIN_MENU[] = {
 
     {Entry::Menu, 0, "设置(&C)", -1, false},
     {Entry::Item, CMD_ROTATE, "旋转棋盘(&R)\tCtrl+R", -1, false},
+    {Entry::Check, CMD_KEEP_VARIATIONS, "保留变着", -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Menu, 0, "对弈模式(&M)", -1, false},
     {Entry::Radio, CMD_MODE_HUMAN_COMPUTER, "人机对弈(&C)", 0, false},

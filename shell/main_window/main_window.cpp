@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QToolBar>
 #include <QTimer>
 
@@ -296,6 +297,45 @@ MessageAnswer MainWindow::showMessage(const std::string& text, const std::string
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     default: return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
     }
+}
+
+// "放弃后面的 N 步？": 保留为变着 (the default), 放弃, 取消.
+TailAnswer MainWindow::askDropTail(int plies) {
+    std::string text = GBK_DROP_TAIL;
+    text.replace(text.find("%d"), 2, std::to_string(plies));
+    QMessageBox box(QMessageBox::Question, toQt(windowTitle()), toQt(text),
+                    QMessageBox::NoButton, this);
+    QPushButton* keep = box.addButton(toQt(GBK_KEEP_AS_VARIATION), QMessageBox::AcceptRole);
+    QPushButton* drop = box.addButton(QStringLiteral("放弃"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keep);
+    {
+        ModalScope modal;
+        box.exec();
+    }
+    if (box.clickedButton() == keep) return TailAnswer::KeepAsVariation;
+    if (box.clickedButton() == drop) return TailAnswer::Drop;
+    return TailAnswer::Cancel;
+}
+
+// "此格式只保存当前变着，其余变着将丢失。继续吗？": 继续, 另存为 PGN, 取消.
+LineSaveAnswer MainWindow::askSaveLineOnly() {
+    QMessageBox box(QMessageBox::Warning, toQt(windowTitle()), toQt(GBK_SAVE_LINE_ONLY), QMessageBox::NoButton, this);
+    QPushButton* go = box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole);
+    QPushButton* pgn = box.addButton(toQt(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(pgn);
+    {
+        ModalScope modal;
+        box.exec();
+    }
+    if (box.clickedButton() == go) return LineSaveAnswer::Continue;
+    if (box.clickedButton() == pgn) return LineSaveAnswer::SaveAsPgn;
+    return LineSaveAnswer::Cancel;
+}
+
+void MainWindow::saveAsPgn() {
+    QTimer::singleShot(0, this, [this] { saveWithDialog(true); });
 }
 
 // ------------------------------------------------------------- closing

@@ -81,6 +81,9 @@ public:
     void showBusyCursor() override;
     std::string windowTitle() const override { return titleGbk; }
     void setWindowTitle(const std::string& title) override;
+    TailAnswer askDropTail(int plies) override;
+    LineSaveAnswer askSaveLineOnly() override;
+    void saveAsPgn() override;
     MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok) override;
     int selectedItem(RadioGroup group) const override { return menu.selectedItem(group); }
@@ -123,7 +126,8 @@ private:
     void undoWithAnimation();
     void redoWithAnimation();
     // Both answer whether the game reached its file (false: cancelled or failed).
-    bool saveWithDialog();
+    // pgnOnly: 另存为 PGN, offered when a one-line format would leave variations out.
+    bool saveWithDialog(bool pgnOnly = false);
     bool saveCommand();
     void openWithDialog();
     void openDroppedFile(const std::string& path);

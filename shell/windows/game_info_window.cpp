@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -79,6 +81,21 @@ void playOn(Board90& board, PackedMove m) {
     board[boardIndex(from.file, from.rank)] = NO_PIECE;
 }
 
+// The record list's own keys, before the list or the window sees them.
+class RecordKeys final : public QObject {
+public:
+    RecordKeys(QObject* parent, std::function<bool(int)> handle) : QObject(parent), handle(std::move(handle)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && handle(static_cast<QKeyEvent*>(event)->key())) return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(int)> handle;
+};
+
 }  // namespace
 
 GameInfoWindow& GameInfoWindow::instance() {
@@ -102,11 +119,17 @@ void GameInfoWindow::createControls() {
     QObject::connect(notes, &QPlainTextEdit::textChanged, notes, [this] { notesChanged(); });
 
     addGroup("棋谱", 142, 8, 155, 192);
-    addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 152, 180,
-                {[this](int row, int column) { doubleClicked(row, column); },
-                 [this](QPoint at) { contextMenu(at); },
-                 [this](int action, int position, bool held) { scrollAction(action, position, held); },
-                 [this] { scrollReleased(); }});
+    QTreeWidget* list =
+        addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 152, 180,
+                    {[this](int row, int column) { doubleClicked(row, column); },
+                     [this](QPoint at) { contextMenu(at); },
+                     [this](int action, int position, bool held) { scrollAction(action, position, held); },
+                     [this] { scrollReleased(); }});
+    // One click on a move goes to it, as a double-click does.
+    QObject::connect(list, &QTreeWidget::itemClicked, list, [this, list](QTreeWidgetItem* item, int column) {
+        doubleClicked(list->indexOfTopLevelItem(item), column);
+    });
+    list->installEventFilter(new RecordKeys(list, [this](int key) { return recordKey(key); }));
     addButton(IDC_COPY_RECORD, "复制棋谱", 199, 205, 40, 14);
     addButton(ID_CANCEL, "关闭", 247, 205, 40, 14, true);
 }
@@ -355,15 +378,97 @@ void GameInfoWindow::goTo(int target) {
     game().setModified(true);
 }
 
+// Home and End go to the start and the end of the line; Enter goes to the
+// move under the cursor instead of closing the window; Left steps back and
+// Right steps on along the line.
+bool GameInfoWindow::recordKey(int key) {
+    const Game& g = game();
+    switch (key) {
+    case Qt::Key_Home: goTo(0); break;
+    case Qt::Key_End: goTo(g.recordSize()); break;
+    case Qt::Key_Left: goTo(std::max(0, g.moveCount() - 1)); break;
+    case Qt::Key_Right: goTo(std::min(g.recordSize(), g.moveCount() + 1)); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        auto* list = control<QTreeWidget>(IDC_RECORD_LIST);
+        if (list && list->currentItem())
+            doubleClicked(list->indexOfTopLevelItem(list->currentItem()), std::max(1, list->currentColumn()));
+        break;
+    }
+    default: return false;
+    }
+    game().shell().syncView();
+    idle();
+    return true;
+}
+
+// The menu on a move: copying the record, the move's alternatives (the
+// main one first; choosing one shows its line), and the tree edits.
 void GameInfoWindow::contextMenu(QPoint at) {
     if (shown.empty()) return;
-    QMenu* menu = MenuResources::instance().manualMenu();
+    auto* list = control<QTreeWidget>(IDC_RECORD_LIST);
+    const QPoint local = list ? list->viewport()->mapFromGlobal(at) : QPoint();
+    QTreeWidgetItem* item = list ? list->itemAt(local) : nullptr;
+    const int column = list ? list->columnAt(local.x()) : 0;
+    const int ply = item && column > 0 ? 2 * list->indexOfTopLevelItem(item) + column - 1 : -1;
+    Game& g = game();
+    const int node = ply >= 0 ? g.lineNode(ply) : MoveTree::NONE;
+    QMenu menu;
+    QAction* copy = menu.addAction(QStringLiteral("复制棋谱(&C)"));
+    std::vector<std::pair<QAction*, int>> alternatives;
+    QAction *promote = nullptr, *makeMain = nullptr, *remove = nullptr, *comment = nullptr;
+    if (node != MoveTree::NONE && node != MoveTree::ROOT) {
+        const MoveTree& t = g.tree();
+        Board90 board = g.startBoard();
+        for (int i = 0; i < ply; ++i) playOn(board, g.recordEntry(i)->move);
+        if (t.childCount(t.parent(node)) > 1) {
+            menu.addSeparator();
+            for (int c = t.firstChild(t.parent(node)); c != MoveTree::NONE; c = t.nextSibling(c)) {
+                QAction* a = menu.addAction(toQt(formatMove(board, t.move(c))));
+                a->setCheckable(true);
+                a->setChecked(c == node);
+                alternatives.emplace_back(a, c);
+            }
+        }
+        menu.addSeparator();
+        promote = menu.addAction(toQt(GBK_PROMOTE_VARIATION));
+        promote->setEnabled(t.placeAmongSiblings(node) > 0);
+        makeMain = menu.addAction(toQt(GBK_MAKE_MAIN_LINE));
+        makeMain->setEnabled(t.mainLine().size() < static_cast<std::size_t>(t.depth(node)) ||
+                             t.mainLine()[static_cast<std::size_t>(t.depth(node) - 1)] != node);
+        remove = menu.addAction(toQt(GBK_DELETE_VARIATION));
+        remove->setEnabled(t.placeAmongSiblings(node) > 0);
+        comment = menu.addAction(toQt(GBK_EDIT_COMMENT));
+    }
     QAction* chosen = nullptr;
     {
         ModalScope modal;
-        chosen = menu->exec(at);
+        chosen = menu.exec(at);
     }
-    if (chosen && chosen->data().toInt() == CMD_COPY_RECORD) onCommand(CMD_COPY_RECORD, NOTIFY_CLICKED);
+    if (!chosen) return;
+    if (chosen == copy) return onCommand(CMD_COPY_RECORD, NOTIFY_CLICKED);
+    g.finishAnimation();
+    g.stopThinking();
+    for (const auto& [a, n] : alternatives)
+        if (chosen == a) g.goToNode(n);
+    if (chosen == promote) g.promoteVariation(node);
+    if (chosen == makeMain) g.makeMainLine(node);
+    if (chosen == remove) g.removeVariation(node);
+    if (chosen == comment) {
+        bool ok = false;
+        QString text;
+        {
+            ModalScope modal;
+            text = QInputDialog::getMultiLineText(parentForControls(), toQt(GBK_EDIT_COMMENT), QString(),
+                                                  toQt(g.tree().comment(node)), &ok);
+        }
+        if (ok) g.setNodeComment(node, fromQt(text));
+        commentsChanged();
+    }
+    g.setModified(true);
+    g.shell().syncView();
+    g.shell().refreshCommands();
+    idle();
 }
 
 void GameInfoWindow::copyRecord() {

@@ -76,6 +76,7 @@ private:
     void updateScrollBar();
     void goTo(int target);
     void contextMenu(QPoint at);
+    bool recordKey(int key);
     std::string* textOf(int id);
 
     GameInfo info_;

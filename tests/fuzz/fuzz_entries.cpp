@@ -18,6 +18,7 @@
 #include "game/pgn_writer.h"
 #include "game/rules.h"
 #include "game/xqf_file.h"
+#include "game/xqf_writer.h"
 #include "game/sav_file.h"
 #include "game/section_file.h"
 #include "game/settings_file.h"
@@ -205,10 +206,23 @@ GameDocument sentinelDocument() {
     return doc;
 }
 
-// A document read from outside: playable, and written as PGN it reads
-// back from the same start with the same moves.
+// The tree's moves and shape in file order, comments left out.
+std::vector<std::pair<int, PackedMove>> treeShape(const MoveTree& tree) {
+    std::vector<std::pair<int, PackedMove>> shape;
+    tree.walk([&](int n) { shape.emplace_back(tree.depth(n), tree.move(n)); return true; }, [](int) {});
+    return shape;
+}
+
+// A document read from outside: playable, its main line the tree's; written
+// as PGN it reads back from the same start with the same moves and tree
+// (PGN carries comments as UTF-8, so those may differ), written as XQF with
+// the same tree, comments included.
 bool importedDocumentKeepsItsPromises(const GameDocument& doc) {
     if (!isPlayableDocument(doc)) return false;
+    const std::vector<int> main = doc.tree.mainLine();
+    if (main.size() != doc.moves.size()) return false;
+    for (std::size_t i = 0; i < main.size(); ++i)
+        if (doc.tree.move(main[i]) != doc.moves[i].move) return false;
     GameDocument back;
     std::string message;
     if (importPgnText(encodePgn(doc), 1, back, message) != 0) return false;
@@ -216,7 +230,11 @@ bool importedDocumentKeepsItsPromises(const GameDocument& doc) {
     if (back.moves.size() != doc.moves.size()) return false;
     for (std::size_t i = 0; i < doc.moves.size(); ++i)
         if (back.moves[i].move != doc.moves[i].move) return false;
-    return true;
+    if (treeShape(back.tree) != treeShape(doc.tree)) return false;
+    std::vector<std::uint8_t> bytes;
+    GameDocument xqf;
+    if (!encodeXqf(doc, bytes) || decodeXqf(bytes, xqf, message) != 0) return false;
+    return xqf.tree == doc.tree && xqf.moves == doc.moves && xqf.startBoard == doc.startBoard;
 }
 
 // 0 and a document that keeps the promises, or a refusal that changed nothing.

@@ -28,8 +28,9 @@ bool fuzzUciEntry(const std::uint8_t* data, std::size_t size);
 bool fuzzBookEntry(const std::uint8_t* data, std::size_t size);
 
 // PGN collections: every game listed, the first games read; what reads
-// must be playable and come back with the same moves when written as PGN
-// and read again; what does not read leaves the document as it was.
+// must be playable and come back with the same moves and tree when written
+// as PGN or as XQF and read again; what does not read leaves the document
+// as it was.
 bool fuzzPgnEntry(const std::uint8_t* data, std::size_t size);
 // XQF records: the same promises as for PGN.
 bool fuzzXqfEntry(const std::uint8_t* data, std::size_t size);

@@ -121,6 +121,8 @@ void pgnSeeds(const fs::path& out, std::mt19937& rng) {
     writeSeed(dir, "coordinates.pgn",
               "[FEN \"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w - - 0 1\"]\n\n"
               "1. h2e2 h9g7 2. H0-G2 i9-h9 0-1\n\n[Event \"two\"]\n\n1. b2e2 *\n");
+    writeSeed(dir, "variations.pgn",
+              "1. h2e2 (1. c3c4 {v} (1. g3g4) c6c5) h9g7 (1. ... h7e7 {x} 2. h0g2 (2. e0e2)) 2. h0g2 *\n");
 }
 
 // XQF: small records in the old plain form and the hidden one, with comments and a variation.
@@ -147,6 +149,12 @@ void xqfSeeds(const fs::path& out) {
     endgame.slots[0] = 5;
     endgame.records = {record(5, 9, false, false, "")};
     writeSeed(dir, "endgame.xqf", endgame.bytes());
+    // A tree two levels deep with a branch the rules refuse (the king two points up).
+    XqfBuilder tree;
+    tree.records = {record(72, 42, true, false, "c"),  record(79, 67, true, true, ""),  record(70, 62, false, true, "m"),
+                    record(10, 22, true, false, ""),   record(19, 27, false, false, "v"), record(49, 47, true, true, ""),
+                    record(70, 62, false, false, ""), record(89, 79, false, false, "")};
+    writeSeed(dir, "tree.xqf", tree.bytes());
 }
 
 void pasteSeeds(const fs::path& out) {
@@ -237,7 +245,7 @@ int main(int argc, char** argv) {
         Side side;
         gameSeeds(out, "random" + std::to_string(n), randomGame(rng, 3 + 30 * n, board, side));
     }
-    gameSeeds(out, "empty", GameDocument{INITIAL_BOARD, SIDE_RED, 0, {}, {}});
+    gameSeeds(out, "empty", GameDocument{INITIAL_BOARD, SIDE_RED, 0, {}, {}, {}});
     if (argc > 3) masterGameSeeds(out, argv[3]);
     settingsSeeds(out);
     fenSeeds(out, rng);

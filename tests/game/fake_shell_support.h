@@ -38,6 +38,8 @@ public:
     bool mainWindowCreated = false;
     std::map<ShellWindow, WindowPlacement> placements;
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
+    TailAnswer tailAnswer = TailAnswer::KeepAsVariation;
+    LineSaveAnswer lineSaveAnswer = LineSaveAnswer::Cancel;
 
     int count(const std::string& call) const;
     void clearLog();
@@ -82,6 +84,15 @@ public:
     void placeWindow(ShellWindow window, const WindowPlacement& placement) override;
     SearchRequest customLimits() const override { return custom; }
     void setCustomLimits(const SearchRequest& limits) override { custom = limits; }
+    TailAnswer askDropTail(int plies) override {
+        calls.push_back("askDropTail " + std::to_string(plies));
+        return tailAnswer;
+    }
+    LineSaveAnswer askSaveLineOnly() override {
+        calls.push_back("askSaveLineOnly");
+        return lineSaveAnswer;
+    }
+    void saveAsPgn() override { calls.push_back("saveAsPgn"); }
 
 private:
     Game& game;

@@ -120,7 +120,7 @@ void expectRefused(const std::string& text, int index, const std::string& expect
     std::string message;
     EXPECT_EQ(importPgnText(text, index, doc, message), 2) << text;
     EXPECT_EQ(utf8(message), expected) << text;
-    EXPECT_EQ(doc, (GameDocument{{}, 0, 0, {}, GameInfo{"", "", "", "", "", "kept"}}));
+    EXPECT_EQ(doc, (GameDocument{{}, 0, 0, {}, GameInfo{"", "", "", "", "", "kept"}, {}}));
 }
 
 TEST_F(PgnCollection, RefusalsNameTheGamePlyAndMoveAndChangeNothing) {

@@ -94,7 +94,7 @@ TEST_F(RecordGameTest, AnXqfRecordOpensUntitledWithItsNotes) {
     EXPECT_EQ(game.recordSize(), 2);
     EXPECT_EQ(utf8(game.recordEntry(0)->comment), "中炮");
     EXPECT_EQ(utf8(shell.info.redPlayer), "许银川");
-    EXPECT_EQ(utf8(shell.info.notes), "含 1 个变着，未导入");
+    EXPECT_EQ(utf8(shell.info.notes), "");
     EXPECT_EQ(game.fileName(), GBK_UNTITLED);
     EXPECT_EQ(shell.title, titled("game.XQF"));
     // A damaged one is refused.

@@ -1,6 +1,6 @@
-// XQF records: the versions and their keys, the tree walk that keeps the
-// main line and counts the variations, the texts, the refusals of damaged
-// files, and the shared samples when they are there.
+// XQF records: the versions and their keys, the tree walk that keeps every
+// branch, the texts, the refusals of damaged files, the writer checked by a
+// reader of its own, and the shared samples when they are there.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,7 +38,7 @@ XqfBuilder openingWithVariation(int version) {
     b.result = 3;
     b.openingComment = gbk("中炮对屏风马");
     b.records = {move("h2e2", true, false, gbk("好")), move("h9g7", true, true), move("h0g2", false),
-                 move("i9h9", false)};
+                 move("i9i8", false)};
     return b;
 }
 
@@ -74,12 +74,12 @@ TEST(XqfFile, EveryVersionAndKeyReadsTheSameGame) {
             EXPECT_EQ(doc.info.date, "2001");
             EXPECT_EQ(doc.info.place, gbk("广州"));
             EXPECT_EQ(doc.info.result, gbk("和棋"));
-            EXPECT_EQ(doc.info.notes, gbk("五羊杯\r\n第一轮\r\n评注：某人\r\n中炮对屏风马\r\n含 1 个变着，未导入"));
+            EXPECT_EQ(doc.info.notes, gbk("五羊杯\r\n第一轮\r\n评注：某人\r\n中炮对屏风马"));
         }
     }
 }
 
-TEST(XqfFile, WalksDeepAndWideTreesAndKeepsOnlyTheMainLine) {
+TEST(XqfFile, WalksDeepAndWideTreesAndKeepsEveryBranch) {
     XqfBuilder b;
     // Main line h2e2 h9g7; below h9g7 three alternatives for Red, each with
     // its own reply; then two alternatives to h9g7 itself.
@@ -94,6 +94,13 @@ TEST(XqfFile, WalksDeepAndWideTreesAndKeepsOnlyTheMainLine) {
     EXPECT_EQ(summary.variations, 4);
     ASSERT_EQ(doc.moves.size(), 4u);
     EXPECT_EQ(doc.moves[3].move, packMove(0, 9, 1, 9));  // i9h9: the rook one file toward the centre
+    // h9g7's children in file order: h0g2 (main), b0c2, i0i1; the start's: h2e2 only; h2e2's: h9g7, b9c7, i9i8.
+    const MoveTree& t = doc.tree;
+    const int h9g7 = t.child(t.child(MoveTree::ROOT, 0), 0);
+    EXPECT_EQ(t.childCount(h9g7), 3);
+    EXPECT_EQ(t.move(t.child(h9g7, 2)), packMove(0, 0, 0, 1));  // i0i1
+    EXPECT_EQ(t.childCount(t.child(MoveTree::ROOT, 0)), 3);
+    EXPECT_EQ(t.moveCount(), 9);
     // A chain of ten thousand alternatives, one deep each, does not recurse.
     XqfBuilder wide;
     wide.records = {move("h2e2", false, true)};
@@ -185,7 +192,7 @@ TEST(XqfFile, ANewerVersionIsReadAsTheLastKnownAndSaysSo) {
     std::string message;
     ASSERT_EQ(decodeXqf(bytes, doc, message), 0) << utf8(message);
     EXPECT_EQ(doc.moves.size(), 3u);
-    EXPECT_TRUE(utf8(doc.info.notes).ends_with("含 1 个变着，未导入\r\nXQF 版本较新，按已知的版本读取"));
+    EXPECT_TRUE(utf8(doc.info.notes).ends_with("中炮对屏风马\r\nXQF 版本较新，按已知的版本读取"));
 }
 
 TEST(XqfFile, ZeroBytesInTextsAreDropped) {
@@ -248,7 +255,9 @@ TEST(XqfSamples, EverySampleReadsWholeAsItsReadmeSays) {
         EXPECT_EQ(summary.treeMoves - line.mainLine, line.variationMoves) << name;
         EXPECT_EQ(summary.comments, line.comments) << name;
         EXPECT_EQ(doc.startBoard != INITIAL_BOARD, line.setUp) << name;
-        EXPECT_EQ(doc.info.notes.find(gbk("未导入")) != std::string::npos, line.variationMoves > 0) << name;
+        // Every variation move of the samples is legal: the whole tree is kept.
+        EXPECT_EQ(doc.tree.moveCount(), line.mainLine + line.variationMoves) << name;
+        EXPECT_EQ(summary.cutBranches, 0) << name;
     }
 }
 
