@@ -47,14 +47,14 @@ std::vector<PackedMove> movesOf(const GameDocument& doc) {
     return moves;
 }
 
-class PgnCollection : public ::testing::Test {
+class PgnCollectionFile : public ::testing::Test {
 protected:
     TempDir dir;
     std::string path = dir.file("games.pgn");
     void SetUp() override { writeBytes(path, bytesOf(COLLECTION)); }
 };
 
-TEST_F(PgnCollection, ListsEveryGameWithItsTags) {
+TEST_F(PgnCollectionFile, ListsEveryGameWithItsTags) {
     std::vector<PgnGameSummary> games;
     std::string error;
     ASSERT_TRUE(listPgnGames(path, games, error)) << error;
@@ -72,7 +72,7 @@ TEST_F(PgnCollection, ListsEveryGameWithItsTags) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(PgnCollection, EveryNotationGivesTheSameMoves) {
+TEST_F(PgnCollectionFile, EveryNotationGivesTheSameMoves) {
     for (int index : {1, 2, 3}) {
         GameDocument doc;
         std::string message;
@@ -83,7 +83,7 @@ TEST_F(PgnCollection, EveryNotationGivesTheSameMoves) {
     }
 }
 
-TEST_F(PgnCollection, TagsAndCommentsGoToTheirPlaces) {
+TEST_F(PgnCollectionFile, TagsAndCommentsGoToTheirPlaces) {
     GameDocument doc;
     std::string message;
     ASSERT_EQ(importPgnGame(path, 1, doc, message), 0) << utf8(message);
@@ -104,7 +104,7 @@ TEST_F(PgnCollection, TagsAndCommentsGoToTheirPlaces) {
     EXPECT_EQ(utf8(doc.info.result), "和棋");
 }
 
-TEST_F(PgnCollection, FenTagGivesTheStart) {
+TEST_F(PgnCollectionFile, FenTagGivesTheStart) {
     GameDocument doc;
     std::string message;
     ASSERT_EQ(importPgnText("[FEN \"3k5/9/9/9/9/9/9/9/4R4/4K4 b - - 0 1\"]\n\n1. ... K4+1 *\n", 1, doc, message), 0)
@@ -123,7 +123,7 @@ void expectRefused(const std::string& text, int index, const std::string& expect
     EXPECT_EQ(doc, (GameDocument{{}, 0, 0, {}, GameInfo{"", "", "", "", "", "kept"}, {}}));
 }
 
-TEST_F(PgnCollection, RefusalsNameTheGamePlyAndMoveAndChangeNothing) {
+TEST_F(PgnCollectionFile, RefusalsNameTheGamePlyAndMoveAndChangeNothing) {
     expectRefused(COLLECTION, 4, "第4局 第3步 马二进四 不合规则");
     expectRefused(COLLECTION, 5, "没有第5局");
     expectRefused("1. C2=5 H8+7 2. H2+4 *\n", 1, "第1局 第3步 H2+4 不合规则");
@@ -138,7 +138,7 @@ TEST_F(PgnCollection, RefusalsNameTheGamePlyAndMoveAndChangeNothing) {
     EXPECT_EQ(importPgnGame(dir.file("none.pgn"), 1, doc, message), 1);
 }
 
-TEST_F(PgnCollection, HugeCommentsAndEndlessVariationsAreRefusedOrSkipped) {
+TEST_F(PgnCollectionFile, HugeCommentsAndEndlessVariationsAreRefusedOrSkipped) {
     std::string huge = "1. h2e2 {";
     for (int i = 0; i < 1100; ++i) huge += std::string(1000, 'x') + "\n";
     huge += "} h9g7 *\n";
@@ -154,7 +154,7 @@ TEST_F(PgnCollection, HugeCommentsAndEndlessVariationsAreRefusedOrSkipped) {
     EXPECT_EQ(doc.moves.size(), 2u);
 }
 
-TEST_F(PgnCollection, TooManyMovesAreRefused) {
+TEST_F(PgnCollectionFile, TooManyMovesAreRefused) {
     std::string text;
     for (int i = 0; i < 8200; ++i) text += "h0g2 h9g7 g2h0 g7h9 ";
     expectRefused(text + "*\n", 1, "第1局: more moves than a game may hold");
@@ -189,7 +189,7 @@ void expectListingAsFullRead(const std::string& file) {
 
 }  // namespace
 
-TEST_F(PgnCollection, ListingFindsWhatAFullReadFinds) {
+TEST_F(PgnCollectionFile, ListingFindsWhatAFullReadFinds) {
     // Brackets inside comments and variations, a result inside a comment, a game of tags alone.
     const std::string tricky = dir.file("tricky.pgn");
     writeBytes(tricky, bytesOf("[Event \"a\"]\n\n1. h2e2 {x\n[Event \"not a tag\"] 1-0\n} h9g7 (1... b9c7\n[Red \"no\"]\n) "
@@ -204,7 +204,7 @@ TEST_F(PgnCollection, ListingFindsWhatAFullReadFinds) {
     }
 }
 
-TEST_F(PgnCollection, OpensAGameFarIntoTheFileWholeAfterSteppingOverTheRest) {
+TEST_F(PgnCollectionFile, OpensAGameFarIntoTheFileWholeAfterSteppingOverTheRest) {
     GameDocument doc;
     std::string message;
     ASSERT_EQ(importPgnGame(path, 3, doc, message), 0) << message;
