@@ -263,7 +263,8 @@ void CommandsTest::savePromptYesSavesThroughTheDialog() {
     FileDialogAnswerer dialog(QStringLiteral("first"));
     w->onCommand(CMD_NEW_GAME);
     QVERIFY(dialog.seen);
-    QCOMPARE(dialog.filters, (QStringList{SAV_FILTER, TXT_FILTER, QStringLiteral("PGN 棋谱 (*.pgn)")}));
+    QCOMPARE(dialog.filters, (QStringList{SAV_FILTER, TXT_FILTER, QStringLiteral("PGN 棋谱 (*.pgn)"),
+                                          QStringLiteral("XQF 棋谱 (*.xqf)")}));
     QVERIFY(dialog.directory.endsWith(QStringLiteral("/Sav")));
     QCOMPARE(dialog.initialName, QStringLiteral("未命名"));
     QVERIFY(QFile::exists("Sav/first.sav"));

@@ -156,7 +156,8 @@ void RecordOpeningTest::theOpenDialogOffersEveryRecordType() {
     FileDialogAnswerer save{QString{}};
     w->onCommand(CMD_SAVE_AS);
     QCOMPARE(save.filters,
-             (QStringList{QStringLiteral("象棋文件 (*.sav)"), QStringLiteral("文本文件 (*.txt)"), PGN_FILTER}));
+             (QStringList{QStringLiteral("象棋文件 (*.sav)"), QStringLiteral("文本文件 (*.txt)"), PGN_FILTER,
+                          QStringLiteral("XQF 棋谱 (*.xqf)")}));
 }
 
 void RecordOpeningTest::aSingleGamePgnOpensAtOnceAsAnUntitledGame() {
