@@ -1,5 +1,11 @@
 #include "game/pgn_collection.h"
 
+#include <zlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include "game/gbk.h"
 #include "game/pgn_moves.h"
 #include "game/pgn_reader.h"
@@ -102,27 +108,54 @@ bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, s
     return error.empty();
 }
 
-bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error) {
-    PgnReader reader;
-    if (!reader.open(path)) {
-        error = utf8ToGbkLossy(reader.error());
+namespace {
+
+constexpr std::size_t MAX_COLLECTION_BYTES = std::size_t{1} << 30;
+
+// The whole file, uncompressed when it is gzip; false with error (GBK) when
+// it cannot be read or is larger than a collection is held.
+bool readWhole(const std::string& path, std::string& text, std::string& error) {
+    // gzopen reads files that are not compressed as they are.
+    gzFile file = gzopen(path.c_str(), "rb");
+    if (!file) {
+        error = utf8ToGbkLossy(std::string("cannot open: ") + std::strerror(errno));
         return false;
     }
+    constexpr unsigned CHUNK = 1u << 20;
+    int n = 0;
+    do {
+        const std::size_t had = text.size();
+        text.resize(had + CHUNK);
+        n = gzread(file, text.data() + had, CHUNK);
+        text.resize(had + static_cast<std::size_t>(std::max(n, 0)));
+    } while (n > 0 && text.size() <= MAX_COLLECTION_BYTES);
+    gzclose(file);
+    if (n < 0) error = "read error";
+    else if (text.size() > MAX_COLLECTION_BYTES) error = "file too large";
+    return error.empty();
+}
+
+}  // namespace
+
+bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error) {
+    if (!readWhole(path, collection.text, error)) return false;
+    PgnReader reader;
+    reader.openText(collection.text);
+    reader.setTagsOnly(true);
     PgnGame game;
-    while (reader.next(game)) {
-        collection.games.push_back(summaryOf(game));
-        collection.read.push_back(game);
-    }
+    while (reader.next(game)) collection.games.push_back(summaryOf(game));
     error = utf8ToGbkLossy(reader.error());
     return error.empty();
 }
 
 int importCollectionGame(const PgnCollection& collection, int index, GameDocument& doc, std::string& message) {
-    if (index < 1 || index > static_cast<int>(collection.read.size())) {
+    if (index < 1 || index > static_cast<int>(collection.games.size())) {
         message = formatMessage(GBK_RECORD_NO_GAME, index);
         return 2;
     }
-    return importGame(collection.read[static_cast<std::size_t>(index - 1)], doc, message);
+    PgnReader reader;
+    reader.openText(collection.text);
+    return importFrom(reader, index, doc, message);
 }
 
 int importPgnGame(const std::string& path, int index, GameDocument& doc, std::string& message) {

@@ -24,13 +24,14 @@ struct PgnGameSummary {
 // holds what was listed before the failure.
 bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, std::string& error);
 
-// A collection read once: its list and every game as it was read, so that
-// the game chosen from the list opens without reading the file again.
+// A collection read once: its list and its text, so that the game chosen
+// from the list opens without reading the file again.
 struct PgnCollection {
     std::vector<PgnGameSummary> games;
-    std::vector<PgnGame> read;  // game i + 1 at i
+    std::string text;  // the file's bytes, uncompressed
 };
-// Reads the collection at path as listPgnGames lists it.
+// Reads the collection at path (at most 1 GiB uncompressed) and lists it
+// as listPgnGames does.
 bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error);
 // Game number index of a collection read, as importPgnGame reads it from
 // a file (0 read, 2 no such game or bad content).
