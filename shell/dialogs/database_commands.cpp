@@ -8,6 +8,7 @@
 
 #include "database/games_database.h"
 #include "database/games_import.h"
+#include "database/stored_game.h"
 #include "game/game.h"
 #include "shell/dialogs/explorer_window.h"
 #include "shell/main_window/main_window.h"
@@ -20,15 +21,6 @@ namespace {
 constexpr const char* DATABASE_FILTER = "棋库 (*.db);;所有文件 (*)";
 constexpr const char* RECORD_FILTER = "棋谱 (*.pgn *.pgn.gz *.PGN *.xqf *.XQF);;所有文件 (*)";
 constexpr int REFUSALS_SHOWN = 12;
-
-const char* resultColumn(GameResult r) {
-    switch (r) {
-    case RESULT_RED_WINS: return "1-0";
-    case RESULT_BLACK_WINS: return "0-1";
-    case RESULT_DRAW: return "1/2-1/2";
-    default: return "*";
-    }
-}
 
 bool openPath(QWidget* parent, const QString& file) {
     std::string error;
@@ -77,7 +69,7 @@ void listDatabaseGames(QWidget* parent) {
     std::vector<ChooserGame> games;
     games.reserve(rows.size());
     for (const GameRow& r : rows)
-        games.push_back({static_cast<int>(r.id), toQt(r.red), toQt(r.black), QString::fromLatin1(resultColumn(r.result)),
+        games.push_back({static_cast<int>(r.id), toQt(r.red), toQt(r.black), QString::fromLatin1(resultTag(r.result)),
                          toQt(r.date), toQt(r.event), r.plies});
     PgnGameChooser chooser(std::move(games), QFileInfo(pathToQt(db.path())).fileName(), parent);
     int answer = 0;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "database/games_database.h"
+#include "database/stored_game.h"
 #include "game/game.h"
 #include "game/notation.h"
 #include "shell/dialogs/database_commands.h"
@@ -47,15 +48,6 @@ protected:
 private:
     int parts[3];
 };
-
-const char* resultColumn(GameResult r) {
-    switch (r) {
-    case RESULT_RED_WINS: return "1-0";
-    case RESULT_BLACK_WINS: return "0-1";
-    case RESULT_DRAW: return "1/2-1/2";
-    default: return "*";
-    }
-}
 
 QTreeWidget* makeList(const char* const* titles, int count, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
@@ -163,7 +155,7 @@ void ExplorerWindow::showPosition(const Board90& board, Side side) {
         item->setText(0, QString::number(r.id));
         item->setText(1, toQt(r.red));
         item->setText(2, toQt(r.black));
-        item->setText(3, QString::fromLatin1(resultColumn(r.result)));
+        item->setText(3, QString::fromLatin1(resultTag(r.result)));
         item->setText(4, toQt(r.date));
         item->setText(5, toQt(r.event));
     }
