@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "game/gbk.h"
@@ -112,6 +113,26 @@ namespace {
 
 constexpr std::size_t MAX_COLLECTION_BYTES = std::size_t{1} << 30;
 
+// The text's size, to hold it without growing: a plain file's length, or
+// the length a gzip file records in its last four bytes (modulo 4 GiB;
+// only a guess, since a file may hold several gzip members), within the
+// largest collection held.
+std::size_t expectedSize(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return 0;
+    unsigned char head[2] = {0, 0}, tail[4] = {0, 0, 0, 0};
+    std::size_t size = 0;
+    if (std::fread(head, 1, 2, f) == 2 && std::fseek(f, 0, SEEK_END) == 0) {
+        const long length = std::ftell(f);
+        size = length > 0 ? static_cast<std::size_t>(length) : 0;
+        if (head[0] == 0x1f && head[1] == 0x8b && length >= 18 && std::fseek(f, -4, SEEK_END) == 0 &&
+            std::fread(tail, 1, 4, f) == 4)
+            size = tail[0] | tail[1] << 8 | tail[2] << 16 | std::size_t{tail[3]} << 24;
+    }
+    std::fclose(f);
+    return std::min(size + 1, MAX_COLLECTION_BYTES + 1);
+}
+
 // The whole file, uncompressed when it is gzip; false with error (GBK) when
 // it cannot be read or is larger than a collection is held.
 bool readWhole(const std::string& path, std::string& text, std::string& error) {
@@ -122,6 +143,7 @@ bool readWhole(const std::string& path, std::string& text, std::string& error) {
         return false;
     }
     constexpr unsigned CHUNK = 1u << 20;
+    text.reserve(expectedSize(path) + CHUNK);  // room for the last chunk read
     int n = 0;
     do {
         const std::size_t had = text.size();
@@ -140,7 +162,7 @@ bool readWhole(const std::string& path, std::string& text, std::string& error) {
 bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error) {
     if (!readWhole(path, collection.text, error)) return false;
     PgnReader reader;
-    reader.openText(collection.text);
+    reader.openView(collection.text);
     reader.setTagsOnly(true);
     PgnGame game;
     while (reader.next(game)) collection.games.push_back(summaryOf(game));
@@ -154,7 +176,7 @@ int importCollectionGame(const PgnCollection& collection, int index, GameDocumen
         return 2;
     }
     PgnReader reader;
-    reader.openText(collection.text);
+    reader.openView(collection.text);
     return importFrom(reader, index, doc, message);
 }
 

@@ -132,6 +132,7 @@ struct PgnReader::Source {
     bool holding = false;
 
     std::string memory;  // the text when there is no file
+    std::string_view text;  // memory, or a text the caller keeps while reading
     bool fromMemory = false;
 
     ~Source() {
@@ -141,8 +142,8 @@ struct PgnReader::Source {
     // The next chunk of the text: up to the buffer's size; 0 at the end, -1 on a read error.
     int readChunk() {
         if (!fromMemory) return gzread(file, buffer.data(), static_cast<unsigned>(buffer.size()));
-        const std::size_t n = std::min(buffer.size(), memory.size() - memoryPosition);
-        std::memcpy(buffer.data(), memory.data() + memoryPosition, n);
+        const std::size_t n = std::min(buffer.size(), text.size() - memoryPosition);
+        std::memcpy(buffer.data(), text.data() + memoryPosition, n);
         memoryPosition += n;
         return static_cast<int>(n);
     }
@@ -190,6 +191,15 @@ void PgnReader::openText(std::string text) {
     failure.clear();
     gamesRead = 0;
     source->memory = std::move(text);
+    source->text = source->memory;
+    source->fromMemory = true;
+}
+
+void PgnReader::openView(std::string_view text) {
+    source = std::make_unique<Source>();
+    failure.clear();
+    gamesRead = 0;
+    source->text = text;
     source->fromMemory = true;
 }
 

@@ -78,6 +78,8 @@ public:
     bool open(const std::string& path);
     // Reads a collection held in memory, as a file would hold it.
     void openText(std::string text);
+    // Reads a text the caller keeps unchanged until the reader is done.
+    void openView(std::string_view text);
     // Reads the next game; false at the end of the file, or when the file
     // cannot be read on (error() is then not empty).
     bool next(PgnGame& game);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -49,6 +50,10 @@ public:
     QElapsedTimer clock;
     qint64 shownAfterNs = -1;
     int listed = 0;
+    // Each keystroke of a player's name typed into the filter, one
+    // character at a time, then deleted again: milliseconds for each.
+    std::vector<double> keystrokes;
+    int matched = -1;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -56,9 +61,27 @@ protected:
         if (chooser && event->type() == QEvent::Show && shownAfterNs < 0) {
             shownAfterNs = clock.nsecsElapsed();
             listed = chooser->shownCount();
+            typeIntoFilter(*chooser);
             QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
         }
         return false;
+    }
+
+private:
+    void typeIntoFilter(PgnGameChooser& chooser) {
+        auto* filter = chooser.findChild<QLineEdit*>();
+        if (!filter) return;
+        const QString name = QStringLiteral("许银川");
+        for (const QChar c : name) timeKeystroke([&] { filter->insert(QString(c)); });
+        matched = chooser.shownCount();
+        for (int i = 0; i < name.size(); ++i) timeKeystroke([&] { filter->backspace(); });
+    }
+    template <typename F>
+    void timeKeystroke(F press) {
+        QElapsedTimer t;
+        t.start();
+        press();
+        keystrokes.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
     }
 };
 
@@ -88,7 +111,8 @@ int main(int argc, char** argv) {
     window.show();
     Game::instance().newGame();
 
-    std::vector<double> listing, toChooser;
+    std::vector<double> listing, toChooser, keystrokes;
+    int matched = -1;
     std::size_t games = 0;
     int listed = 0;
     for (int run = 0; run < RUNS; ++run) {
@@ -114,6 +138,8 @@ int main(int argc, char** argv) {
         }
         toChooser.push_back(static_cast<double>(watch.shownAfterNs) / 1e6);
         listed = watch.listed;
+        matched = watch.matched;
+        keystrokes.insert(keystrokes.end(), watch.keystrokes.begin(), watch.keystrokes.end());
     }
     std::printf("collection: %s, %zu games, %lld bytes\n", argc > 1 ? argv[1] : "300 made games",
                 games, static_cast<long long>(QFileInfo(pathToQt(path)).size()));
@@ -121,5 +147,10 @@ int main(int argc, char** argv) {
                 *std::min_element(listing.begin(), listing.end()), RUNS);
     std::printf("open to the chooser shown: median %.1f ms, best %.1f ms (%d games listed)\n", median(toChooser),
                 *std::min_element(toChooser.begin(), toChooser.end()), listed);
+    if (!keystrokes.empty())
+        std::printf("filter, each keystroke of 许银川 typed and deleted: median %.1f ms, worst %.1f ms "
+                    "(%zu keystrokes, %d games match the name)\n",
+                    median(keystrokes), *std::max_element(keystrokes.begin(), keystrokes.end()),
+                    keystrokes.size(), matched);
     return 0;
 }
