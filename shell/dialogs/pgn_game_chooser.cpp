@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/platform/variant_folding.h"
 #include "shell/windows/dialog_units.h"
@@ -35,46 +35,48 @@ QString searchText(const ChooserGame& g) {
 }
 
 // The games as a table; numbers stay numbers so that they sort as such.
+// The rows shown are a list of game positions, narrowed by the filter and
+// ordered by the sort: each change is one reset of that list, which the
+// view takes at once even for tens of thousands of rows (a proxy's row
+// removals cost the view far more).
 class GameListModel final : public QAbstractTableModel {
 public:
     GameListModel(std::vector<ChooserGame> g, QObject* parent) : QAbstractTableModel(parent), games(std::move(g)) {
         searchTexts.reserve(games.size());
         for (const ChooserGame& game : games) searchTexts.push_back(searchText(game));
+        rows.resize(games.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
     }
 
-    // Whether every (folded) word appears in the row's texts.
-    bool hasWords(int row, const QStringList& words) const {
-        const QString& text = searchTexts[static_cast<std::size_t>(row)];
-        for (const QString& word : words)
-            if (!text.contains(word)) return false;
-        return true;
+    // Keeps the rows in which every word of the filter text appears in some
+    // column, so that "许银川 胜" finds that player's wins; simplified and
+    // traditional characters match alike (許銀川 finds 许银川 and back).
+    void setWords(const QString& text) {
+        const QStringList words = foldVariants(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        beginResetModel();
+        rows.clear();
+        for (std::size_t i = 0; i < games.size(); ++i)
+            if (hasWords(searchTexts[i], words)) rows.push_back(static_cast<int>(i));
+        orderRows();
+        endResetModel();
     }
 
-    // The rows' order by a column, read from the games themselves (a sort
-    // of tens of thousands of rows must not build a variant per look).
-    bool lessThan(int a, int b, int column) const {
-        const ChooserGame& x = games[static_cast<std::size_t>(a)];
-        const ChooserGame& y = games[static_cast<std::size_t>(b)];
-        switch (column) {
-        case 0: return x.index < y.index;
-        case 1: return x.red < y.red;
-        case 2: return x.black < y.black;
-        case 3: return x.result < y.result;
-        case 4: return x.date < y.date;
-        case 5: return x.event < y.event;
-        case 6: return x.plies < y.plies;
-        default: return a < b;
-        }
+    void sort(int column, Qt::SortOrder order) override {
+        sortColumn = column;
+        sortOrder = order;
+        beginResetModel();
+        orderRows();
+        endResetModel();
     }
 
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : static_cast<int>(games.size());
+        return parent.isValid() ? 0 : static_cast<int>(rows.size());
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : COLUMN_COUNT; }
 
     QVariant data(const QModelIndex& at, int role) const override {
-        if (!at.isValid() || at.row() >= static_cast<int>(games.size())) return {};
-        const ChooserGame& g = games[static_cast<std::size_t>(at.row())];
+        if (!at.isValid() || at.row() >= static_cast<int>(rows.size())) return {};
+        const ChooserGame& g = games[static_cast<std::size_t>(rows[static_cast<std::size_t>(at.row())])];
         if (role == Qt::UserRole) return g.index;
         if (role == Qt::TextAlignmentRole && (at.column() == NUMBER_COLUMN || at.column() == PLIES_COLUMN)) {
             return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -100,33 +102,38 @@ public:
     }
 
 private:
+    static bool hasWords(const QString& text, const QStringList& words) {
+        for (const QString& word : words)
+            if (!text.contains(word)) return false;
+        return true;
+    }
+
+    // The rows' order by a column, read from the games themselves; equal
+    // keys keep the file's order.
+    void orderRows() {
+        const int column = sortColumn;
+        auto less = [this, column](int a, int b) {
+            const ChooserGame& x = games[static_cast<std::size_t>(a)];
+            const ChooserGame& y = games[static_cast<std::size_t>(b)];
+            switch (column) {
+            case 1: return x.red < y.red;
+            case 2: return x.black < y.black;
+            case 3: return x.result < y.result;
+            case 4: return x.date < y.date;
+            case 5: return x.event < y.event;
+            case 6: return x.plies < y.plies;
+            default: return x.index < y.index;
+            }
+        };
+        if (sortOrder == Qt::AscendingOrder) std::stable_sort(rows.begin(), rows.end(), less);
+        else std::stable_sort(rows.begin(), rows.end(), [&less](int a, int b) { return less(b, a); });
+    }
+
     std::vector<ChooserGame> games;
     std::vector<QString> searchTexts;
-};
-
-// Keeps the rows in which every word of the filter text appears in some
-// column, so that "许银川 胜" finds that player's wins; simplified and
-// traditional characters match alike (許銀川 finds 许银川 and back).
-class WordFilter final : public QSortFilterProxyModel {
-public:
-    WordFilter(GameListModel* model, QObject* parent) : QSortFilterProxyModel(parent), games(model) {
-        setSourceModel(model);
-    }
-
-    void setWords(const QString& text) {
-        words = foldVariants(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex&) const override { return games->hasWords(row, words); }
-    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override {
-        return games->lessThan(a.row(), b.row(), a.column());
-    }
-
-private:
-    GameListModel* games;
-    QStringList words;
+    std::vector<int> rows;  // positions in games, as shown
+    int sortColumn = NUMBER_COLUMN;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
 };
 
 bool movesSelection(int key) {
@@ -147,8 +154,8 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     filter->installEventFilter(this);
 
     const int total = static_cast<int>(games.size());
-    auto* filterModel = new WordFilter(new GameListModel(std::move(games), this), this);
-    shown = filterModel;
+    auto* model = new GameListModel(std::move(games), this);
+    shown = model;
     count = new QLabel(this);
 
     list = new QTableView(this);
@@ -178,8 +185,8 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     layout->addWidget(list);
     layout->addWidget(buttons);
 
-    connect(filter, &QLineEdit::textChanged, this, [this, filterModel, total](const QString& text) {
-        filterModel->setWords(text);
+    connect(filter, &QLineEdit::textChanged, this, [this, model, total](const QString& text) {
+        model->setWords(text);
         showCount(total);
         selectFirstShown();
     });

@@ -11,7 +11,7 @@
 
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
+class QAbstractItemModel;
 class QTableView;
 class QModelIndex;
 
@@ -46,6 +46,6 @@ private:
     QLineEdit* filter = nullptr;
     QLabel* count = nullptr;
     QTableView* list = nullptr;
-    QSortFilterProxyModel* shown = nullptr;
+    QAbstractItemModel* shown = nullptr;
     int chosen = 0;
 };

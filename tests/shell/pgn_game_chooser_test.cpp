@@ -73,6 +73,18 @@ void PgnGameChooserTest::listsEveryGameWithItsColumns() {
     QCOMPARE(cell(c, 0, 6), QStringLiteral("9"));
     QCOMPARE(cell(c, 1, 6), QStringLiteral("64"));
     QCOMPARE(cell(c, 4, 6), QStringLiteral("120"));
+    // A sort holds while the filter narrows and widens the list, and Enter
+    // opens the game shown on top, not the one at that row in the file.
+    c.gameList()->sortByColumn(6, Qt::DescendingOrder);
+    c.filterEdit()->setText(QStringLiteral("许银川"));
+    QCOMPARE((QStringList{cell(c, 0, 0), cell(c, 1, 0), cell(c, 2, 0)}), (QStringList{"2", "5", "1"}));
+    c.filterEdit()->clear();
+    QCOMPARE(cell(c, 0, 6), QStringLiteral("120"));
+    QCOMPARE(cell(c, 4, 6), QStringLiteral("9"));
+    c.filterEdit()->setText(QStringLiteral("五羊"));
+    c.gameList()->setCurrentIndex(c.gameList()->model()->index(0, 0));
+    QTest::keyClick(c.gameList(), Qt::Key_Return);
+    QCOMPARE(c.chosenGame(), 5);
 }
 
 void PgnGameChooserTest::typedWordsNarrowTheList() {
