@@ -133,9 +133,21 @@ std::size_t expectedSize(const std::string& path) {
     return std::min(size + 1, MAX_COLLECTION_BYTES + 1);
 }
 
+// A file's length in bytes, or 0 when it cannot be told.
+long long fileLength(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return 0;
+    const long length = std::fseek(f, 0, SEEK_END) == 0 ? std::ftell(f) : 0;
+    std::fclose(f);
+    return length > 0 ? length : 0;
+}
+
 // The whole file, uncompressed when it is gzip; false with error (GBK) when
-// it cannot be read or is larger than a collection is held.
-bool readWhole(const std::string& path, std::string& text, std::string& error) {
+// it cannot be read or is larger than a collection is held, or with
+// cancelled set when progress (told the share of the file's bytes read,
+// as the first half of the work) stops it.
+bool readWhole(const std::string& path, PgnCollection& collection, std::string& error,
+               const CollectionProgress& progress) {
     // gzopen reads files that are not compressed as they are.
     gzFile file = gzopen(path.c_str(), "rb");
     if (!file) {
@@ -143,29 +155,44 @@ bool readWhole(const std::string& path, std::string& text, std::string& error) {
         return false;
     }
     constexpr unsigned CHUNK = 1u << 20;
+    std::string& text = collection.text;
     text.reserve(expectedSize(path) + CHUNK);  // room for the last chunk read
+    const long long fileSize = fileLength(path);
     int n = 0;
     do {
         const std::size_t had = text.size();
         text.resize(had + CHUNK);
         n = gzread(file, text.data() + had, CHUNK);
         text.resize(had + static_cast<std::size_t>(std::max(n, 0)));
+        if (progress && fileSize > 0 && !progress(static_cast<int>(gzoffset(file) * 500 / fileSize))) {
+            collection.cancelled = true;
+            break;
+        }
     } while (n > 0 && text.size() <= MAX_COLLECTION_BYTES);
     gzclose(file);
     if (n < 0) error = "read error";
     else if (text.size() > MAX_COLLECTION_BYTES) error = "file too large";
-    return error.empty();
+    return error.empty() && !collection.cancelled;
 }
 
 }  // namespace
 
-bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error) {
-    if (!readWhole(path, collection.text, error)) return false;
+bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error,
+                       const CollectionProgress& progress) {
+    if (!readWhole(path, collection, error, progress)) return false;
     PgnReader reader;
     reader.openView(collection.text);
     reader.setTagsOnly(true);
     PgnGame game;
-    while (reader.next(game)) collection.games.push_back(summaryOf(game));
+    const double size = static_cast<double>(std::max<std::size_t>(collection.text.size(), 1));
+    while (reader.next(game)) {
+        collection.games.push_back(summaryOf(game));
+        if (progress && collection.games.size() % 512 == 0 &&
+            !progress(500 + static_cast<int>(static_cast<double>(reader.fileOffset()) * 500 / size))) {
+            collection.cancelled = true;
+            return false;
+        }
+    }
     error = utf8ToGbkLossy(reader.error());
     return error.empty();
 }

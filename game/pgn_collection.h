@@ -5,6 +5,7 @@
 // move is judged by the rules.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,16 @@ bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, s
 struct PgnCollection {
     std::vector<PgnGameSummary> games;
     std::string text;  // the file's bytes, uncompressed
+    bool cancelled = false;  // the reader's observer stopped it
 };
+// Told now and then how much of a collection is read and listed, in
+// thousandths; answers false to stop there.
+using CollectionProgress = std::function<bool(int permille)>;
 // Reads the collection at path (at most 1 GiB uncompressed) and lists it
-// as listPgnGames does.
-bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error);
+// as listPgnGames does. Stopped by progress, it returns false with
+// collection.cancelled set and no error.
+bool readPgnCollection(const std::string& path, PgnCollection& collection, std::string& error,
+                       const CollectionProgress& progress = {});
 // Game number index of a collection read, as importPgnGame reads it from
 // a file (0 read, 2 no such game or bad content).
 int importCollectionGame(const PgnCollection& collection, int index, GameDocument& doc, std::string& message);

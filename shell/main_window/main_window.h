@@ -17,6 +17,7 @@
 class BoardView;
 class EngineRoster;
 class Game;
+struct PgnCollection;
 class QAction;
 class QToolBar;
 
@@ -119,6 +120,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    bool readCollection(const std::string& path, PgnCollection& collection, std::string& error);
     void createToolbar();
     void fixSize();
     void connectRoster();

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QTimer>
 #include <QUrl>
 
@@ -31,14 +32,34 @@ std::vector<ChooserGame> chooserGames(const std::vector<PgnGameSummary>& games) 
 
 }  // namespace
 
+// Reads a collection, showing how far it is (with 取消) when that takes
+// more than a moment.
+bool MainWindow::readCollection(const std::string& path, PgnCollection& collection, std::string& error) {
+    QProgressDialog progress(QStringLiteral("正在读取棋谱……"), QStringLiteral("取消"), 0, 1000, this);
+    progress.setWindowTitle(QFileInfo(pathToQt(path)).fileName());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoReset(false);
+    ModalScope modal;
+    const bool read = readPgnCollection(path, collection, error, [&progress](int permille) {
+        progress.setValue(permille);
+        return !progress.wasCanceled();
+    });
+    progress.close();
+    return read;
+}
+
 // A collection the listing cannot read, or one of a single game, goes to
 // openFile as it is: it opens the first game or reports why it cannot. The
-// game chosen opens as the listing read it.
+// game chosen opens as the listing read it; a listing cancelled opens
+// nothing.
 void MainWindow::openRecord(const std::string& path) {
     PgnCollection collection;
     std::string error;
-    if (recordFormatOf(path) != RecordFormat::Pgn || !readPgnCollection(path, collection, error) ||
-        collection.games.size() < 2) {
+    if (recordFormatOf(path) == RecordFormat::Pgn && !readCollection(path, collection, error) &&
+        collection.cancelled)
+        return;
+    if (recordFormatOf(path) != RecordFormat::Pgn || !error.empty() || collection.games.size() < 2) {
         game.openFile(path);
         return;
     }

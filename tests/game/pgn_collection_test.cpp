@@ -3,6 +3,9 @@
 // places, and refusals that name the game, the ply and the move.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/fen.h"
@@ -209,4 +212,41 @@ TEST_F(PgnCollectionFile, OpensAGameFarIntoTheFileWholeAfterSteppingOverTheRest)
     std::string message;
     ASSERT_EQ(importPgnGame(path, 3, doc, message), 0) << message;
     EXPECT_EQ(movesOf(doc), std::vector<PackedMove>(std::begin(OPENING), std::end(OPENING)));
+}
+
+TEST_F(PgnCollectionFile, HeldCollectionListsAsTheFileAndStopsWhenCancelled) {
+    std::string many;
+    for (int i = 0; i < 600; ++i) many += std::string(COLLECTION) + "\n";
+    const std::string plain = dir.file("many.pgn"), packed = dir.file("many.pgn.gz");
+    writeBytes(plain, bytesOf(many.c_str()));
+    gzFile gz = gzopen(packed.c_str(), "wb");
+    ASSERT_NE(gz, nullptr);
+    ASSERT_EQ(gzwrite(gz, many.data(), static_cast<unsigned>(many.size())), static_cast<int>(many.size()));
+    gzclose(gz);
+    std::vector<PgnGameSummary> listed;
+    std::string error;
+    ASSERT_TRUE(listPgnGames(plain, listed, error)) << error;
+    ASSERT_EQ(listed.size(), 2400u);
+    for (const std::string& file : {plain, packed}) {
+        PgnCollection held;
+        std::vector<int> told;
+        ASSERT_TRUE(readPgnCollection(file, held, error, [&told](int p) { told.push_back(p); return true; })) << error;
+        EXPECT_EQ(held.text, many) << file;
+        ASSERT_EQ(held.games.size(), listed.size()) << file;
+        EXPECT_EQ(held.games.back().event, listed.back().event);
+        EXPECT_FALSE(held.cancelled);
+        ASSERT_FALSE(told.empty());
+        EXPECT_TRUE(std::is_sorted(told.begin(), told.end())) << file;
+        EXPECT_GE(told.front(), 0);
+        EXPECT_LE(told.back(), 1000);
+        EXPECT_GT(told.back(), 500) << "the listing's half is told too";
+        // Cancelled while reading, then while listing: nothing is opened and no error is shown.
+        for (const int stopAt : {0, 550}) {
+            PgnCollection stopped;
+            error.clear();
+            EXPECT_FALSE(readPgnCollection(file, stopped, error, [stopAt](int p) { return p < stopAt; }));
+            EXPECT_TRUE(stopped.cancelled) << file << " " << stopAt;
+            EXPECT_TRUE(error.empty()) << error;
+        }
+    }
 }
