@@ -242,7 +242,7 @@ void ReviewWindowTest::anOutsideEngineReviewsAsItPlays() {
     QFile::remove(heard);
     EngineEntry fake;
     fake.name = QStringLiteral("Fake");
-    fake.path = fakeEngine(QStringLiteral("good"), heard);
+    fake.path = fakeEngine(QStringLiteral("hang"), heard);  // no answer: nothing moves on before the cancel
     fake.protocol = QStringLiteral("ucci");
     fake.options = {{QStringLiteral("hashsize"), EngineOption::SPIN, QStringLiteral("16"), 0, 1024, {}}};
     fake.values[QStringLiteral("hashsize")] = QStringLiteral("64");
