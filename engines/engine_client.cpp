@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "engine/board_move.h"
 #include "engine/engine.h"
 #include "engine/fen.h"
 #include "engine/perft.h"
@@ -206,13 +207,7 @@ void EngineClient::newGame() {
 // ---------------------------------------------------------------- searching
 
 bool EngineClient::playChecked(Board90& board, Side& side, PackedMove move) const {
-    judge_->setPosition(board, side);
-    if (move == 0 || !judge_->tryMove(move)) return false;
-    const GridPoint from = moveFrom(move), to = moveTo(move);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-    side ^= 1;
-    return true;
+    return playIfLegal(*judge_, board, side, move);
 }
 
 bool EngineClient::checkLine(const std::vector<PackedMove>& moves, Board90& board, Side& side) const {

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "game/gbk.h"
@@ -14,18 +16,9 @@ namespace {
 constexpr int FORMAT_VERSION = 1;
 constexpr qint64 MAX_FILE_SIZE = 4 * 1024 * 1024;
 
-constexpr const char* OPTION_TYPES[] = {"spin", "check", "combo", "string", "button"};
-
-bool knownOptionType(const QString& type) {
-    for (const char* t : OPTION_TYPES) {
-        if (type == QLatin1String(t)) return true;
-    }
-    return false;
-}
-
-QJsonObject optionToJson(const EngineOptionSpec& o) {
-    QJsonObject j{{"name", o.name}, {"type", o.type}, {"default", o.defaultValue}};
-    if (o.type == QLatin1String("spin")) {
+QJsonObject optionToJson(const EngineOption& o) {
+    QJsonObject j{{"name", o.name}, {"type", QLatin1String(optionTypeWord(o.type))}, {"default", o.defaultValue}};
+    if (o.type == EngineOption::SPIN) {
         j["min"] = QString::number(o.min);
         j["max"] = QString::number(o.max);
     }
@@ -35,7 +28,7 @@ QJsonObject optionToJson(const EngineOptionSpec& o) {
 
 QJsonObject entryToJson(const EngineEntry& e) {
     QJsonArray options;
-    for (const EngineOptionSpec& o : e.options) options.append(optionToJson(o));
+    for (const EngineOption& o : e.options) options.append(optionToJson(o));
     QJsonObject values;
     for (auto it = e.values.begin(); it != e.values.end(); ++it) values[it.key()] = it.value();
     return {{"name", e.name},         {"path", e.path},       {"author", e.author},
@@ -57,22 +50,27 @@ struct Reader {
         out = v.toString();
         return true;
     }
-    bool number(const QJsonObject& o, const char* key, qint64& out) {
+    // A number beyond an option's range is held at its end.
+    bool number(const QJsonObject& o, const char* key, int& out) {
         const QJsonValue v = o.value(QLatin1String(key));
         if (v.isUndefined()) return true;
         bool ok = true;
-        out = v.isString() ? v.toString().toLongLong(&ok) : static_cast<qint64>(v.toDouble());
+        const qint64 n = v.isString() ? v.toString().toLongLong(&ok) : static_cast<qint64>(v.toDouble());
         if (!ok || !(v.isString() || v.isDouble())) return fail(QStringLiteral("\"%1\" 不是数").arg(QLatin1String(key)));
+        out = static_cast<int>(std::clamp<qint64>(n, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         return true;
     }
-    bool option(const QJsonValue& v, EngineOptionSpec& o) {
+    bool option(const QJsonValue& v, EngineOption& o) {
         if (!v.isObject()) return fail(QStringLiteral("选项不是对象"));
         const QJsonObject j = v.toObject();
-        if (!text(j, "name", o.name, true) || !text(j, "type", o.type, true) ||
+        QString type;
+        if (!text(j, "name", o.name, true) || !text(j, "type", type, true) ||
             !text(j, "default", o.defaultValue, false) || !number(j, "min", o.min) || !number(j, "max", o.max)) {
             return false;
         }
-        if (o.name.isEmpty() || !knownOptionType(o.type)) return fail(QStringLiteral("选项“%1”的类型不明").arg(o.name));
+        const auto known = optionTypeOfWord(type);
+        if (o.name.isEmpty() || !known) return fail(QStringLiteral("选项“%1”的类型不明").arg(o.name));
+        o.type = *known;
         for (const QJsonValue c : j.value(QLatin1String("choices")).toArray()) o.choices << c.toString();
         return true;
     }
@@ -87,7 +85,7 @@ struct Reader {
         const QJsonValue options = j.value(QLatin1String("options"));
         if (!options.isUndefined() && !options.isArray()) return fail(QStringLiteral("\"options\" 不是列表"));
         for (const QJsonValue o : options.toArray()) {
-            EngineOptionSpec definition;
+            EngineOption definition;
             if (!option(o, definition)) return false;
             e.options.push_back(definition);
         }
@@ -135,8 +133,8 @@ bool programSetsOption(const QString& name) {
     return false;
 }
 
-const EngineOptionSpec* EngineEntry::option(const QString& optionName) const {
-    for (const EngineOptionSpec& o : options) {
+const EngineOption* EngineEntry::option(const QString& optionName) const {
+    for (const EngineOption& o : options) {
         if (o.name == optionName) return &o;
     }
     return nullptr;
@@ -145,7 +143,7 @@ const EngineOptionSpec* EngineEntry::option(const QString& optionName) const {
 QString EngineEntry::value(const QString& optionName) const {
     const auto it = values.find(optionName);
     if (it != values.end()) return it.value();
-    const EngineOptionSpec* o = option(optionName);
+    const EngineOption* o = option(optionName);
     return o ? o->defaultValue : QString();
 }
 

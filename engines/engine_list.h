@@ -10,30 +10,21 @@
 #include <QStringList>
 #include <vector>
 
+#include "engines/engine_option.h"
+
 constexpr char ENGINE_LIST_FILE[] = "Engines.json";
 constexpr char BUILT_IN_ENGINE_NAME[] = "Morlan";
-
-// One option an engine offers, as it announced it.
-struct EngineOptionSpec {
-    QString name;
-    QString type;  // "spin", "check", "combo", "string" or "button"
-    QString defaultValue;
-    qint64 min = 0;
-    qint64 max = 0;
-    QStringList choices;  // of a combo
-    friend bool operator==(const EngineOptionSpec&, const EngineOptionSpec&) = default;
-};
 
 struct EngineEntry {
     QString name;
     QString path;      // the program; empty for the built-in engine
     QString author;
     QString protocol;  // "uci" or "ucci"; empty until the first handshake
-    std::vector<EngineOptionSpec> options;
+    std::vector<EngineOption> options;  // as the engine announced them
     QMap<QString, QString> values;  // chosen option values by name
 
     bool builtIn() const { return path.isEmpty(); }
-    const EngineOptionSpec* option(const QString& optionName) const;
+    const EngineOption* option(const QString& optionName) const;
     // The chosen value of an option, or its default.
     QString value(const QString& optionName) const;
     friend bool operator==(const EngineEntry&, const EngineEntry&) = default;

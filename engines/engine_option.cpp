@@ -1,6 +1,7 @@
 #include "engines/engine_option.h"
 
 #include <QList>
+#include <iterator>
 
 namespace {
 
@@ -10,13 +11,6 @@ constexpr const char* TYPE_WORDS[] = {"check", "spin", "combo", "button", "strin
 bool isKeyword(const QString& word) {
     return word == QLatin1String("type") || word == QLatin1String("default") || word == QLatin1String("min") ||
            word == QLatin1String("max") || word == QLatin1String("var");
-}
-
-std::optional<EngineOption::Type> typeOfWord(const QString& word) {
-    for (int i = 0; i < 5; ++i)
-        if (word.compare(QLatin1String(TYPE_WORDS[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<EngineOption::Type>(i);
-    return std::nullopt;
 }
 
 // Reads "type .. default .. min .. max .. var .." from words[at] on into
@@ -31,7 +25,7 @@ bool readFields(const QStringList& words, qsizetype at, EngineOption& option) {
         const QString value = valueWords.join(QLatin1Char(' '));
         bool ok = true;
         if (key == QLatin1String("type")) {
-            const auto type = typeOfWord(value);
+            const auto type = optionTypeOfWord(value);
             if (!type) return false;
             option.type = *type;
             typed = true;
@@ -54,6 +48,15 @@ bool readFields(const QStringList& words, qsizetype at, EngineOption& option) {
 }
 
 }  // namespace
+
+const char* optionTypeWord(EngineOption::Type type) { return TYPE_WORDS[type]; }
+
+std::optional<EngineOption::Type> optionTypeOfWord(const QString& word) {
+    for (std::size_t i = 0; i < std::size(TYPE_WORDS); ++i)
+        if (word.compare(QLatin1String(TYPE_WORDS[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<EngineOption::Type>(i);
+    return std::nullopt;
+}
 
 bool EngineOption::accepts(const QString& value) const {
     switch (type) {

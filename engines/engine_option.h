@@ -1,5 +1,5 @@
-// One option an outside engine offers, as its handshake lists it, and the
-// reading of both option syntaxes:
+// One option an outside engine offers, as its handshake lists it and the
+// engine list keeps it, and the reading of both option syntaxes:
 //   UCI:  option name Skill Level type spin default 20 min -20 max 20
 //   UCCI: option hashsize type spin min 16 max 1024 default 64
 #pragma once
@@ -20,7 +20,13 @@ struct EngineOption {
 
     // Whether value is acceptable for this option (a button takes none).
     bool accepts(const QString& value) const;
+    friend bool operator==(const EngineOption&, const EngineOption&) = default;
 };
+
+// A type's word as option lines and the engine list spell it, and the type
+// of a word (any case); nothing for a word that names no type.
+const char* optionTypeWord(EngineOption::Type type);
+std::optional<EngineOption::Type> optionTypeOfWord(const QString& word);
 
 // The option of one "option ..." line (without a trailing line end), or
 // nothing when the line is not a readable option of the given syntax.

@@ -22,7 +22,9 @@ QString damagedName() {
 
 }  // namespace
 
-EngineRoster::EngineRoster(Game& g) : game(g) {}
+EngineRoster::EngineRoster(Game& g) : game(g) {
+    connect(this, &EngineRoster::moveFound, this, [this](EngineSession& s, PackedMove move) { game.onOutsideMoveFound(&s, move); });
+}
 
 EngineRoster::~EngineRoster() { shutdown(); }
 
@@ -178,7 +180,7 @@ void EngineRoster::onLines(EngineSession& s) {
     Q_EMIT arrowChanged(arrow ? s.lines()[0].pv[0] : 0, s.searchedBoard());
 }
 
-void EngineRoster::onAnswer(EngineSession& s, PackedMove move) { game.onOutsideMoveFound(&s, move); }
+void EngineRoster::onAnswer(EngineSession& s, PackedMove move) { Q_EMIT moveFound(s, move); }
 
 void EngineRoster::onShown(EngineSession& s) { Q_EMIT linesChanged(s, 1); }
 

@@ -2,7 +2,8 @@
 // and written to "Engines.json", one running session for each engine the
 // list puts to work (the same session when one engine both plays and
 // analyses), the game told which engines play and analyse, their reports
-// announced for the situation window and the board's arrow, their lines to
+// announced for the situation window and the board's arrow, their moves
+// handed to the game, their lines to
 // the communication log, and a failing engine reported, ended and replaced
 // by the built-in engine. The roster names no window: the windows connect
 // to its signals.
@@ -63,6 +64,9 @@ Q_SIGNALS:
     void engineFailed(const QString& text);
     // The engine list could not be read or written.
     void listProblem(const QString& text);
+    // The engine searching the game's move answered; the game takes the
+    // move from its next idle pass.
+    void moveFound(EngineSession& session, PackedMove move);
 
 private:
     std::shared_ptr<EngineSession> sessionFor(const EngineEntry& entry);

@@ -5,25 +5,10 @@
 
 #include "engines/engine_client.h"
 #include "engines/engine_limits.h"
-
-namespace {
-
-EngineProtocol protocolOf(const QString& text) {
-    if (text == QLatin1String("uci")) return EngineProtocol::UCI;
-    if (text == QLatin1String("ucci")) return EngineProtocol::UCCI;
-    return EngineProtocol::AUTO;
-}
-
-}  // namespace
-
-EngineOptionSpec optionSpec(const EngineOption& o) {
-    static constexpr const char* TYPES[] = {"check", "spin", "combo", "button", "string"};  // by EngineOption::Type
-    return {o.name, QString::fromLatin1(TYPES[o.type]), o.defaultValue, o.min, o.max, o.choices};
-}
+#include "engines/engine_setup.h"
 
 void takeHandshake(const EngineClient& client, EngineEntry& entry) {
-    entry.options.clear();
-    for (const EngineOption& o : client.options()) entry.options.push_back(optionSpec(o));
+    entry.options = client.options();
     entry.protocol = client.protocol() == EngineProtocol::UCCI ? QStringLiteral("ucci") : QStringLiteral("uci");
     entry.author = client.author();
 }
@@ -63,7 +48,7 @@ void EngineSession::setEntry(const EngineEntry& entry) {
 bool EngineSession::start() {
     if (client_->state() != EngineClient::NOT_RUNNING) return true;
     optionsDue = true;
-    if (!client_->start(entry_.path, {}, protocolOf(entry_.protocol))) return false;
+    if (!startEngine(*client_, entry_)) return false;
     return client_->state() != EngineClient::NOT_RUNNING;
 }
 
@@ -81,11 +66,7 @@ void EngineSession::onReady() {
 void EngineSession::sendOptions() {
     if (!optionsDue || !client_->isReady()) return;
     optionsDue = false;
-    for (auto it = entry_.values.begin(); it != entry_.values.end(); ++it) {
-        const EngineOption* option = client_->findOption(it.key());
-        if (!option || programSetsOption(option->name) || option->type == EngineOption::BUTTON) continue;
-        if (it.value() != option->defaultValue) client_->setOption(option->name, it.value());
-    }
+    sendChosenOptions(*client_, entry_);
 }
 
 int EngineSession::maxLines() const {
@@ -93,9 +74,9 @@ int EngineSession::maxLines() const {
         return std::min(client_->maxMultiPv(), MAX_ANALYSIS_LINES);
     }
     // Before the handshake, what the list remembers of the engine.
-    const EngineOptionSpec* lines = entry_.option(QStringLiteral("MultiPV"));
-    if (!lines || lines->type != QLatin1String("spin")) return 1;
-    return static_cast<int>(std::clamp<qint64>(lines->max, 1, MAX_ANALYSIS_LINES));
+    const EngineOption* lines = entry_.option(QStringLiteral("MultiPV"));
+    if (!lines || lines->type != EngineOption::SPIN) return 1;
+    return std::clamp(lines->max, 1, MAX_ANALYSIS_LINES);
 }
 
 void EngineSession::setLineCount(int count) {

@@ -14,10 +14,8 @@
 #include "engines/engine_list.h"
 
 class EngineClient;
-struct EngineOption;
 
 // What a finished handshake told of the engine, as the list keeps it.
-EngineOptionSpec optionSpec(const EngineOption& option);
 void takeHandshake(const EngineClient& client, EngineEntry& entry);
 
 // The most lines an analysis shows at once.

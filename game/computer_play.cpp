@@ -107,6 +107,7 @@ void Game::loadThinkingPosition() {
 }
 
 void Game::computerMove() {
+    if (refuseRecordChange()) return;
     // Set-up edits a position of its own; the game board under it is not
     // the one to play on.
     if (result_ != RESULT_IN_PLAY || isSetupOpen()) return;
@@ -141,8 +142,9 @@ void Game::playComputerMove(PackedMove m) {
     if (m != 0) {
         Engine& rules = plainEngine();
         rules.setPosition(board_, sideToMove_);
-        if (rules.tryMove(m)) {
-            makeMove(m);
+        // A move that arrives while a job holds the record is dropped.
+        if (rules.tryMove(m) && !recordLocked()) {
+            addMove(m);
         } else {
             m = 0;
         }
@@ -178,7 +180,7 @@ void Game::finishAnimation() {
 bool Game::continueDemoIfDue() {
     if (!demoContinuationDue || isSetupOpen() || shell().isAnimating()) return false;
     demoContinuationDue = false;
-    if (mode() != MODE_DEMO || result_ != RESULT_IN_PLAY) return false;
+    if (mode() != MODE_DEMO || result_ != RESULT_IN_PLAY || recordLocked()) return false;
     if (thinkingEngine().state() != STATE_IDLE || outsideBusy) return false;
     computerMove();
     return true;
@@ -286,6 +288,7 @@ bool Game::startOutsideSearch(OutsideEngine* engine, bool analysis) {
 }
 
 void Game::abandonOutsideSearch() {
+    answerFrom = nullptr;
     if (!outsideBusy) return;
     OutsideEngine* engine = outsideBusy;
     outsideBusy = nullptr;
@@ -294,9 +297,17 @@ void Game::abandonOutsideSearch() {
 
 void Game::onOutsideMoveFound(OutsideEngine* from, PackedMove move) {
     if (!from || from != outsideBusy || analysing) return;
+    answerFrom = from;
+    answer = move;
+}
+
+void Game::playOutsideAnswer() {
+    OutsideEngine* from = answerFrom;
+    answerFrom = nullptr;
+    if (!from || from != outsideBusy || analysing) return;
     outsideBusy = nullptr;
     movedBy = from;
-    playComputerMove(move);
+    playComputerMove(answer);
 }
 
 void Game::onOutsideEngineFailed(OutsideEngine* engine) {

@@ -1,5 +1,6 @@
 #include "game/document_check.h"
 
+#include "engine/board_move.h"
 #include "engine/engine.h"
 #include "game/rules.h"
 
@@ -37,15 +38,8 @@ bool replayIsLegal(const GameDocument& doc) {
     Board90 board = doc.startBoard;
     Side side = doc.startSide;
     Engine& engine = plainEngine();
-    for (const DocumentMove& m : doc.moves) {
-        const GridPoint from = moveFrom(m.move), to = moveTo(m.move);
-        if (!isOnBoard(from) || !isOnBoard(to)) return false;
-        engine.setPosition(board, side);
-        if (!engine.tryMove(m.move)) return false;
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
-    }
+    for (const DocumentMove& m : doc.moves)
+        if (!playIfLegal(engine, board, side, m.move)) return false;
     return true;
 }
 

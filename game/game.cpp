@@ -47,6 +47,7 @@ Game::~Game() {
 void Game::attachShell(ShellPort* port) { shellPort = port; }
 
 void Game::newGame() {
+    if (refuseRecordChange()) return;
     finishAnimation();
     demoContinuationDue = false;
     stopThinking();
@@ -68,6 +69,7 @@ void Game::newGame() {
 }
 
 void Game::enterSetup() {
+    if (refuseRecordChange()) return;
     finishAnimation();
     demoContinuationDue = false;
     shell().restoreView();
@@ -123,6 +125,7 @@ void Game::updateResult() {
 }
 
 void Game::idle() {
+    playOutsideAnswer();
     Engine& rules = plainEngine();
     rules.setPosition(board_, sideToMove_);
     const std::uint64_t key = rules.getHashKey();

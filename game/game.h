@@ -67,7 +67,6 @@ public:
     int moveCount() const { return moveCount_; }
     int recordSize() const { return static_cast<int>(record.size()); }
     const RecordEntry* recordEntry(int i) const;
-    RecordEntry* recordEntry(int i);
     GameResult result() const { return result_; }
     const std::string& fileName() const { return fileName_; }
     bool modified() const { return modified_; }
@@ -75,11 +74,27 @@ public:
     int lastCaptureCount() const { return lastCaptureCount_; }
 
     // ---- record (game_record.cpp) ----
-    void makeMove(PackedMove move);
+    // Each returns false, changing nothing, when the record is locked (or,
+    // for a move, when the rules or the user refuse it).
+    bool makeMove(PackedMove move);
     bool tryUserMove(PackedMove move);
-    void undo();
-    void redo();
-    void goToPly(int n);
+    bool undo();
+    bool redo();
+    bool goToPly(int n);
+    // The comment of ply i of the line shown (0 the first move), GBK. A
+    // comment is not the record's moves: a lock does not hold it.
+    void setComment(int ply, const std::string& text);
+
+    // ---- the record lock (record_lock.cpp) ----
+    // A long job (a review) holds the record while it reads it: every
+    // change of the record's moves or of the position shown is refused
+    // then, telling the user the holder's reason (GBK).
+    void lockRecord(const std::string& reason);
+    void unlockRecord();
+    bool recordLocked() const { return recordLocked_; }
+    // True, after telling the user why, when the record is locked; commands
+    // ask it before their own questions (the save prompt).
+    bool refuseRecordChange() const;
 
     // ---- the record's tree (game_tree.cpp) ----
     // The record is a tree of moves; the record entries above are the line
@@ -93,15 +108,15 @@ public:
     bool hasVariations() const { return tree_.variationCount() > 0; }
     // Shows the line through node (carried on along main continuations),
     // at node's position.
-    void goToNode(int node);
+    bool goToNode(int node);
     // Steps into the k-th move after the position shown (0: the main
     // continuation); false when there is none.
     bool enterVariation(int k);
     // Tree edits: each keeps the position shown when it is still in the
     // tree, else shows the position before the removed move.
     bool promoteVariation(int node);
-    void makeMainLine(int node);
-    void removeVariation(int node);
+    bool makeMainLine(int node);
+    bool removeVariation(int node);
     void setNodeComment(int node, const std::string& text);
     // 保留变着: a move played at a past ply becomes a variation and the old
     // continuation stays. The game's own choice, and the one a new game
@@ -194,15 +209,22 @@ public:
     OutsideEngine* outsideAnalyst() const { return outsideAnalyst_; }
     // The engine running a search for the game, null when none runs.
     OutsideEngine* outsideSearching() const { return outsideBusy; }
-    // An outside engine's answer to a move search: judged by the rule book,
-    // played and slid like the built-in engine's; an answer from an engine
-    // that is not searching for the game is dropped.
+    // An outside engine's answer to a move search. It waits for the next
+    // idle pass, as the built-in engine's waits for its poll (so never
+    // under an open question); there it is judged by the rule book, played
+    // and slid like the built-in engine's. An answer from an engine that is
+    // no longer searching for the game by then is dropped.
     void onOutsideMoveFound(OutsideEngine* from, PackedMove move);
     // An outside engine failed: it is dropped from its roles and the
     // built-in engine takes over the search it was running.
     void onOutsideEngineFailed(OutsideEngine* engine);
 
 private:
+    // The record's changes themselves, asking no lock.
+    void addMove(PackedMove move);
+    void stepBack();
+    void stepForward();
+    void showPly(int n);
     bool openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail);
     void clearRecord();
     void showLine(const std::vector<int>& nodes, int ply);
@@ -218,6 +240,7 @@ private:
     bool continueDemoIfDue();
     bool startOutsideSearch(OutsideEngine* engine, bool analysis);
     void playComputerMove(PackedMove m);
+    void playOutsideAnswer();
     void abandonOutsideSearch();
 
     ShellPort* shellPort = nullptr;
@@ -231,6 +254,8 @@ private:
     std::vector<RecordEntry> record;
     MoveTree tree_;
     std::vector<int> lineNodes;  // the tree's node of each record entry
+    bool recordLocked_ = false;
+    std::string lockReason;
     bool keepVariations_ = false;
     bool keepVariationsDefault = false;
     bool keepOnce = false;  // the next move becomes a variation whatever the setting
@@ -250,4 +275,7 @@ private:
     // board shows last (null: the built-in engine's).
     OutsideEngine* outsideBusy = nullptr;
     OutsideEngine* movedBy = nullptr;
+    // An outside engine's answer waiting for the idle pass.
+    OutsideEngine* answerFrom = nullptr;
+    PackedMove answer = 0;
 };

@@ -52,6 +52,7 @@ bool hasComments(const GameDocument& doc) {
 }  // namespace
 
 bool Game::openFile(const std::string& path) {
+    if (refuseRecordChange()) return false;
     const RecordFormat format = recordFormatOf(path);
     if (format == RecordFormat::Pgn) return openRecordGame(path, 1);
     std::string detail;
@@ -79,6 +80,7 @@ bool Game::openFile(const std::string& path) {
 }
 
 bool Game::openRecordGame(const std::string& path, int index) {
+    if (refuseRecordChange()) return false;
     std::string detail;
     GameDocument doc;
     const int loaded = importPgnGame(path, index, doc, detail);
@@ -86,6 +88,7 @@ bool Game::openRecordGame(const std::string& path, int index) {
 }
 
 bool Game::openCollectionGame(const std::string& path, const PgnCollection& collection, int index) {
+    if (refuseRecordChange()) return false;
     std::string detail;
     GameDocument doc;
     const int loaded = importCollectionGame(collection, index, doc, detail);
@@ -106,6 +109,7 @@ bool Game::openImportedGame(const std::string& path, int loaded, const GameDocum
 }
 
 bool Game::openDocument(GameDocument doc, const std::string& sourcePath) {
+    if (refuseRecordChange()) return false;
     std::string detail;
     if (finishImport(doc, detail) != 0) {
         shell().showMessage(readFailure(2, sourcePath, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
@@ -118,6 +122,7 @@ bool Game::openDocument(GameDocument doc, const std::string& sourcePath) {
 }
 
 bool Game::newGameFromFen(const std::string& fen) {
+    if (refuseRecordChange()) return false;
     Board90 board;
     Side side = SIDE_RED;
     if (const char* refusal = readPastedPosition(fen, board, side)) {
@@ -152,11 +157,11 @@ void Game::replaceGame(const GameDocument& doc) {
     std::vector<int> nodes = doc.tree.empty() ? std::vector<int>{} : lineIn(doc.tree, doc.moves);
     if (!doc.moves.empty() && nodes.empty()) {
         for (const DocumentMove& m : doc.moves) {
-            makeMove(m.move);
+            addMove(m.move);
             record.back().comment = m.comment;
         }
         syncLineComments();
-        goToPly(doc.currentPly);
+        showPly(doc.currentPly);
     } else {
         tree_ = doc.tree;
         for (std::size_t i = 0; i < nodes.size(); ++i) tree_.setComment(nodes[i], doc.moves[i].comment);

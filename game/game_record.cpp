@@ -1,5 +1,6 @@
 // The record: playing, judging, taking back and replaying moves.
 #include "engine/engine.h"
+#include "engine/board_move.h"
 #include "game/game.h"
 
 namespace {
@@ -23,16 +24,23 @@ const RecordEntry* Game::recordEntry(int i) const {
     return &record[static_cast<std::size_t>(i)];
 }
 
-RecordEntry* Game::recordEntry(int i) {
-    if (i < 0 || i >= recordSize()) return nullptr;
-    return &record[static_cast<std::size_t>(i)];
+void Game::setComment(int ply, const std::string& text) {
+    if (ply < 0 || ply >= recordSize()) return;
+    record[static_cast<std::size_t>(ply)].comment = text;
+    if (const int node = lineNode(ply); node != MoveTree::NONE) tree_.setComment(node, text);
+}
+
+bool Game::makeMove(PackedMove move) {
+    if (refuseRecordChange()) return false;
+    addMove(move);
+    return true;
 }
 
 // Plays move at the position shown. The move enters the tree at the current
 // node: a child that plays it already is entered with its continuation; a
 // new one is added after the others. Without 保留变着 the old continuation
 // is dropped first, as a game without variations always did.
-void Game::makeMove(PackedMove move) {
+void Game::addMove(PackedMove move) {
     const int parent = currentNode();
     const bool keep = keepVariations_ || keepOnce;
     keepOnce = false;
@@ -43,7 +51,7 @@ void Game::makeMove(PackedMove move) {
     }
     const int node = parent == MoveTree::NONE ? MoveTree::NONE : tree_.addMove(parent, move);
     if (node != MoveTree::NONE && node == lineNode(moveCount_)) {
-        redo();  // the line's own next move: its continuation stays
+        stepForward();  // the line's own next move: its continuation stays
         return;
     }
     if (node != MoveTree::NONE && tree_.firstChild(node) != MoveTree::NONE) {
@@ -51,25 +59,23 @@ void Game::makeMove(PackedMove move) {
         std::vector<int> nodes(lineNodes.begin(), lineNodes.begin() + moveCount_);
         for (int n = node; n != MoveTree::NONE; n = tree_.firstChild(n)) nodes.push_back(n);
         showLine(nodes, moveCount_);
-        redo();
+        stepForward();
         return;
     }
     syncLineComments();
-    const int from = fromIndex(move);
-    const int to = toIndex(move);
-    const BoardPiece captured = board_[to];
+    const BoardPiece captured = board_[toIndex(move)];
     record.resize(static_cast<std::size_t>(moveCount_));
     lineNodes.resize(std::min(lineNodes.size(), static_cast<std::size_t>(moveCount_)));
     record.push_back({move, captured, node == MoveTree::NONE ? std::string() : tree_.comment(node)});
     lineNodes.push_back(node);
     ++moveCount_;
     if (captured != NO_PIECE) lastCaptureCount_ = moveCount_;
-    board_[to] = board_[from];
-    board_[from] = NO_PIECE;
+    playOnBoard(board_, move);
     sideToMove_ = otherSide(sideToMove_);
 }
 
 bool Game::tryUserMove(PackedMove move) {
+    if (refuseRecordChange()) return false;
     Engine& rules = plainEngine();
     rules.setPosition(board_, sideToMove_);
     if (!rules.tryMove(move)) return false;
@@ -86,11 +92,29 @@ bool Game::tryUserMove(PackedMove move) {
         }
     }
     if (sameAsNext && tailWorthAsking()) keepOnce = true;
-    makeMove(move);
+    addMove(move);
     return true;
 }
 
-void Game::undo() {
+bool Game::undo() {
+    if (refuseRecordChange()) return false;
+    stepBack();
+    return true;
+}
+
+bool Game::redo() {
+    if (refuseRecordChange()) return false;
+    stepForward();
+    return true;
+}
+
+bool Game::goToPly(int n) {
+    if (refuseRecordChange()) return false;
+    showPly(n);
+    return true;
+}
+
+void Game::stepBack() {
     if (moveCount_ == 0) return;
     --moveCount_;
     const RecordEntry& e = record[static_cast<std::size_t>(moveCount_)];
@@ -109,24 +133,21 @@ void Game::undo() {
     }
 }
 
-void Game::redo() {
+void Game::stepForward() {
     if (moveCount_ == recordSize()) return;
     const RecordEntry& e = record[static_cast<std::size_t>(moveCount_)];
     ++moveCount_;
-    const int from = fromIndex(e.move);
-    const int to = toIndex(e.move);
-    board_[to] = board_[from];
-    board_[from] = NO_PIECE;
+    playOnBoard(board_, e.move);
     sideToMove_ = otherSide(sideToMove_);
     if (e.captured != NO_PIECE) lastCaptureCount_ = moveCount_;
 }
 
-void Game::goToPly(int n) {
+void Game::showPly(int n) {
     moveCount_ = 0;
     lastCaptureCount_ = 0;
     board_ = startBoard_;
     sideToMove_ = startSide_;
-    for (int i = 0; i < n && moveCount_ < recordSize(); ++i) redo();
+    for (int i = 0; i < n && moveCount_ < recordSize(); ++i) stepForward();
 }
 
 void Game::clearRecord() {

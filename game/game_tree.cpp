@@ -1,17 +1,7 @@
 // The record's tree in the game: the line shown follows a path through it,
 // and the tree edits the record list offers keep that line in step.
 #include "game/game.h"
-
-namespace {
-
-void applyMove(Board90& board, PackedMove m, BoardPiece& captured) {
-    const GridPoint f = moveFrom(m), t = moveTo(m);
-    captured = board[boardIndex(t.file, t.rank)];
-    board[boardIndex(t.file, t.rank)] = board[boardIndex(f.file, f.rank)];
-    board[boardIndex(f.file, f.rank)] = NO_PIECE;
-}
-
-}  // namespace
+#include "engine/board_move.h"
 
 int Game::lineNode(int i) const {
     if (i < 0) return MoveTree::ROOT;
@@ -33,49 +23,51 @@ void Game::showLine(const std::vector<int>& nodes, int ply) {
     record.reserve(nodes.size());
     Board90 board = startBoard_;
     for (int n : nodes) {
-        RecordEntry e{tree_.move(n), NO_PIECE, tree_.comment(n)};
-        applyMove(board, e.move, e.captured);
-        record.push_back(std::move(e));
+        const PackedMove m = tree_.move(n);
+        const BoardPiece captured = playOnBoard(board, m);
+        record.push_back({m, captured, tree_.comment(n)});
     }
-    goToPly(ply);
+    showPly(ply);
 }
 
-void Game::goToNode(int node) {
-    if (node == MoveTree::NONE) return;
+bool Game::goToNode(int node) {
+    if (node == MoveTree::NONE || refuseRecordChange()) return false;
     showLine(tree_.lineThrough(node), tree_.depth(node));
+    return true;
 }
 
 bool Game::enterVariation(int k) {
     const int parent = currentNode();
     if (parent == MoveTree::NONE) return false;
     const int child = tree_.child(parent, k);
-    if (child == MoveTree::NONE) return false;
+    if (child == MoveTree::NONE || refuseRecordChange()) return false;
     if (child != lineNode(moveCount_)) {
         std::vector<int> nodes(lineNodes.begin(), lineNodes.begin() + moveCount_);
         for (int n = child; n != MoveTree::NONE; n = tree_.firstChild(n)) nodes.push_back(n);
         showLine(nodes, moveCount_);
     }
-    redo();
+    stepForward();
     return true;
 }
 
 bool Game::promoteVariation(int node) {
-    if (node == MoveTree::NONE || node == MoveTree::ROOT) return false;
+    if (node == MoveTree::NONE || node == MoveTree::ROOT || refuseRecordChange()) return false;
     syncLineComments();
     if (!tree_.promote(node)) return false;
     setModified(true);
     return true;
 }
 
-void Game::makeMainLine(int node) {
-    if (node == MoveTree::NONE || node == MoveTree::ROOT) return;
+bool Game::makeMainLine(int node) {
+    if (node == MoveTree::NONE || node == MoveTree::ROOT || refuseRecordChange()) return false;
     syncLineComments();
     tree_.makeMainLine(node);
     setModified(true);
+    return true;
 }
 
-void Game::removeVariation(int node) {
-    if (node == MoveTree::NONE || node == MoveTree::ROOT) return;
+bool Game::removeVariation(int node) {
+    if (node == MoveTree::NONE || node == MoveTree::ROOT || refuseRecordChange()) return false;
     syncLineComments();
     const int depth = tree_.depth(node);  // the removed move's ply on the line, counted from 1
     const bool onLine = lineNode(depth - 1) == node;
@@ -88,6 +80,7 @@ void Game::removeVariation(int node) {
         showLine(nodes, std::min(moveCount_, depth - 1));
     }
     setModified(true);
+    return true;
 }
 
 void Game::setNodeComment(int node, const std::string& text) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/board_move.h"
 #include "game/rules.h"
 
 namespace {
@@ -199,14 +200,6 @@ bool appendWhole(char* out, std::size_t& length, std::size_t capacity, const cha
     return true;
 }
 
-// Plays m on the scratch board without judging it.
-void applyUnchecked(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m), to = moveTo(m);
-    if (!isOnBoard(from) || !isOnBoard(to)) return;
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-}
-
 }  // namespace
 
 char* formatRecord(const Board90& start, const PackedMove* moves, int count, char* out,
@@ -222,7 +215,7 @@ char* formatRecord(const Board90& start, const PackedMove* moves, int count, cha
         if (i % 2 == 0) std::snprintf(piece, sizeof piece, "%d. %s", i / 2 + 1, text);
         else std::snprintf(piece, sizeof piece, " %s\r\n", text);
         if (!appendWhole(out, length, capacity, piece)) break;
-        applyUnchecked(scratch, moves[i]);
+        playOnBoard(scratch, moves[i]);
     }
     return out;
 }

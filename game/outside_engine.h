@@ -1,8 +1,9 @@
 // An engine outside the program (another process) that plays or analyses
-// for the game. The shell implements it with its engine client; the game
-// hands it the position and the level's limits, and the engine's answer
-// comes back through Game::onOutsideMoveFound, where it is judged by the
-// rule book like every other move before it reaches the board.
+// for the game. The engine sessions implement it with the engine client;
+// the game hands it the position and the level's limits, and the engine's
+// answer comes back through Game::onOutsideMoveFound to wait for the idle
+// pass, where it is judged by the rule book like every other move before
+// it reaches the board.
 #pragma once
 
 #include <vector>

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/board_move.h"
 #include "engine/fen.h"
 #include "game/gbk.h"
 #include "game/notation.h"
@@ -104,11 +105,7 @@ void writeMoves(std::string& out, const GameDocument& doc) {
         out += gbkToUtf8Lossy(unambiguousMoveText(board, m.move));
         if (!m.comment.empty()) out += ' ';
         writeComment(out, m.comment);
-        const GridPoint from = moveFrom(m.move), to = moveTo(m.move);
-        if (isOnBoard(from) && isOnBoard(to)) {
-            board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-            board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        }
+        playOnBoard(board, m.move);
     }
     if (!doc.moves.empty()) out += '\n';
 }
@@ -128,13 +125,9 @@ std::vector<std::string> treeMoveTexts(const GameDocument& doc) {
             const PackedMove m = tree.move(n);
             if (static_cast<std::size_t>(n) >= texts.size()) texts.resize(static_cast<std::size_t>(n) + 1);
             texts[static_cast<std::size_t>(n)] = gbkToUtf8Lossy(unambiguousMoveText(board, m));
+            if (!cellsOnBoard(m)) return false;
             const GridPoint from = moveFrom(m), to = moveTo(m);
-            if (!isOnBoard(from) || !isOnBoard(to)) return false;
-            Undo u{n, boardIndex(from.file, from.rank), boardIndex(to.file, to.rank), NO_PIECE};
-            u.captured = board[u.to];
-            board[u.to] = board[u.from];
-            board[u.from] = NO_PIECE;
-            undo.push_back(u);
+            undo.push_back({n, boardIndex(from.file, from.rank), boardIndex(to.file, to.rank), playOnBoard(board, m)});
             return true;
         },
         [&](int n) {

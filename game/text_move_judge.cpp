@@ -1,5 +1,6 @@
 #include "game/text_move_judge.h"
 
+#include "engine/board_move.h"
 #include "game/notation.h"
 #include "game/rules.h"
 
@@ -37,12 +38,6 @@ void addDoubledPieces(const Board90& board, BoardPiece p, bool front, Candidates
         for (int r = 0; r < 10; ++r)
             if (board[boardIndex(x, r)] == p && r != excluded) out.add(x, r);
     }
-}
-
-void applyMove(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m), to = moveTo(m);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
 }
 
 bool sameChar(const char* a, const char* b) { return a[0] == b[0] && a[1] == b[1]; }
@@ -134,7 +129,7 @@ std::size_t judgeMoves(const Board90& start, Side side, const std::vector<std::s
         const PackedMove m = judge(board, side, text);
         if (m == 0) break;
         moves.push_back(m);
-        applyMove(board, m);
+        playOnBoard(board, m);
         side ^= 1;
         ++read;
     }

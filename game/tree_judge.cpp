@@ -1,4 +1,5 @@
 #include "game/tree_judge.h"
+#include "engine/board_move.h"
 
 namespace {
 
@@ -43,11 +44,7 @@ JudgedTree judgeTree(const MoveTree& read, const Board90& start, Side side, cons
             mappedOf(n) = node;
             out.tree.setComment(node, read.comment(n));
             const GridPoint f = moveFrom(m), t = moveTo(m);
-            Played p{n, boardIndex(f.file, f.rank), boardIndex(t.file, t.rank), NO_PIECE};
-            p.captured = board[p.to];
-            board[p.to] = board[p.from];
-            board[p.from] = NO_PIECE;
-            played.push_back(p);
+            played.push_back({n, boardIndex(f.file, f.rank), boardIndex(t.file, t.rank), playOnBoard(board, m)});
             return true;
         },
         [&](int n) {

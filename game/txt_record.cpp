@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/board_move.h"
 #include "game/game_file.h"
 #include "game/notation.h"
 #include "game/sav_file.h"
@@ -37,10 +38,8 @@ int TxtRecord::decode(const std::string& text, GameDocument& doc) {
         if (isMoveNumber(token)) continue;
         const PackedMove m = judgeTextMove(board, side, token);
         if (m == 0) return 2;
-        const GridPoint from = moveFrom(m), to = moveTo(m);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
+        playOnBoard(board, m);
+        side ^= 1;
         read.moves.push_back({m, {}});
     }
     read.startBoard = INITIAL_BOARD;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/board_move.h"
 #include "engine/book.h"
 #include "engine/engine.h"
 #include "engine/perft.h"
@@ -50,16 +51,15 @@ bool GameReview::start(const Board90& startBoard, Side startSide, const std::vec
     Engine& rules = plainEngine();
     for (std::size_t i = 0; i < moves.size(); ++i) {
         inBook.push_back(isBookMove(boards.back(), sides.back(), moves[i]));
-        rules.setPosition(boards.back(), sides.back());
-        if (!rules.tryMove(moves[i])) {
+        Board90 next = boards.back();
+        Side side = sides.back();
+        if (!playIfLegal(rules, next, side, moves[i])) {
             fail("move " + std::to_string(i + 1) + " of the record is not legal");
             boards.resize(1);
             return false;
         }
-        Board90 next;
-        rules.exportBoard90(next);
         boards.push_back(next);
-        sides.push_back(static_cast<Side>(sides.back() ^ 1));
+        sides.push_back(side);
     }
     plies.assign(boards.size(), {});
     assessments.assign(moves.size(), {});

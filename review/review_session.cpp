@@ -30,7 +30,7 @@ std::unique_ptr<ReviewEngine> makeReviewEngine(int index) {
     const EngineList* list = engineList();
     if (!list || index <= 0 || index >= list->size() || list->at(index).builtIn())
         return std::make_unique<BuiltinReviewEngine>();
-    return std::make_unique<OutsideReviewEngine>(list->at(index).path);
+    return std::make_unique<OutsideReviewEngine>(list->at(index));
 }
 
 }  // namespace
@@ -59,6 +59,7 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
     computerDue = game().thinkingStatus() == THINKING_MOVE || game().mode() == MODE_DEMO;
     game().finishAnimation();
     game().stopThinking();
+    game().lockRecord(utf8ToGbkLossy("正在复盘分析，请先取消复盘。"));
     review_.reset();
     engine = makeReviewEngine(engineIndex);
     review_ = std::make_unique<GameReview>(*engine);
@@ -73,6 +74,7 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
     Q_EMIT starting();
     errorShown = false;
     if (!review_->start(reviewedStart, reviewedSide, reviewedMoves, options)) {
+        game().unlockRecord();
         Q_EMIT ended();
         if (!review_->error().empty() && !errorShown)
             tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
@@ -90,6 +92,7 @@ void ReviewSession::idle() {
 void ReviewSession::cancel() {
     if (!running()) return;
     review_->cancel();
+    game().unlockRecord();
     writeComments();
     Q_EMIT ended();
     ++version_;
@@ -98,6 +101,7 @@ void ReviewSession::cancel() {
 
 void ReviewSession::shutdown() {
     computerDue = false;
+    if (running()) game().unlockRecord();
     if (review_) review_->cancel();
     review_.reset();
     engine.reset();
@@ -106,6 +110,7 @@ void ReviewSession::shutdown() {
 }
 
 void ReviewSession::finished() {
+    game().unlockRecord();
     writeComments();
     Q_EMIT ended();
     ++version_;
@@ -120,12 +125,6 @@ void ReviewSession::resumeComputer() {
     if (!computerDue) return;
     computerDue = false;
     if (game().thinkingStatus() == THINKING_IDLE && !game().isSetupOpen()) game().computerMove();
-}
-
-bool ReviewSession::refuses() {
-    if (!running()) return false;
-    tell("正在复盘分析，请先取消复盘。", MessageIcon::Information);
-    return true;
 }
 
 const GameReview* ReviewSession::review() const {
@@ -143,11 +142,11 @@ void ReviewSession::writeComments() {
     if (!r) return;
     bool changed = false;
     for (int i = 0; i < r->moves(); ++i) {
-        RecordEntry* e = game().recordEntry(i);
+        const RecordEntry* e = game().recordEntry(i);
         if (!e || !r->move(i).assessed) continue;
         const std::string comment = withReviewLine(e->comment, r->commentLine(i));
         if (comment == e->comment) continue;
-        e->comment = comment;
+        game().setComment(i, comment);
         changed = true;
     }
     if (!changed) return;

@@ -1,7 +1,7 @@
 // The program's game review: the chosen engine, the review of the game's
 // record while it runs and after, its progress, and writing its verdicts
-// into the moves' comments. While it runs, what would change the record
-// (moves on the board, undo, redo, opening a game...) is refused. It names
+// into the moves' comments. While it runs it holds the game's record lock,
+// so that what would change the record is refused by the game. It names
 // no window: the progress window and the graph follow its signals.
 #pragma once
 
@@ -38,10 +38,6 @@ public:
     void shutdown();
     // The idle pass: the engine's poll.
     void idle();
-
-    // True, after telling the user why, when a review runs; for commands
-    // and moves that would change the record.
-    bool refuses();
 
     // The latest review, while the game's record is still the one reviewed;
     // null otherwise.

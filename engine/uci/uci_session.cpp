@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/bench.h"
+#include "engine/board_move.h"
 #include "engine/fen.h"
 #include "engine/perft.h"
 #include "engine/service.h"
@@ -33,17 +34,6 @@ bool parseInt(const std::string& text, Int& value) {
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
-}
-
-// Plays a move on the board if it is legal there; returns false otherwise.
-bool playLegal(Engine& engine, Board90& board, Side& side, PackedMove move) {
-    engine.setPosition(board, side);
-    if (move == 0 || !engine.tryMove(move)) return false;
-    GridPoint from = moveFrom(move), to = moveTo(move);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-    side ^= 1;
-    return true;
 }
 
 // The clock values of "go" (-1 = not given).
@@ -222,7 +212,7 @@ void UciSession::banMoves(const std::vector<std::string>& words) {
         const PackedMove move = readCoordinateMove(words[i]);
         Board90 board = board_;
         Side side = side_;
-        if (!playLegal(*judge_, board, side, move)) return info("banmoves: illegal move " + words[i] + "; nothing banned");
+        if (!playIfLegal(*judge_, board, side, move)) return info("banmoves: illegal move " + words[i] + "; nothing banned");
         if (std::find(banned.begin(), banned.end(), move) == banned.end()) banned.push_back(move);
     }
     banned_ = std::move(banned);
@@ -266,7 +256,7 @@ void UciSession::position(const std::vector<std::string>& words) {
     if (i < words.size() && words[i] == "moves") {
         for (++i; i < words.size(); ++i) {
             const PackedMove move = readCoordinateMove(words[i]);
-            if (!playLegal(*judge_, board, side, move)) return info("illegal move " + words[i] + "; position unchanged");
+            if (!playIfLegal(*judge_, board, side, move)) return info("illegal move " + words[i] + "; position unchanged");
             moves.push_back(move);
         }
     } else if (i < words.size()) {
@@ -340,7 +330,7 @@ void UciSession::searchDone() {
     // begins with a move that leaves its king to be taken).
     Board90 board = searchBoard_;
     Side side = searchSide_;
-    if (heldMove_ != 0 && !playLegal(*judge_, board, side, heldMove_)) heldMove_ = 0;
+    if (heldMove_ != 0 && !playIfLegal(*judge_, board, side, heldMove_)) heldMove_ = 0;
     // An infinite search that ended on its own answers only after "stop".
     if (infinite_) answerHeld_ = true;
     else writeBestMove();

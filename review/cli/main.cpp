@@ -129,7 +129,9 @@ bool writeOutput(const std::string& path, GameDocument doc, const GameReview& r)
 std::unique_ptr<ReviewEngine> makeEngine(const Arguments& a, [[maybe_unused]] std::string& error) {
     if (a.enginePath.empty()) return std::make_unique<BuiltinReviewEngine>();
 #ifdef MORLAN_OUTSIDE_ENGINES
-    return std::make_unique<OutsideReviewEngine>(QString::fromLocal8Bit(a.enginePath.c_str()));
+    EngineEntry entry;
+    entry.path = QString::fromLocal8Bit(a.enginePath.c_str());
+    return std::make_unique<OutsideReviewEngine>(entry);
 #else
     error = "outside engines are not supported by this build";
     return nullptr;

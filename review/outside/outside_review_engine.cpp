@@ -3,17 +3,18 @@
 #include <QFileInfo>
 
 #include "engines/engine_client.h"
+#include "engines/engine_setup.h"
 
-OutsideReviewEngine::OutsideReviewEngine(const QString& path)
-    : program(path), client(std::make_unique<EngineClient>()) {
+OutsideReviewEngine::OutsideReviewEngine(const EngineEntry& e) : entry(e), client(std::make_unique<EngineClient>()) {
     QObject::connect(client.get(), &EngineClient::ready, client.get(), [this] {
         ready = true;
+        sendChosenOptions(*client, entry);
         send();
     });
     QObject::connect(client.get(), &EngineClient::info, client.get(), [this](const EngineInfo& i) { report(i); });
     QObject::connect(client.get(), &EngineClient::bestMove, client.get(), [this](PackedMove m) { answered(m); });
     QObject::connect(client.get(), &EngineClient::failed, client.get(), [this](const QString& m) { failed(m); });
-    client->start(program);
+    startEngine(*client, entry);
 }
 
 OutsideReviewEngine::~OutsideReviewEngine() {
@@ -23,7 +24,7 @@ OutsideReviewEngine::~OutsideReviewEngine() {
 }
 
 std::string OutsideReviewEngine::name() const {
-    const QString shown = client->name().isEmpty() ? QFileInfo(program).fileName() : client->name();
+    const QString shown = client->name().isEmpty() ? QFileInfo(entry.path).fileName() : client->name();
     return shown.toStdString();
 }
 

@@ -1,5 +1,5 @@
 // An outside engine (a UCI or UCCI program) as the review's engine, through
-// the engine client: each position is sent with the moves that led to it
+// the engine client, set up as it plays: each position is sent with the moves that led to it
 // and searched under the review's limit; the last report of the best line
 // gives the score (centipawns as engines report them) and the line, the
 // answer the best move. Needs the Qt event loop of its thread.
@@ -11,15 +11,17 @@
 #include <optional>
 
 #include "engines/engine_info.h"
+#include "engines/engine_list.h"
 #include "review/review_engine.h"
 
 class EngineClient;
 
 class OutsideReviewEngine final : public ReviewEngine {
 public:
-    // Starts the program at once; a position asked for before its
-    // handshake ends waits for it.
-    explicit OutsideReviewEngine(const QString& program);
+    // Starts the program at once, as the engine list sets it up to play
+    // (its protocol, the option values chosen for it); a position asked
+    // for before its handshake ends waits for it.
+    explicit OutsideReviewEngine(const EngineEntry& entry);
     ~OutsideReviewEngine() override;
 
     std::string name() const override;
@@ -39,7 +41,7 @@ private:
     void failed(const QString& message);
     void finish(const PositionAnalysis& a);
 
-    QString program;
+    EngineEntry entry;
     std::unique_ptr<EngineClient> client;
     std::optional<Request> request;
     bool sent = false;

@@ -208,7 +208,8 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || dragging()) return;
     const Hit hit = hitTest(e->position().toPoint());
     if (!hit.ok) return;
-    if (!game.isSetupOpen() && hooks.moveRefused && hooks.moveRefused()) return;
+    // A locked record takes no move: no piece may be taken up.
+    if (!game.isSetupOpen() && game.refuseRecordChange()) return;
     dragPiece = hit.piece;
     dragFrom = hit.point;
     grabOffset = hit.offset;

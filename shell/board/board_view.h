@@ -28,7 +28,6 @@ public:
         std::function<void(QPoint)> paletteDragMoved;     // set-up palette follows (screen point)
         std::function<void()> paletteDragEnded;
         std::function<void()> cursorChanged;              // the window's cursor is to be set again
-        std::function<bool()> moveRefused;                // true (after saying why): no piece may be taken up
     };
 
     struct Hit {

@@ -118,6 +118,6 @@ void openDatabaseGame(long long id) {
         QMessageBox::warning(nullptr, QStringLiteral("打开棋库"), QStringLiteral("无法读取第 %1 局").arg(id));
         return;
     }
-    if (!MainWindow::instance().askToSave()) return;
+    if (!MainWindow::instance().askToReplaceRecord()) return;
     Game::instance().openDocument(documentOf(g), db.path());
 }

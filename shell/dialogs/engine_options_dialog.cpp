@@ -11,11 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <climits>
 
 namespace {
-
-int toInt(qint64 v) { return static_cast<int>(std::clamp<qint64>(v, INT_MIN, INT_MAX)); }
 
 bool isTrue(const QString& v) { return v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0; }
 
@@ -25,21 +22,21 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
     setWindowTitle(QStringLiteral("选项 - %1").arg(entry_.name));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    for (const EngineOptionSpec& o : entry_.options) {
-        if (programSetsOption(o.name) || o.type == QLatin1String("button")) continue;
+    for (const EngineOption& o : entry_.options) {
+        if (programSetsOption(o.name) || o.type == EngineOption::BUTTON) continue;
         Field f{&o, nullptr, {}, {}};
-        if (o.type == QLatin1String("spin")) {
+        if (o.type == EngineOption::SPIN) {
             auto* box = new QSpinBox;
-            box->setRange(toInt(o.min), toInt(std::max(o.min, o.max)));
+            box->setRange(o.min, std::max(o.min, o.max));
             f.widget = box;
             f.read = [box] { return QString::number(box->value()); };
             f.write = [box](const QString& v) { box->setValue(v.toInt()); };
-        } else if (o.type == QLatin1String("check")) {
+        } else if (o.type == EngineOption::CHECK) {
             auto* box = new QCheckBox;
             f.widget = box;
             f.read = [box] { return box->isChecked() ? QStringLiteral("true") : QStringLiteral("false"); };
             f.write = [box](const QString& v) { box->setChecked(isTrue(v)); };
-        } else if (o.type == QLatin1String("combo")) {
+        } else if (o.type == EngineOption::COMBO) {
             auto* box = new QComboBox;
             box->addItems(o.choices);
             f.widget = box;

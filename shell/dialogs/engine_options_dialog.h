@@ -23,7 +23,7 @@ public:
 
 private:
     struct Field {
-        const EngineOptionSpec* definition;
+        const EngineOption* definition;
         QWidget* widget;
         std::function<QString()> read;
         std::function<void(const QString&)> write;

@@ -58,7 +58,7 @@ void ScoreGraphWindow::goTo(int ply) {
     if (ply < 0 || ply > game().recordSize() || ply == game().moveCount()) return;
     game().finishAnimation();
     game().stopThinking();
-    game().goToPly(ply);
+    if (!game().goToPly(ply)) return;
     game().setModified(true);
     idle();
 }

@@ -53,15 +53,6 @@ QString suffixOfFilter(const QString& filter) {
 
 // The commands on the game: enabled by the first rule, all greyed while
 // set-up is open, some greyed by the later rules.
-// The commands that change the record: refused while a review runs.
-constexpr int RECORD_COMMANDS[] = {CMD_NEW_GAME, CMD_OPEN, CMD_SETUP, CMD_UNDO, CMD_REDO, CMD_COMPUTER_MOVE,
-                                   CMD_PASTE_POSITION};
-
-bool refusedWhileReviewing(int id) {
-    const bool changesRecord = std::find(std::begin(RECORD_COMMANDS), std::end(RECORD_COMMANDS), id) != std::end(RECORD_COMMANDS);
-    return changesRecord && ReviewSession::instance().refuses();
-}
-
 constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME,       CMD_OPEN, CMD_SETUP, CMD_SAVE,          CMD_SAVE_AS,
                                  CMD_COPY_POSITION,  CMD_PASTE_POSITION,
                                  CMD_UNDO,           CMD_REDO, CMD_COMPUTER_MOVE, CMD_ANALYSE, CMD_REVIEW};
@@ -69,16 +60,15 @@ constexpr int GAME_COMMANDS[] = {CMD_NEW_GAME,       CMD_OPEN, CMD_SETUP, CMD_SA
 }  // namespace
 
 void MainWindow::onCommand(int id) {
-    if (refusedWhileReviewing(id)) return;
     switch (id) {
     case CMD_NEW_GAME:
-        if (askToSave()) game.newGame();
+        if (askToReplaceRecord()) game.newGame();
         break;
     case CMD_OPEN:
-        if (askToSave()) openWithDialog();
+        if (askToReplaceRecord()) openWithDialog();
         break;
     case CMD_SETUP:
-        if (askToSave()) game.enterSetup();
+        if (askToReplaceRecord()) game.enterSetup();
         break;
     case CMD_SAVE: saveCommand(); break;
     case CMD_SAVE_AS: saveWithDialog(); break;
@@ -101,7 +91,7 @@ void MainWindow::onCommand(int id) {
     }
     case CMD_MODE_DEMO:
         game.setMode(MODE_DEMO);
-        if (!refusedWhileReviewing(CMD_COMPUTER_MOVE)) game.computerMove();
+        game.computerMove();
         break;
     case CMD_COMPUTER_RED: game.setComputerSide(SIDE_RED); break;
     case CMD_COMPUTER_BLACK: game.setComputerSide(SIDE_BLACK); break;
@@ -128,7 +118,7 @@ void MainWindow::onCommand(int id) {
     case CMD_VIEW_SITUATION: SituationWindow::instance().open(); break;
     case CMD_ABOUT: AboutBox::instance().run(); break;
     case CMD_REVIEW:
-        if (!ReviewSession::instance().refuses() && ReviewDialog::instance().run())
+        if (!game.refuseRecordChange() && ReviewDialog::instance().run())
             ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
         break;
     case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
@@ -224,12 +214,12 @@ void MainWindow::loadEngineList() {
 // ------------------------------------------------------------ undo, redo
 
 void MainWindow::undoWithAnimation() {
+    if (game.refuseRecordChange()) return;
     // Through the game, so that a computer move cut short ends demo play.
     game.finishAnimation();
     view->restoreView();
     game.stopThinking();
-    if (game.moveCount() == 0) return;
-    game.undo();
+    if (game.moveCount() == 0 || !game.undo()) return;
     const RecordEntry* e = game.recordEntry(game.moveCount());
     if (!e) return;
     view->animateUndo(*e, [this] {
@@ -241,11 +231,11 @@ void MainWindow::undoWithAnimation() {
 }
 
 void MainWindow::redoWithAnimation() {
+    if (game.refuseRecordChange()) return;
     game.finishAnimation();
     view->restoreView();
     game.stopThinking();
-    if (game.moveCount() == game.recordSize()) return;
-    game.redo();
+    if (game.moveCount() == game.recordSize() || !game.redo()) return;
     const RecordEntry* e = game.recordEntry(game.moveCount() - 1);
     if (!e) return;
     const bool captured = e->captured != NO_PIECE;
@@ -258,6 +248,8 @@ void MainWindow::redoWithAnimation() {
 }
 
 // ------------------------------------------------------------ saving
+
+bool MainWindow::askToReplaceRecord() { return !game.refuseRecordChange() && askToSave(); }
 
 bool MainWindow::askToSave() {
     if (!game.modified()) return true;

@@ -79,7 +79,6 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
         [](QPoint screen) { SetupWindow::instance().dragMoved(screen); },
         [] { SetupWindow::instance().dragEnded(); },
         [this] { updateCursor(); },
-        [] { return ReviewSession::instance().refuses(); },
     });
     setCentralWidget(view);
     menu.selectItem(RadioGroup::BoardSize, 0);

@@ -47,6 +47,10 @@ public:
     void updateCommands();
     // The save prompt: whether the caller may go on.
     bool askToSave();
+    // Before the game is replaced (new game, open, set-up, paste): false
+    // when the record is locked, after saying why, or the save prompt was
+    // cancelled.
+    bool askToReplaceRecord();
     // Opens a game file or record; a PGN collection of several games lets
     // the user choose one first (record_opening.cpp).
     void openRecord(const std::string& path);

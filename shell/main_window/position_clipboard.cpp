@@ -40,6 +40,7 @@ void MainWindow::copyPosition() { copyTextToClipboard(writeFen(game.board(), gam
 // The position is judged before the save prompt: a clipboard without a
 // playable position asks nothing and changes nothing.
 void MainWindow::pastePosition() {
+    if (game.refuseRecordChange()) return;
     const std::string fen = clipboardLine();
     Board90 board{};
     Side side = SIDE_RED;

@@ -17,7 +17,6 @@
 #include "shell/main_window/modal_scope.h"
 #include "shell/dialogs/pgn_game_chooser.h"
 #include "shell/platform/qt_text.h"
-#include "review/review_session.h"
 
 namespace {
 
@@ -108,7 +107,6 @@ void MainWindow::dropEvent(QDropEvent* e) {
 }
 
 void MainWindow::openDroppedFile(const std::string& path) {
-    // A running review holds the record, as it does for 打开.
-    if (!menu.isEnabled(CMD_OPEN) || ReviewSession::instance().refuses() || !askToSave()) return;
+    if (!menu.isEnabled(CMD_OPEN) || !askToReplaceRecord()) return;
     openRecord(path);
 }

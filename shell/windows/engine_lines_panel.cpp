@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "engine/board_move.h"
 #include "game/notation.h"
 #include "game/rules.h"
 #include "game/score_scale.h"
@@ -17,18 +18,11 @@ namespace {
 // Moves of a line shown in its row; stepping shows them all.
 constexpr int ROW_MOVES = 12;
 
-void playOn(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m);
-    const GridPoint to = moveTo(m);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-}
-
 QString lineText(const std::vector<PackedMove>& pv, Board90 board) {
     QStringList moves;
     for (std::size_t i = 0; i < pv.size() && i < static_cast<std::size_t>(ROW_MOVES); ++i) {
         moves << toQt(formatMove(board, pv[i]));
-        playOn(board, pv[i]);
+        playOnBoard(board, pv[i]);
     }
     return moves.join(QLatin1Char(' '));
 }

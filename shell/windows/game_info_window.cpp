@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTreeWidget>
 
+#include "engine/board_move.h"
 #include "game/game.h"
 #include "game/notation.h"
 #include "game/review_comment.h"
@@ -71,14 +72,6 @@ QString limitNotes(const QString& before, const QString& after, int* cursor) {
     *cursor = at;
     kept.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return kept;
-}
-
-void playOn(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m);
-    const GridPoint to = moveTo(m);
-    if (!isOnBoard(from) || !isOnBoard(to)) return;
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
 }
 
 // The record list's own keys, before the list or the window sees them.
@@ -225,9 +218,9 @@ void GameInfoWindow::notesChanged() {
     if (filling) return;
     auto* box = control<QPlainTextEdit>(IDC_NOTES);
     if (!box) return;
-    RecordEntry* e = notesPly > 0 ? game().recordEntry(notesPly - 1) : nullptr;
+    const RecordEntry* e = notesPly > 0 ? game().recordEntry(notesPly - 1) : nullptr;
     if (notesPly > 0 && !e) return;
-    std::string& stored = e ? e->comment : info_.notes;
+    const std::string stored = e ? e->comment : info_.notes;
     const QString typed = box->toPlainText();
     int cursor = -1;
     const QString kept = limitNotes(shownNotes(stored), typed, &cursor);
@@ -241,7 +234,8 @@ void GameInfoWindow::notesChanged() {
     }
     const std::string text = storedNotes(kept);
     if (text == stored) return;
-    stored = text;
+    if (e) game().setComment(notesPly - 1, text);
+    else info_.notes = text;
     game().setModified(true);
 }
 
@@ -296,7 +290,7 @@ void GameInfoWindow::syncList() {
             }
             writeCell(i);
         }
-        playOn(board, e.move);
+        playOnBoard(board, e.move);
     }
 }
 
@@ -351,8 +345,7 @@ void GameInfoWindow::scrollAction(int action, int sliderPosition, bool thumbHeld
     }
     game().finishAnimation();
     game().stopThinking();
-    game().goToPly(target);
-    game().setModified(true);
+    if (game().goToPly(target)) game().setModified(true);
     game().shell().syncView();
     idle();
     updateScrollBar();
@@ -374,8 +367,7 @@ void GameInfoWindow::doubleClicked(int row, int column) {
 void GameInfoWindow::goTo(int target) {
     game().finishAnimation();
     game().stopThinking();
-    game().goToPly(target);
-    game().setModified(true);
+    if (game().goToPly(target)) game().setModified(true);
 }
 
 // Home and End go to the start and the end of the line; Enter goes to the
@@ -420,7 +412,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
     if (node != MoveTree::NONE && node != MoveTree::ROOT) {
         const MoveTree& t = g.tree();
         Board90 board = g.startBoard();
-        for (int i = 0; i < ply; ++i) playOn(board, g.recordEntry(i)->move);
+        for (int i = 0; i < ply; ++i) playOnBoard(board, g.recordEntry(i)->move);
         if (t.childCount(t.parent(node)) > 1) {
             menu.addSeparator();
             for (int c = t.firstChild(t.parent(node)); c != MoveTree::NONE; c = t.nextSibling(c)) {
@@ -449,11 +441,12 @@ void GameInfoWindow::contextMenu(QPoint at) {
     if (chosen == copy) return onCommand(CMD_COPY_RECORD, NOTIFY_CLICKED);
     g.finishAnimation();
     g.stopThinking();
+    bool changed = chosen == comment;
     for (const auto& [a, n] : alternatives)
-        if (chosen == a) g.goToNode(n);
-    if (chosen == promote) g.promoteVariation(node);
-    if (chosen == makeMain) g.makeMainLine(node);
-    if (chosen == remove) g.removeVariation(node);
+        if (chosen == a) changed = g.goToNode(n);
+    if (chosen == promote) changed = g.promoteVariation(node);
+    if (chosen == makeMain) changed = g.makeMainLine(node);
+    if (chosen == remove) changed = g.removeVariation(node);
     if (chosen == comment) {
         bool ok = false;
         QString text;
@@ -465,7 +458,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
         if (ok) g.setNodeComment(node, fromQt(text));
         commentsChanged();
     }
-    g.setModified(true);
+    if (changed) g.setModified(true);
     g.shell().syncView();
     g.shell().refreshCommands();
     idle();

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/board_move.h"
 #include "engine/engine.h"
 #include "game/game.h"
 #include "game/score_scale.h"
@@ -40,14 +41,6 @@ constexpr char UNKNOWN_VERDICT[] = "局势未知";
 constexpr const char* VERDICT_TEXTS[] = {"黑方必胜", "黑方胜势", "黑方优势", "双方均势", "红方优势", "红方胜势", "红方必胜"};
 
 Game& game() { return Game::instance(); }
-
-void playOn(Board90& board, PackedMove m) {
-    const GridPoint from = moveFrom(m);
-    const GridPoint to = moveTo(m);
-    if (!isOnBoard(from) || !isOnBoard(to)) return;
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
-}
 
 std::uint64_t keyOf(const std::uint32_t key[2]) { return static_cast<std::uint64_t>(key[1]) << 32 | key[0]; }
 
@@ -279,7 +272,7 @@ void SituationWindow::showGuess() {
     const Board90& board = game().board();
     const PackedMove guess = ponder.record.guessedMove;
     Board90 after = board;
-    playOn(after, guess);
+    playOnBoard(after, guess);
     if (auto* e = control<QLineEdit>(IDC_GUESSED_MOVE)) e->setText(toQt(formatMove(board, guess)));
     if (auto* e = control<QLineEdit>(IDC_PREPARED_REPLY)) {
         e->setText(guess != 0 ? toQt(formatMove(after, ponder.record.preparedReply)) : QString());
@@ -305,7 +298,7 @@ void SituationWindow::fillVariation() {
             item->setText(0, QString::number(static_cast<int>(i / 2 + 1)));
         }
         setCell(static_cast<int>(i), false);
-        playOn(board, m);
+        playOnBoard(board, m);
     }
 }
 
@@ -328,7 +321,7 @@ void SituationWindow::applyStep(int t) {
     Board90 board = analysis.board;
     Side side = analysis.side;
     for (int i = 0; i < t && i < static_cast<int>(analysis.variation.size()); ++i) {
-        playOn(board, analysis.variation[i]);
+        playOnBoard(board, analysis.variation[i]);
         side ^= 1;
     }
     MainWindow::instance().boardView().showPosition(board, side);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "board_support.h"
+#include "engine/board_move.h"
 #include "engine/perft.h"
 
 namespace {
@@ -57,9 +58,7 @@ std::vector<std::string> randomPositions(int count) {
             auto moves = legalMoves(*e);
             if (moves.empty()) break;
             PackedMove m = moves[rng() % moves.size()];
-            GridPoint f = moveFrom(m), t = moveTo(m);
-            b[boardIndex(t.file, t.rank)] = b[boardIndex(f.file, f.rank)];
-            b[boardIndex(f.file, f.rank)] = NO_PIECE;
+            playOnBoard(b, m);
             side ^= 1;
         }
         fens.push_back(writeFen(b, side));

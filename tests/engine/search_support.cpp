@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/board_move.h"
 #include "engine/fen.h"
 #include "engine/search.h"
 
@@ -47,9 +48,7 @@ bool playMove(Engine& engine, const std::string& move) {
         engine.setPosition(board, side);
         return false;
     }
-    const GridPoint from = moveFrom(m), to = moveTo(m);
-    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-    board[boardIndex(from.file, from.rank)] = NO_PIECE;
+    playOnBoard(board, m);
     engine.setPosition(board, side ^ 1);
     prepare(engine);
     return true;

@@ -14,8 +14,11 @@
 #   garbage      writes lines of control characters in a search
 #   flood        writes info lines without end in a search, never answers
 #   endless-line writes one line that never ends
+# A second argument names a file that gets every line the engine reads.
 mode=$1
+heard=$2
 while IFS= read -r line; do
+    [ -n "$heard" ] && echo "$line" >> "$heard"
     case $line in
     uci)
         case $mode in silent | ucci-only) continue ;; unknown-uci) echo "Unknown command: uci"; continue ;; esac

@@ -50,7 +50,7 @@ TEST_F(GameFilesTest, SavedGameComesBackWhole) {
     ASSERT_TRUE(game.tryUserMove(BLACK_HORSE_OUT));
     ASSERT_TRUE(game.tryUserMove(CANNON_TAKES_HORSE));
     ASSERT_TRUE(game.tryUserMove(BLACK_HORSE_BACK));
-    game.recordEntry(1)->comment = "\xBA\xC3";  // 好
+    game.setComment(1, "\xBA\xC3");  // 好
     game.undo();
     shell.info.redPlayer = "red";
     shell.info.notes = "notes";

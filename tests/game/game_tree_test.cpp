@@ -115,7 +115,7 @@ TEST_F(GameTreeTest, EditsKeepTheLineShownInStep) {
     playAndTakeBack();
     ASSERT_TRUE(game.tryUserMove(BLACK_CANNON));
     const int variation = game.currentNode();
-    game.recordEntry(1)->comment = "c";  // as the information window edits it
+    game.setComment(1, "c");  // as the information window edits it
     ASSERT_TRUE(game.promoteVariation(variation));
     EXPECT_EQ(treeText(game.tree()), "1:h2e2 2:h7e7{c} 2:h9g7 3:h0g2");
     game.goToPly(3);  // stays on the line shown: h2e2 h7e7

@@ -62,6 +62,11 @@ protected:
         game.stopThinking();
         thinkingEngine().abandonAndWait();
     }
+    // The engine answers, and the idle pass takes the answer.
+    void answer(FakeOutsideEngine& from, PackedMove move) {
+        game.onOutsideMoveFound(&from, move);
+        game.idle();
+    }
     bool builtInIdle() const { return thinkingEngine().state() == STATE_IDLE; }
     bool waitForBuiltInMove() {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -98,6 +103,8 @@ TEST_F(OutsidePlayTest, TheAnswerIsPlayedSlidAndShownThroughTheEngine) {
     game.computerMove();
     const int builtInResults = shell.searchResultsShown;
     game.onOutsideMoveFound(&player, HORSE_REPLY);
+    EXPECT_EQ(game.moveCount(), 1);  // the answer waits for the idle pass
+    game.idle();
     EXPECT_EQ(game.moveCount(), 2);
     EXPECT_EQ(game.recordEntry(1)->move, HORSE_REPLY);
     EXPECT_EQ(game.thinkingStatus(), THINKING_IDLE);
@@ -115,17 +122,17 @@ TEST_F(OutsidePlayTest, TheAnswerIsPlayedSlidAndShownThroughTheEngine) {
 TEST_F(OutsidePlayTest, IllegalOrStrayAnswersNeverReachTheRecord) {
     game.computerMove();
     // From an engine that was not asked, and from the analyst: dropped.
-    game.onOutsideMoveFound(&analyst, CENTRAL_CANNON);
+    answer(analyst, CENTRAL_CANNON);
     EXPECT_EQ(game.moveCount(), 0);
     EXPECT_EQ(game.thinkingStatus(), THINKING_MOVE);
     // An illegal move from the asked engine: refused, nothing slides.
-    game.onOutsideMoveFound(&player, ROOK_THROUGH_CANNON);
+    answer(player, ROOK_THROUGH_CANNON);
     EXPECT_EQ(game.moveCount(), 0);
     EXPECT_EQ(game.board(), INITIAL_BOARD);
     EXPECT_FALSE(shell.animating);
     EXPECT_EQ(game.thinkingStatus(), THINKING_IDLE);
     // A late second answer of the same search is dropped as well.
-    game.onOutsideMoveFound(&player, CENTRAL_CANNON);
+    answer(player, CENTRAL_CANNON);
     EXPECT_EQ(game.moveCount(), 0);
 }
 
@@ -134,7 +141,7 @@ TEST_F(OutsidePlayTest, MoveNowAndStopReachTheSearchingEngine) {
     game.moveNow();
     EXPECT_EQ(player.moveNowCalls, 1);
     EXPECT_EQ(game.thinkingStatus(), THINKING_MOVE);  // until the answer comes
-    game.onOutsideMoveFound(&player, CENTRAL_CANNON);
+    answer(player, CENTRAL_CANNON);
     EXPECT_EQ(game.moveCount(), 1);
     shell.endAnimation();
 
@@ -142,7 +149,7 @@ TEST_F(OutsidePlayTest, MoveNowAndStopReachTheSearchingEngine) {
     game.stopThinking();
     EXPECT_EQ(player.abandonCalls, 1);
     EXPECT_EQ(game.thinkingStatus(), THINKING_IDLE);
-    game.onOutsideMoveFound(&player, HORSE_REPLY);  // the stopped search's answer
+    answer(player, HORSE_REPLY);  // the stopped search's answer
     EXPECT_EQ(game.moveCount(), 1);
 }
 
@@ -159,7 +166,7 @@ TEST_F(OutsidePlayTest, AnalysisRunsOnTheAnalystUntilStopped) {
     EXPECT_EQ(analyst.searches.size(), 1u);
     EXPECT_TRUE(builtInIdle());
     // An analysis never plays a move.
-    game.onOutsideMoveFound(&analyst, CENTRAL_CANNON);
+    answer(analyst, CENTRAL_CANNON);
     EXPECT_EQ(game.moveCount(), 0);
     // A new position ends it, as undo and record navigation stop thinking.
     game.stopThinking();
@@ -170,12 +177,12 @@ TEST_F(OutsidePlayTest, AnalysisRunsOnTheAnalystUntilStopped) {
 TEST_F(OutsidePlayTest, DemoAndHumanAgainstComputerUseThePlayer) {
     shell.radio[0] = MODE_ITEM_DEMO;
     game.computerMove();
-    game.onOutsideMoveFound(&player, CENTRAL_CANNON);
+    answer(player, CENTRAL_CANNON);
     shell.endAnimation();
     game.idle();  // judges the position and goes on
     ASSERT_EQ(player.searches.size(), 2u);
     EXPECT_EQ(player.searches[1].moves.size(), 1u);
-    game.onOutsideMoveFound(&player, HORSE_REPLY);
+    answer(player, HORSE_REPLY);
     EXPECT_EQ(game.moveCount(), 2);
     shell.endAnimation();
 

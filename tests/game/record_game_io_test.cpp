@@ -112,7 +112,7 @@ TEST_F(RecordGameTest, AnXqfRecordOpensUntitledWithItsNotes) {
 TEST_F(RecordGameTest, SavingAsPgnWritesOneGameThatOpensAgain) {
     playSomething();
     ASSERT_TRUE(game.tryUserMove(packMove(1, 9, 2, 7)));
-    game.recordEntry(1)->comment = gbk("应");
+    game.setComment(1, gbk("应"));
     const std::string path = dir.file("mine.pgn");
     ASSERT_TRUE(game.saveFile(path));
     EXPECT_FALSE(game.modified());

@@ -29,11 +29,11 @@ EngineEntry sampleEngine(const QString& name, const QString& path) {
     e.path = path;
     e.author = QStringLiteral("作者 Author");
     e.protocol = QStringLiteral("uci");
-    e.options.push_back({QStringLiteral("Hash"), QStringLiteral("spin"), QStringLiteral("16"), 1, 33554432, {}});
-    e.options.push_back({QStringLiteral("Ponder"), QStringLiteral("check"), QStringLiteral("false"), 0, 0, {}});
-    e.options.push_back({QStringLiteral("UCI_Variant"), QStringLiteral("combo"), QStringLiteral("chess"), 0, 0,
+    e.options.push_back({QStringLiteral("Hash"), EngineOption::SPIN, QStringLiteral("16"), 1, 33554432, {}});
+    e.options.push_back({QStringLiteral("Ponder"), EngineOption::CHECK, QStringLiteral("false"), 0, 0, {}});
+    e.options.push_back({QStringLiteral("UCI_Variant"), EngineOption::COMBO, QStringLiteral("chess"), 0, 0,
                          {QStringLiteral("chess"), QStringLiteral("xiangqi")}});
-    e.options.push_back({QStringLiteral("Clear Hash"), QStringLiteral("button"), {}, 0, 0, {}});
+    e.options.push_back({QStringLiteral("Clear Hash"), EngineOption::BUTTON, {}, 0, 0, {}});
     e.values[QStringLiteral("Hash")] = QStringLiteral("64");
     return e;
 }

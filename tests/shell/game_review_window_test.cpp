@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "review/review_session.h"
 #include "shell/dialogs/score_graph.h"
 #include "shell/dialogs/score_graph_window.h"
+#include "outside_engines_support.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
 
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void closingTheProgramEndsARunningReview();
     void theDialogOffersTheManagersEngines();
     void theComputersTurnResumesAfterTheReview();
+    void anOutsideEngineReviewsAsItPlays();
 
 private:
     MainWindow* w = nullptr;
@@ -91,7 +94,7 @@ void ReviewWindowTest::graphScoresClipAtTheEdge() {
 
 void ReviewWindowTest::verdictsReachCommentsListAndGraph() {
     playCoordinates(ROOK_GIVEN_AWAY);
-    game->recordEntry(8)->comment = utf8ToGbkLossy("送车");
+    game->setComment(8, utf8ToGbkLossy("送车"));
     GameInfoWindow::instance().open();
     QVERIFY(session().start(0, byDepth(3)));
     QVERIFY(session().running());
@@ -230,6 +233,34 @@ void ReviewWindowTest::theComputersTurnResumesAfterTheReview() {
         QCOMPARE(game->thinkingStatus(), THINKING_MOVE);
         game->stopThinking();
     }
+}
+
+// An outside engine reviews as the engine manager set it up to play: under
+// its protocol, with the values chosen for its options.
+void ReviewWindowTest::anOutsideEngineReviewsAsItPlays() {
+    const QString heard = QDir::current().filePath(QStringLiteral("fake-heard.txt"));
+    QFile::remove(heard);
+    EngineEntry fake;
+    fake.name = QStringLiteral("Fake");
+    fake.path = fakeEngine(QStringLiteral("hang"), heard);  // no answer: nothing moves on before the cancel
+    fake.protocol = QStringLiteral("ucci");
+    fake.options = {{QStringLiteral("hashsize"), EngineOption::SPIN, QStringLiteral("16"), 0, 1024, {}}};
+    fake.values[QStringLiteral("hashsize")] = QStringLiteral("64");
+    EngineList list;
+    list.add(fake);
+    w->engines().applyList(list);
+    playCoordinates("h2e2 h9g7");
+    const auto heardLines = [&] {
+        QFile f(heard);
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).split(QLatin1Char('\n')) : QStringList();
+    };
+    QVERIFY(session().start(1, byDepth(1)));
+    QVERIFY(pumpUntil([&] { return !heardLines().filter(QStringLiteral("go")).isEmpty(); }, 20'000));
+    session().cancel();
+    const QStringList lines = heardLines();
+    QCOMPARE(lines.first(), QStringLiteral("ucci"));
+    QVERIFY(lines.contains(QStringLiteral("setoption hashsize 64")));
+    w->engines().applyList(EngineList());
 }
 
 #include "game_review_window_test.moc"

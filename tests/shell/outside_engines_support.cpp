@@ -16,12 +16,12 @@ QString fairyStockfish() {
 
 QString morlanEngine() { return QStringLiteral(MORLAN_BINARY_DIR "/engine/morlan-engine"); }
 
-QString fakeEngine(const QString& mode) {
+QString fakeEngine(const QString& mode, const QString& heard) {
     const QString path = QDir::current().filePath(QStringLiteral("fake-%1.sh").arg(mode));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return {};
-    f.write(QStringLiteral("#!/bin/sh\nexec /bin/sh '%1' %2\n")
-                .arg(QStringLiteral(MORLAN_TEST_SOURCE_DIR "/engines/fake_engine.sh"), mode)
+    f.write(QStringLiteral("#!/bin/sh\nexec /bin/sh '%1' %2 '%3'\n")
+                .arg(QStringLiteral(MORLAN_TEST_SOURCE_DIR "/engines/fake_engine.sh"), mode, heard)
                 .toUtf8());
     f.close();
     f.setPermissions(f.permissions() | QFileDevice::ExeOwner);

@@ -12,8 +12,9 @@ QString fairyStockfish();
 // build/engine/morlan-engine.
 QString morlanEngine();
 // A program that runs the client's fake engine in `mode` (see
-// tests/engines/fake_engine.sh), written into the working folder.
-QString fakeEngine(const QString& mode);
+// tests/engines/fake_engine.sh), written into the working folder; with
+// `heard`, the file that gets every line the engine reads.
+QString fakeEngine(const QString& mode, const QString& heard = {});
 
 // Lists the program (with the handshake's name and options) and gives it
 // both roles; false when its handshake fails.

@@ -22,6 +22,7 @@
 #include "shell/dialogs/engine_options_dialog.h"
 #include "engines/engine_roster.h"
 #include "shell/main_window/main_window.h"
+#include "shell/main_window/modal_scope.h"
 #include "shell/windows/situation_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void aComputerMoveByAnOutsideEngineIsPlayedThroughTheGame_data();
     void aComputerMoveByAnOutsideEngineIsPlayedThroughTheGame();
     void moveNowAsksTheEngineForItsMove();
+    void anAnswerWaitsWhileAQuestionIsOpen();
     void analysisShowsSeveralLinesAndTheArrow();
     void aFailingEngineIsReportedAndTheBuiltInEngineTakesOver_data();
     void aFailingEngineIsReportedAndTheBuiltInEngineTakesOver();
@@ -123,6 +125,19 @@ void OutsideEnginesTest::aComputerMoveByAnOutsideEngineIsPlayedThroughTheGame() 
     EngineLinesPanel* panel = SituationWindow::instance().linesPanel();
     QVERIFY(panel);
     QVERIFY(pumpUntil([&] { return !panel->nameLabel()->text().isEmpty(); }, 2000));
+}
+
+void OutsideEnginesTest::anAnswerWaitsWhileAQuestionIsOpen() {
+    QVERIFY(useEngine(roster(), fakeEngine(QStringLiteral("good"))));
+    {
+        ModalScope question;  // the save prompt, say
+        game->computerMove();
+        QVERIFY(pumpUntil([&] { return logHas(QStringLiteral("bestmove h2e2")); }, 10000));
+        pump(100);
+        QCOMPARE(game->moveCount(), 0);
+    }
+    QVERIFY(pumpUntil([&] { return game->moveCount() == 1; }, 10000));
+    QVERIFY(recordIsLegal(*game));
 }
 
 void OutsideEnginesTest::moveNowAsksTheEngineForItsMove() {
@@ -265,13 +280,13 @@ void OutsideEnginesTest::theOptionsFormKeepsOnlyChangedValues() {
     EngineEntry e;
     e.name = QStringLiteral("Fake");
     e.path = QStringLiteral("/x");
-    e.options = {{QStringLiteral("Hash"), QStringLiteral("spin"), QStringLiteral("16"), 1, 1024, {}},
-                 {QStringLiteral("Ponder"), QStringLiteral("check"), QStringLiteral("false"), 0, 0, {}},
-                 {QStringLiteral("Style"), QStringLiteral("combo"), QStringLiteral("Normal"), 0, 0,
+    e.options = {{QStringLiteral("Hash"), EngineOption::SPIN, QStringLiteral("16"), 1, 1024, {}},
+                 {QStringLiteral("Ponder"), EngineOption::CHECK, QStringLiteral("false"), 0, 0, {}},
+                 {QStringLiteral("Style"), EngineOption::COMBO, QStringLiteral("Normal"), 0, 0,
                   {QStringLiteral("Solid"), QStringLiteral("Normal")}},
-                 {QStringLiteral("MultiPV"), QStringLiteral("spin"), QStringLiteral("1"), 1, 5, {}},
-                 {QStringLiteral("UCI_Variant"), QStringLiteral("combo"), QStringLiteral("chess"), 0, 0, {}},
-                 {QStringLiteral("Clear Hash"), QStringLiteral("button"), {}, 0, 0, {}}};
+                 {QStringLiteral("MultiPV"), EngineOption::SPIN, QStringLiteral("1"), 1, 5, {}},
+                 {QStringLiteral("UCI_Variant"), EngineOption::COMBO, QStringLiteral("chess"), 0, 0, {}},
+                 {QStringLiteral("Clear Hash"), EngineOption::BUTTON, {}, 0, 0, {}}};
     e.values[QStringLiteral("Hash")] = QStringLiteral("64");
     e.values[QStringLiteral("MultiPV")] = QStringLiteral("3");
     EngineOptionsDialog form(e, w);

@@ -274,7 +274,7 @@ void RecordOpeningTest::theCommandLineOpensARecord() {
 void RecordOpeningTest::saveAsPgnAndReadItBack() {
     MessageAnswerer unexpected(QMessageBox::Ok);
     playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
-    game->recordEntry(1)->comment = utf8ToGbkLossy("屏风马");
+    game->setComment(1, utf8ToGbkLossy("屏风马"));
     {
         FileDialogAnswerer dialog(QStringLiteral("record"), PGN_FILTER);
         w->onCommand(CMD_SAVE_AS);

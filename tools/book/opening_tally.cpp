@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "engine/board_move.h"
 #include "engine/engine.h"
 
 std::uint64_t positionKey(const Board90& board, Side side) {
@@ -23,10 +24,8 @@ void OpeningTally::addGame(const Board90& start, Side side, const std::vector<Pa
         const PackedMove move = moves[ply];
         if (seenPositions.insert(key).second) ++positions[key].games;
         if (seenMoves.insert({key, move}).second) ++positions[key].moves[move];
-        const GridPoint from = moveFrom(move), to = moveTo(move);
-        board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
-        board[boardIndex(from.file, from.rank)] = NO_PIECE;
-        side = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
+        playOnBoard(board, move);
+        side ^= 1;
     }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/board_move.h"
 #include "engine/perft.h"
 #include "game/xqf_writer.h"
 
@@ -37,9 +38,7 @@ struct Grower {
             const int child = tree.appendChild(node, m);
             if (child == MoveTree::NONE) return false;
             Board90 board = boards[static_cast<std::size_t>(node)];
-            const GridPoint f = moveFrom(m), t = moveTo(m);
-            board[boardIndex(t.file, t.rank)] = board[boardIndex(f.file, f.rank)];
-            board[boardIndex(f.file, f.rank)] = NO_PIECE;
+            playOnBoard(board, m);
             boards.resize(static_cast<std::size_t>(child) + 1);
             boards[static_cast<std::size_t>(child)] = board;
             if (tree.moveCount() % 50 == 0) tree.setComment(child, "\xD7\xA2\xBD\xE2");  // 注解
