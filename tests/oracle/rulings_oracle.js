@@ -106,31 +106,40 @@ function main(ff) {
     b.delete();
     return !bad;
   }
-  // How many captures the side that just moved would have if it moved again.
-  function threats(board) {
-    const fen = flipped(board.fen());
-    const b = new ff.Board('xiangqi', fen);
-    let n = 0;
-    if (!b.isCheck()) for (const m of b.legalMoves().split(' ').filter(Boolean)) if (b.isCapture(m)) ++n;
+  // The captures the side not to move would have if it moved now.
+  function threatsOf(board) {
+    const b = new ff.Board('xiangqi', flipped(board.fen()));
+    const captures = b.isCheck() ? [] : b.legalMoves().split(' ').filter((m) => m && b.isCapture(m));
     b.delete();
-    return n;
+    return captures;
   }
-  // A quiet move out, preferring checks and new attacks, whose way back is open.
+  const target = (m) => m.match(/[a-i]\d+$/)[0];
+  // A quiet move out, preferring checks, new attacks and flights of an
+  // attacked piece (the makings of chases), whose way back is open.
   function chooseOut(board) {
     const quiet = board.legalMoves().split(' ').filter((m) => m && !board.isCapture(m));
     if (!quiet.length) return null;
-    const before = threats(board);
-    const checks = [], attacks = [];
+    const before = board.legalMoves().split(' ').filter((m) => m && board.isCapture(m)).length;
+    const attacked = new Set(threatsOfMover(board).map(target));
+    const checks = [], attacks = [], flights = quiet.filter((m) => attacked.has(m.match(/^[a-i]\d+/)[0]));
     for (const m of quiet) {
       board.push(m);
       if (board.isCheck()) checks.push(m);
-      else if (threats(board) > before) attacks.push(m);
+      else if (threatsOf(board).length > before) attacks.push(m);
       board.pop();
     }
     const roll = random();
-    if (roll < 0.35 && checks.length) return pick(checks);
-    if (roll < 0.75 && attacks.length) return pick(attacks);
+    if (roll < 0.25 && checks.length) return pick(checks);
+    if (roll < 0.6 && attacks.length) return pick(attacks);
+    if (roll < 0.9 && flights.length) return pick(flights);
     return pick(quiet);
+  }
+  // The captures the opponent of the side to move has against it.
+  function threatsOfMover(board) {
+    const b = new ff.Board('xiangqi', flipped(board.fen()));
+    const captures = b.legalMoves().split(' ').filter((m) => m && b.isCapture(m));
+    b.delete();
+    return captures;
   }
   const back = (m) => m.replace(/^([a-i]\d+)([a-i]\d+)$/, '$2$1');
 
