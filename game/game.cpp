@@ -102,15 +102,32 @@ void Game::commitStartPosition() {
     lastKey = 0;
 }
 
-GameResult Game::checkResult() const {
-    if (moveCount_ - lastCaptureCount_ >= 100) return RESULT_DRAW;
-    Engine& rules = plainEngine();
-    rules.setPosition(board_, sideToMove_);
-    return rules.gameStatus();
+GameResult Game::checkResult() const { return judgeEnd().result; }
+
+GameEnd Game::judgeEnd() const {
+    // Only the moves since the last capture can repeat a position: the line
+    // from there, its first position found by taking those moves back.
+    Board90 lineStart = board_;
+    std::vector<PackedMove> line(static_cast<std::size_t>(moveCount_ - lastCaptureCount_));
+    for (int i = moveCount_ - 1; i >= lastCaptureCount_; --i) {
+        const RecordEntry& e = record[static_cast<std::size_t>(i)];
+        const int from = boardIndex(moveFrom(e.move).file, moveFrom(e.move).rank);
+        const int to = boardIndex(moveTo(e.move).file, moveTo(e.move).rank);
+        lineStart[from] = lineStart[to];
+        lineStart[to] = e.captured;
+        line[static_cast<std::size_t>(i - lastCaptureCount_)] = e.move;
+    }
+    const Side lineSide = static_cast<Side>(sideToMove_ ^ (line.size() & 1));
+    return judgeGameEnd(lineStart, lineSide, line, 0, repetitionRulings_);
+}
+
+void Game::setRepetitionRulings(bool on) {
+    repetitionRulings_ = on;
 }
 
 void Game::updateResult() {
-    const GameResult r = checkResult();
+    lastEnd_ = judgeEnd();
+    const GameResult r = lastEnd_.result;
     if (r != RESULT_IN_PLAY) {
         shell().clockGameOver();
     } else if (result_ != RESULT_IN_PLAY) {
@@ -119,7 +136,8 @@ void Game::updateResult() {
     result_ = r;
     shell().setGameInfoResult(resultName(r));
     if (r != RESULT_IN_PLAY) {
-        shell().showMessage(resultName(r), GBK_CAPTION_NOTICE, MessageIcon::Information);
+        const std::string ruling = rulingText(lastEnd_.ruling);
+        shell().showMessage(ruling.empty() ? resultName(r) : ruling, GBK_CAPTION_NOTICE, MessageIcon::Information);
     }
     shell().refreshCommands();
 }

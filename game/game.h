@@ -11,6 +11,7 @@
 
 #include "engine/types.h"
 #include "game/game_document.h"
+#include "game/game_end.h"
 #include "game/move_tree.h"
 #include "game/shell_port.h"
 
@@ -132,6 +133,14 @@ public:
     void setBoard(const Board90& board, Side side);
     void commitStartPosition();
     GameResult checkResult() const;
+    // Why the position ends the game (or not), under the game's rulings.
+    GameEnd judgeEnd() const;
+    // The end as updateResult last found it.
+    const GameEnd& lastEnd() const { return lastEnd_; }
+    // 设置 → 重复局面裁决: off (不裁决, the original game), or the Asian
+    // rules (亚洲规则) on a position that occurs the third time.
+    bool repetitionRulings() const { return repetitionRulings_; }
+    void setRepetitionRulings(bool on);
     void updateResult();
     void idle();
     std::uint64_t positionKey() const;
@@ -227,6 +236,7 @@ private:
     void showPly(int n);
     bool openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail);
     void clearRecord();
+    void addRulingComment(GameDocument& doc) const;
     void showLine(const std::vector<int>& nodes, int ply);
     void syncLineComments();
     bool tailWorthAsking() const;
@@ -257,6 +267,8 @@ private:
     bool recordLocked_ = false;
     std::string lockReason;
     bool keepVariations_ = false;
+    bool repetitionRulings_ = false;
+    GameEnd lastEnd_;
     bool keepVariationsDefault = false;
     bool keepOnce = false;  // the next move becomes a variation whatever the setting
     bool tailFromRecord = false;  // the game's moves came from a file

@@ -177,6 +177,19 @@ void Game::startReplacedGame() {
     resumePlay();
 }
 
+void Game::addRulingComment(GameDocument& doc) const {
+    const std::string ruling = rulingText(lastEnd_.ruling);
+    if (ruling.empty() || result_ == RESULT_IN_PLAY || moveCount_ == 0) return;
+    // On the move that ended the game, after what the player wrote there.
+    const auto withRuling = [&](const std::string& comment) {
+        return comment.empty() ? ruling : comment + ' ' + ruling;
+    };
+    std::string& comment = doc.moves[static_cast<std::size_t>(moveCount_ - 1)].comment;
+    comment = withRuling(comment);
+    const int node = lineNode(moveCount_ - 1);
+    if (!doc.tree.empty() && node > MoveTree::ROOT) doc.tree.setComment(node, withRuling(doc.tree.comment(node)));
+}
+
 bool Game::saveFile(const std::string& path) {
     const RecordFormat format = recordFormatOf(path);
     const bool keepsTree = format == RecordFormat::Pgn || format == RecordFormat::Xqf;
@@ -197,6 +210,7 @@ bool Game::saveFile(const std::string& path) {
     for (const RecordEntry& e : record) doc.moves.push_back({e.move, e.comment});
     doc.info = shell().gameInfo();
     if (keepsTree) doc.tree = tree_;
+    if (format == RecordFormat::Pgn) addRulingComment(doc);
     GameFile& files = GameFile::instance();
     files.setDocument(doc);
     // A save that did not reach the disk must not look like one that did:

@@ -69,6 +69,19 @@ inline constexpr char GBK_RED_WINS[] = "\xBA\xEC\xB7\xBD\xCA\xA4";   // 红方�
 inline constexpr char GBK_BLACK_WINS[] = "\xBA\xDA\xB7\xBD\xCA\xA4"; // 黑方胜
 inline constexpr char GBK_DRAW[] = "\xBA\xCD\xC6\xE5";               // 和棋
 
+// ---- repetition rulings (the side's name comes first) ----
+inline constexpr char GBK_RED_SIDE[] = "\xBA\xEC\xB7\xBD";    // 红方
+inline constexpr char GBK_BLACK_SIDE[] = "\xBA\xDA\xB7\xBD";  // 黑方
+// 长将，判负
+inline constexpr char GBK_PERPETUAL_CHECK_LOSES[] = "\xB3\xA4\xBD\xAB\xA3\xAC\xC5\xD0\xB8\xBA";
+// 长捉，判负
+inline constexpr char GBK_PERPETUAL_CHASE_LOSES[] = "\xB3\xA4\xD7\xBD\xA3\xAC\xC5\xD0\xB8\xBA";
+// 长捉须由裁判判定，判和
+inline constexpr char GBK_CHASE_NEEDS_JUDGE[] =
+    "\xB3\xA4\xD7\xBD\xD0\xEB\xD3\xC9\xB2\xC3\xC5\xD0\xC5\xD0\xB6\xA8\xA3\xAC\xC5\xD0\xBA\xCD";
+// 重复局面判和
+inline constexpr char GBK_REPETITION_DRAWN[] = "\xD6\xD8\xB8\xB4\xBE\xD6\xC3\xE6\xC5\xD0\xBA\xCD";
+
 // ---- texts the game hands to the shell ----
 inline constexpr char GBK_UNTITLED[] = "\xCE\xB4\xC3\xFC\xC3\xFB";  // 未命名
 inline constexpr char GBK_CAPTION_ERROR[] = "\xB4\xED\xCE\xF3";      // 错误

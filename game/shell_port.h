@@ -24,6 +24,7 @@ enum class RadioGroup {
     ComputerSide,  // items 0..1: 电脑执红, 电脑执黑
     Level,         // items 0..3: 初级, 中级, 高级, 自定义
     BoardSize,     // items 0..4: 100%, 125%, 150%, 200%, 250% (查看 → 棋盘大小)
+    Rulings,       // items 0..1: 不裁决, 亚洲规则 (设置 → 重复局面裁决)
 };
 
 // The check marks of the menu.

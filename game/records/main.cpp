@@ -14,6 +14,9 @@
 // program saves a game, which is then read back and compared move by move,
 // tree and comments included. With --xqf each is written to OUTDIR as an
 // XQF record, read back and compared the same way.
+//
+// morlan-records --rulings FILE replays each game of FILE with the
+// repetition rulings on and prints where the rules end it (rulings.h).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -31,6 +34,7 @@
 #include "game/text_move_judge.h"
 #include "game/xqf_file.h"
 #include "game/xqf_writer.h"
+#include "game/records/rulings.h"
 
 namespace {
 
@@ -257,13 +261,15 @@ bool writeCollection(const Run& run) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...\n");
+    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...\n"
+                         "       morlan-records --rulings FILE\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::string(argv[1]) == "--rulings") return argc == 3 ? printRulings(argv[2]) : usage();
     Run run;
     int first = 1;
     auto isOption = [](const std::string& a) { return a == "--txt" || a == "--pgn" || a == "--xqf"; };

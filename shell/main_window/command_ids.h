@@ -57,4 +57,7 @@ enum CommandId : int {
     CMD_VIEW_EXPLORER = 40213,
     // 设置 → 保留变着: a move at a past ply keeps the old continuation as a variation.
     CMD_KEEP_VARIATIONS = 40203,
+    // 设置 → 重复局面裁决: 不裁决 (the original game) or 亚洲规则.
+    CMD_RULINGS_OFF = 40204,
+    CMD_RULINGS_ASIAN = 40205,
 };

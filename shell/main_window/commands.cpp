@@ -112,6 +112,8 @@ void MainWindow::onCommand(int id) {
     case CMD_KEEP_VARIATIONS:
         if (QAction* a = menu.action(CMD_KEEP_VARIATIONS)) game.setKeepVariations(a->isChecked());
         break;
+    case CMD_RULINGS_OFF: game.setRepetitionRulings(false); break;
+    case CMD_RULINGS_ASIAN: game.setRepetitionRulings(true); break;
     case CMD_VIEW_TIMER: TimerWindow::instance().open(); break;
     case CMD_VIEW_GAME_INFO: GameInfoWindow::instance().open(); break;
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;
@@ -151,6 +153,7 @@ void MainWindow::updateCommands() {
     const ThinkingStatus status = game.thinkingStatus();
     // The game's own choice: a record turns 保留变着 on for its game.
     if (QAction* a = menu.action(CMD_KEEP_VARIATIONS)) a->setChecked(game.keepVariations());
+    menu.selectItem(RadioGroup::Rulings, game.repetitionRulings() ? 1 : 0);
     for (const bool inToolbar : {false, true}) {
         for (int id : GAME_COMMANDS) setCommandEnabled(id, true, inToolbar);
         setCommandEnabled(CMD_MOVE_NOW, false, inToolbar);

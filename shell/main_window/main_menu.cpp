@@ -55,6 +55,10 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Menu, 0, "设置(&C)", -1, false},
     {Entry::Item, CMD_ROTATE, "旋转棋盘(&R)\tCtrl+R", -1, false},
     {Entry::Check, CMD_KEEP_VARIATIONS, "保留变着", -1, false},
+    {Entry::Menu, 0, "重复局面裁决", -1, false},
+    {Entry::Radio, CMD_RULINGS_OFF, "不裁决", 4, true},
+    {Entry::Radio, CMD_RULINGS_ASIAN, "亚洲规则", 4, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Menu, 0, "对弈模式(&M)", -1, false},
     {Entry::Radio, CMD_MODE_HUMAN_COMPUTER, "人机对弈(&C)", 0, false},
@@ -117,6 +121,8 @@ constexpr int LEVEL_ITEMS[] = {CMD_LEVEL_BEGINNER, CMD_LEVEL_INTERMEDIATE, CMD_L
                                CMD_LEVEL_CUSTOM};
 constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST + 1, CMD_BOARD_SIZE_FIRST + 2,
                                     CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
+
+constexpr int RULINGS_ITEMS[] = {CMD_RULINGS_OFF, CMD_RULINGS_ASIAN};
 
 constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
 
@@ -187,6 +193,7 @@ std::pair<const int*, int> groupItems(RadioGroup group) {
     case RadioGroup::ComputerSide: return {SIDE_ITEMS, 2};
     case RadioGroup::Level: return {LEVEL_ITEMS, 4};
     case RadioGroup::BoardSize: return {BOARD_SIZE_ITEMS, 5};
+    case RadioGroup::Rulings: return {RULINGS_ITEMS, 2};
     }
     return {nullptr, 0};
 }

@@ -168,13 +168,15 @@ TEST_F(GameSettingsTest, SavedSettingsHoldEveryKey) {
     shell.placements[ShellWindow::Info] = {true, 10, -20};
     game.setUseBook(false);
     game.setPonderEnabled(true);
+    game.setRepetitionRulings(true);
     game.saveSettings();
 
     SettingsFile stored;
     ASSERT_TRUE(stored.load(SETTINGS_FILE_NAME));
     int v = -99;
     const std::pair<const char*, int> ints[] = {{"mode", 3},      {"side", 1},  {"reverse", 0}, {"animation", 1},
-                                                {"sound", 0},     {"book", 0},  {"ponder", 1},  {"scale", 3}};
+                                                {"sound", 0},     {"book", 0},  {"ponder", 1},  {"scale", 3},
+                                                {"rulings", 1}};
     for (const auto& [key, value] : ints) {
         ASSERT_TRUE(stored.getInt(key, v)) << key;
         EXPECT_EQ(v, value) << key;
@@ -202,6 +204,7 @@ TEST_F(GameSettingsTest, LoadedSettingsAreApplied) {
     written.setInt("book", 0);
     written.setInt("ponder", 0);
     written.setInt("scale", 4);
+    written.setInt("rulings", 1);
     written.setWindow("main", {true, 100, 200});
     written.setWindow("book", {true, 5, 6});
     written.setLevelRecord(4, {LIMIT_DEPTH, 7, 0});
@@ -220,6 +223,7 @@ TEST_F(GameSettingsTest, LoadedSettingsAreApplied) {
     EXPECT_EQ(thinkingEngine().configuredLimits, (SearchRequest{LIMIT_DEPTH, 7, 0}));
     EXPECT_FALSE(shell.reversed);
     EXPECT_EQ(shell.radio[3], 4);  // 250%
+    EXPECT_TRUE(game.repetitionRulings());
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Animation)]);
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Sound)]);
     EXPECT_FALSE(shell.checks[static_cast<int>(CheckMark::Book)]);
