@@ -2,7 +2,8 @@
 // navigation with its "*" mark; the scroll bar and double-click targets;
 // the notes box at the start versus a move's comment; the copied record;
 // which changes mark the game modified; limits counted in GBK bytes; and
-// the main window's keys doing nothing while this window has the focus.
+// the main window's keys doing nothing while this window has the focus;
+// stepping into an alternative and back, and the buttons to the ends.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "engine/fen.h"
 #include "game/game.h"
 #include "game/game_info.h"
 #include "shell/board/board_view.h"
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void limitsCountGbkBytes();
     void copiedRecordText();
     void mainWindowKeysRestInThisWindow();
+    void alternativesByKeysMouseAndTheEndButtons();
 
 private:
     MainWindow* w = nullptr;
@@ -308,6 +311,70 @@ void GameInfoWindowTest::mainWindowKeysRestInThisWindow() {
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     pumpUntil([this] { return !w->isAnimating(); }, 3000);
     QCOMPARE(game->moveCount(), 0);
+}
+
+namespace {
+
+// One step of the player's in the record list: a key, a click on a button,
+// or a click on a listed alternative; then where the game is and which
+// alternative is chosen (-1: none listed).
+struct ChoiceStep {
+    int key;
+    int button;
+    int clickChoice;
+    int ply;
+    const char* line;
+    int chosen;
+};
+
+// The tree: 炮二平五, then 马８进７ 马二进三 (the main line) or 车９平８.
+constexpr ChoiceStep CHOICE_STEPS[] = {
+    {Qt::Key_Up, 0, -1, 1, "b2e2 a9b9", 0},
+    {Qt::Key_Up, 0, -1, 1, "b2e2 a9b9", 0},  // kept within the list
+    {Qt::Key_Right, 0, -1, 2, "b2e2 b9c7 b0c2", -1},
+    {Qt::Key_Left, 0, -1, 1, "b2e2 b9c7 b0c2", 0},
+    {Qt::Key_Down, 0, -1, 1, "b2e2 b9c7 b0c2", 1},
+    {Qt::Key_Right, 0, -1, 2, "b2e2 a9b9", -1},
+    {0, IDC_FIRST_MOVE, -1, 0, "b2e2 a9b9", -1},
+    {Qt::Key_Right, 0, -1, 1, "b2e2 a9b9", 1},  // no alternatives at the start: along the line
+    {0, 0, 0, 2, "b2e2 b9c7 b0c2", -1},
+    {0, IDC_FIRST_MOVE, -1, 0, "b2e2 b9c7 b0c2", -1},
+    {0, IDC_LAST_MOVE, -1, 3, "b2e2 b9c7 b0c2", -1},
+};
+
+}  // namespace
+
+void GameInfoWindowTest::alternativesByKeysMouseAndTheEndButtons() {
+    game->setKeepVariations(true);
+    playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
+    game->goToPly(1);
+    playMoves({BLACK_ROOK_ACROSS});
+    game->goToPly(1);
+    settle();
+    QCOMPARE(info().choiceCount(), 2);
+    QCOMPARE(info().chosenChoice(), 1);  // the line's own move
+    auto* choiceList = info().control<QTreeWidget>(IDC_MOVE_CHOICES);
+    QCOMPARE(choiceList->topLevelItem(0)->text(0), QStringLiteral("马８进７"));
+    int stepNumber = 0;
+    for (const ChoiceStep& s : CHOICE_STEPS) {
+        const QByteArray what = "step " + QByteArray::number(stepNumber++);
+        if (s.key) QTest::keyClick(list(), Qt::Key(s.key));
+        if (s.button) info().control<QPushButton>(s.button)->click();
+        if (s.clickChoice >= 0) {
+            const QRect cell = choiceList->visualItemRect(choiceList->topLevelItem(s.clickChoice));
+            QTest::mouseClick(choiceList->viewport(), Qt::LeftButton, {}, cell.center());
+        }
+        settle();
+        QString line;
+        for (int i = 0; i < game->recordSize(); ++i)
+            line += QString::fromStdString(writeCoordinateMove(game->recordEntry(i)->move)) + ' ';
+        QVERIFY2(game->moveCount() == s.ply, what);
+        QVERIFY2(line.trimmed() == QString::fromLatin1(s.line), what + " " + line.toUtf8());
+        QVERIFY2(info().chosenChoice() == s.chosen, what);
+        QVERIFY2(w->boardView().viewBoard() == game->board(), what);
+        QVERIFY2(info().markedPly() == s.ply, what);
+    }
+    game->setKeepVariations(false);
 }
 
 SHELL_TEST(GameInfoWindowTest);
