@@ -327,19 +327,19 @@ struct ChoiceStep {
     int chosen;
 };
 
-// The tree: 炮二平五, then 马８进７ 马二进三 (the main line) or 车９平８.
+// The tree: 炮二平五, then 马８进７ 马二进三 (the main line) or a black cannon to the centre.
 constexpr ChoiceStep CHOICE_STEPS[] = {
-    {Qt::Key_Up, 0, -1, 1, "b2e2 a9b9", 0},
-    {Qt::Key_Up, 0, -1, 1, "b2e2 a9b9", 0},  // kept within the list
-    {Qt::Key_Right, 0, -1, 2, "b2e2 b9c7 b0c2", -1},
-    {Qt::Key_Left, 0, -1, 1, "b2e2 b9c7 b0c2", 0},
-    {Qt::Key_Down, 0, -1, 1, "b2e2 b9c7 b0c2", 1},
-    {Qt::Key_Right, 0, -1, 2, "b2e2 a9b9", -1},
-    {0, IDC_FIRST_MOVE, -1, 0, "b2e2 a9b9", -1},
-    {Qt::Key_Right, 0, -1, 1, "b2e2 a9b9", 1},  // no alternatives at the start: along the line
-    {0, 0, 0, 2, "b2e2 b9c7 b0c2", -1},
-    {0, IDC_FIRST_MOVE, -1, 0, "b2e2 b9c7 b0c2", -1},
-    {0, IDC_LAST_MOVE, -1, 3, "b2e2 b9c7 b0c2", -1},
+    {Qt::Key_Up, 0, -1, 1, "h2e2 b7e7", 0},
+    {Qt::Key_Up, 0, -1, 1, "h2e2 b7e7", 0},  // kept within the list
+    {Qt::Key_Right, 0, -1, 2, "h2e2 h9g7 h0g2", -1},
+    {Qt::Key_Left, 0, -1, 1, "h2e2 h9g7 h0g2", 0},
+    {Qt::Key_Down, 0, -1, 1, "h2e2 h9g7 h0g2", 1},
+    {Qt::Key_Right, 0, -1, 2, "h2e2 b7e7", -1},
+    {0, IDC_FIRST_MOVE, -1, 0, "h2e2 b7e7", -1},
+    {Qt::Key_Right, 0, -1, 1, "h2e2 b7e7", 1},  // no alternatives at the start: along the line
+    {0, 0, 0, 2, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_FIRST_MOVE, -1, 0, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_LAST_MOVE, -1, 3, "h2e2 h9g7 h0g2", -1},
 };
 
 }  // namespace
@@ -348,7 +348,7 @@ void GameInfoWindowTest::alternativesByKeysMouseAndTheEndButtons() {
     game->setKeepVariations(true);
     playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
     game->goToPly(1);
-    playMoves({BLACK_ROOK_ACROSS});
+    playMoves({packMove(7, 7, 4, 7)});
     game->goToPly(1);
     settle();
     QCOMPARE(info().choiceCount(), 2);
