@@ -130,7 +130,7 @@ void GameInfoWindow::createControls() {
     placeControl(control<QScrollBar>(IDC_RECORD_SCROLL), IDC_RECORD_SCROLL, 164, 123, 110, 11);
     addButton(IDC_FIRST_MOVE, "|<", 149, 123, 14, 11);
     addButton(IDC_LAST_MOVE, ">|", 275, 123, 14, 11);
-    QTreeWidget* choiceList = addReportList(IDC_MOVE_CHOICES, 149, 138, 140, 56, {{"变着", 120}});
+    QTreeWidget* choiceList = addReportList(IDC_MOVE_CHOICES, 149, 138, 140, 56, {{"变着", 180}});
     choices = std::make_unique<MoveChoiceList>(choiceList);
     QObject::connect(choiceList, &QTreeWidget::itemClicked, choiceList, [this, choiceList](QTreeWidgetItem* item) {
         enterChoice(choiceList->indexOfTopLevelItem(item));
