@@ -9,7 +9,8 @@
 void MoveChoiceList::follow(const MoveTree& tree, int node, const Board90& at, int next) {
     std::vector<std::pair<int, PackedMove>> now;
     if (node != MoveTree::NONE && tree.childCount(node) > 1)
-        for (int c = tree.firstChild(node); c != MoveTree::NONE; c = tree.nextSibling(c)) now.emplace_back(c, tree.move(c));
+        for (int c = tree.firstChild(node); c != MoveTree::NONE; c = tree.nextSibling(c))
+            now.emplace_back(c, tree.move(c));
     if (!list || (node == parent && now == choices && at == board)) return;
     parent = node;
     board = at;

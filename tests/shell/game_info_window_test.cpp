@@ -315,31 +315,27 @@ void GameInfoWindowTest::mainWindowKeysRestInThisWindow() {
 
 namespace {
 
-// One step of the player's in the record list: a key, a click on a button,
-// or a click on a listed alternative; then where the game is and which
-// alternative is chosen (-1: none listed).
+// A key, a button, or (neither) a click on the first alternative; then the
+// ply, the line shown and the alternative chosen (-1: none listed).
 struct ChoiceStep {
-    int key;
-    int button;
-    int clickChoice;
-    int ply;
+    int key, button, ply;
     const char* line;
     int chosen;
 };
 
 // The tree: 炮二平五, then 马８进７ 马二进三 (the main line) or a black cannon to the centre.
 constexpr ChoiceStep CHOICE_STEPS[] = {
-    {Qt::Key_Up, 0, -1, 1, "h2e2 b7e7", 0},
-    {Qt::Key_Up, 0, -1, 1, "h2e2 b7e7", 0},  // kept within the list
-    {Qt::Key_Right, 0, -1, 2, "h2e2 h9g7 h0g2", -1},
-    {Qt::Key_Left, 0, -1, 1, "h2e2 h9g7 h0g2", 0},
-    {Qt::Key_Down, 0, -1, 1, "h2e2 h9g7 h0g2", 1},
-    {Qt::Key_Right, 0, -1, 2, "h2e2 b7e7", -1},
-    {0, IDC_FIRST_MOVE, -1, 0, "h2e2 b7e7", -1},
-    {Qt::Key_Right, 0, -1, 1, "h2e2 b7e7", 1},  // no alternatives at the start: along the line
-    {0, 0, 0, 2, "h2e2 h9g7 h0g2", -1},
-    {0, IDC_FIRST_MOVE, -1, 0, "h2e2 h9g7 h0g2", -1},
-    {0, IDC_LAST_MOVE, -1, 3, "h2e2 h9g7 h0g2", -1},
+    {Qt::Key_Up, 0, 1, "h2e2 b7e7", 0},
+    {Qt::Key_Up, 0, 1, "h2e2 b7e7", 0},  // kept within the list
+    {Qt::Key_Right, 0, 2, "h2e2 h9g7 h0g2", -1},
+    {Qt::Key_Left, 0, 1, "h2e2 h9g7 h0g2", 0},
+    {Qt::Key_Down, 0, 1, "h2e2 h9g7 h0g2", 1},
+    {Qt::Key_Right, 0, 2, "h2e2 b7e7", -1},
+    {0, IDC_FIRST_MOVE, 0, "h2e2 b7e7", -1},
+    {Qt::Key_Right, 0, 1, "h2e2 b7e7", 1},  // no alternatives at the start: along the line
+    {0, 0, 2, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_FIRST_MOVE, 0, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_LAST_MOVE, 3, "h2e2 h9g7 h0g2", -1},
 };
 
 }  // namespace
@@ -351,28 +347,21 @@ void GameInfoWindowTest::alternativesByKeysMouseAndTheEndButtons() {
     playMoves({packMove(7, 7, 4, 7)});
     game->goToPly(1);
     settle();
-    QCOMPARE(info().choiceCount(), 2);
-    QCOMPARE(info().chosenChoice(), 1);  // the line's own move
     auto* choiceList = info().control<QTreeWidget>(IDC_MOVE_CHOICES);
-    QCOMPARE(choiceList->topLevelItem(0)->text(0), QStringLiteral("马８进７"));
-    int stepNumber = 0;
+    QCOMPARE(choiceList->topLevelItem(0)->text(0), QStringLiteral("马８进７"));  // the main move first
+    QCOMPARE(info().chosenChoice(), 1);  // the line's own move chosen
     for (const ChoiceStep& s : CHOICE_STEPS) {
-        const QByteArray what = "step " + QByteArray::number(stepNumber++);
         if (s.key) QTest::keyClick(list(), Qt::Key(s.key));
-        if (s.button) info().control<QPushButton>(s.button)->click();
-        if (s.clickChoice >= 0) {
-            const QRect cell = choiceList->visualItemRect(choiceList->topLevelItem(s.clickChoice));
-            QTest::mouseClick(choiceList->viewport(), Qt::LeftButton, {}, cell.center());
-        }
+        else if (s.button) info().control<QPushButton>(s.button)->click();
+        else QTest::mouseClick(choiceList->viewport(), Qt::LeftButton, {},
+                               choiceList->visualItemRect(choiceList->topLevelItem(0)).center());
         settle();
         QString line;
         for (int i = 0; i < game->recordSize(); ++i)
             line += QString::fromStdString(writeCoordinateMove(game->recordEntry(i)->move)) + ' ';
-        QVERIFY2(game->moveCount() == s.ply, what);
-        QVERIFY2(line.trimmed() == QString::fromLatin1(s.line), what + " " + line.toUtf8());
-        QVERIFY2(info().chosenChoice() == s.chosen, what);
-        QVERIFY2(w->boardView().viewBoard() == game->board(), what);
-        QVERIFY2(info().markedPly() == s.ply, what);
+        const QByteArray what = QByteArray::number(int(&s - CHOICE_STEPS)) + ": " + line.toUtf8();
+        QVERIFY2(game->moveCount() == s.ply && line.trimmed() == QLatin1String(s.line), what);
+        QVERIFY2(info().chosenChoice() == s.chosen && w->boardView().viewBoard() == game->board(), what);
     }
     game->setKeepVariations(false);
 }

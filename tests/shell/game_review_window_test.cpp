@@ -44,12 +44,11 @@ void playCoordinates(const char* text) {
 
 // The alternatives to move i that carry a review line: move and comment.
 std::vector<std::pair<PackedMove, std::string>> reviewedAlternatives(int i) {
-    const Game& game = Game::instance();
-    const MoveTree& t = game.tree();
+    const Game& g = Game::instance();
     std::vector<std::pair<PackedMove, std::string>> out;
-    for (int c = t.firstChild(game.lineNode(i - 1)); c != MoveTree::NONE; c = t.nextSibling(c))
-        if (c != game.lineNode(i) && withoutReviewLines(t.comment(c)) != t.comment(c))
-            out.emplace_back(t.move(c), t.comment(c));
+    for (int c = g.tree().firstChild(g.lineNode(i - 1)); c != MoveTree::NONE; c = g.tree().nextSibling(c))
+        if (c != g.lineNode(i) && withoutReviewLines(g.tree().comment(c)) != g.tree().comment(c))
+            out.emplace_back(g.tree().move(c), g.tree().comment(c));
     return out;
 }
 
