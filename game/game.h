@@ -119,6 +119,11 @@ public:
     bool makeMainLine(int node);
     bool removeVariation(int node);
     void setNodeComment(int node, const std::string& text);
+    // Adds move beside move i of the line shown (a new child of the same
+    // position, after the others; an existing child playing it is kept) and
+    // leaves the line as it is. Returns the variation's node; NONE when i is
+    // off the line, the move is the line's own or the tree is full.
+    int addVariation(int i, PackedMove move);
     // 保留变着: a move played at a past ply becomes a variation and the old
     // continuation stays. The game's own choice, and the one a new game
     // starts with (the stored setting); opening a record turns it on for

@@ -91,16 +91,30 @@ void Game::setNodeComment(int node, const std::string& text) {
     setModified(true);
 }
 
+int Game::addVariation(int i, PackedMove move) {
+    if (i < 0 || i >= recordSize() || move == 0 || record[static_cast<std::size_t>(i)].move == move) return MoveTree::NONE;
+    const int parent = lineNode(i - 1);
+    if (parent == MoveTree::NONE) return MoveTree::NONE;
+    const int known = tree_.childWithMove(parent, move);
+    if (known != MoveTree::NONE) return known;
+    const int node = tree_.appendChild(parent, move);
+    if (node != MoveTree::NONE) setModified(true);
+    return node;
+}
+
 void Game::setKeepVariations(bool on) {
     keepVariations_ = on;
     keepVariationsDefault = on;
 }
 
 // A continuation worth asking about before it is dropped: one that came from
-// a record, or that carries comments.
+// a record, carries comments or review marks, or holds variations.
 bool Game::tailWorthAsking() const {
-    if (tailFromRecord) return true;
-    for (int i = moveCount_; i < recordSize(); ++i)
+    if (tailFromRecord || shell().reviewMarksFrom(moveCount_)) return true;
+    for (int i = moveCount_; i < recordSize(); ++i) {
         if (!record[static_cast<std::size_t>(i)].comment.empty()) return true;
+        const int n = lineNode(i);
+        if (n != MoveTree::NONE && tree_.childCount(n) > 1) return true;
+    }
     return false;
 }

@@ -23,6 +23,8 @@ std::string reviewLine(ReviewMark mark, std::string_view bestMoveText, const Rev
     return line;
 }
 
+std::string reviewScoreLine(const ReviewScore& score) { return std::string(PREFIX) + scoreText(score); }
+
 std::string withoutReviewLines(std::string_view comment) {
     std::string out;
     bool droppedLast = false;

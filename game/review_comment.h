@@ -16,6 +16,10 @@ inline constexpr char REVIEW_LINE_PREFIX[] = "\xB8\xB4\xC5\xCC\xA3\xBA";
 // with the score it keeps for the mover, when there is one.
 std::string reviewLine(ReviewMark mark, std::string_view bestMoveText, const ReviewScore& bestScore);
 
+// The line on the variation the review writes beside a mistake: the better
+// move's score for the mover, "复盘：+35".
+std::string reviewScoreLine(const ReviewScore& score);
+
 // The comment without the review's lines (the user's text exactly as it
 // was before a review added one).
 std::string withoutReviewLines(std::string_view comment);

@@ -118,6 +118,12 @@ public:
         (void)plies;
         return TailAnswer::KeepAsVariation;
     }
+    // Whether the review the program shows has marked move i (0 the first)
+    // of the line, or a later one.
+    virtual bool reviewMarksFrom(int i) const {
+        (void)i;
+        return false;
+    }
     // "此格式只保存当前变着，其余变着将丢失。继续吗？" with 另存为 PGN offered.
     virtual LineSaveAnswer askSaveLineOnly() { return LineSaveAnswer::Cancel; }
     // The player chose 另存为 PGN: the shell asks for a PGN file name and saves there.

@@ -171,6 +171,13 @@ std::string GameReview::commentLine(int i) const {
     return reviewLine(m.verdict.mark, best, before.score);
 }
 
+PackedMove GameReview::betterMove(int i) const {
+    const MoveAssessment& m = move(i);
+    if (!m.judged || !isMistake(m.verdict.mark)) return 0;
+    const PackedMove best = ply(i).bestMove;
+    return best != movePlayed(i) ? best : 0;
+}
+
 SideSummary GameReview::summary(Side side) const {
     SideSummary s;
     for (int i = 0; i < moves(); ++i) {

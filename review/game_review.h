@@ -78,6 +78,8 @@ public:
     ReviewScore redScore(int ply) const;
     // The review's comment line for move i (GBK); empty when it gets none.
     std::string commentLine(int move) const;
+    // The engine's move where move i was judged a mistake; 0 when none.
+    PackedMove betterMove(int move) const;
     SideSummary summary(Side side) const;
     // Wall-clock milliseconds the unfinished positions will take, from the
     // pace so far (the limit itself before the first one is done).

@@ -134,9 +134,9 @@ const GameReview* ReviewSession::review() const {
     return review_.get();
 }
 
-// Each judged move's comment gets the review's line after the user's text;
-// lines of an earlier review are replaced, and go when the move is no
-// longer a mistake.
+// Each judged move's comment gets the review's line after the user's text,
+// and the better move goes beside it as a variation; lines of an earlier
+// review are replaced, and go when the move is no longer a mistake.
 void ReviewSession::writeComments() {
     const GameReview* r = review();
     if (!r) return;
@@ -144,6 +144,7 @@ void ReviewSession::writeComments() {
     for (int i = 0; i < r->moves(); ++i) {
         const RecordEntry* e = game().recordEntry(i);
         if (!e || !r->move(i).assessed) continue;
+        if (writeVariation(*r, i)) changed = true;
         const std::string comment = withReviewLine(e->comment, r->commentLine(i));
         if (comment == e->comment) continue;
         game().setComment(i, comment);
@@ -152,4 +153,26 @@ void ReviewSession::writeComments() {
     if (!changed) return;
     game().setModified(true);
     Q_EMIT commentsChanged();
+}
+
+// The better move goes beside the played one with its score as the
+// variation's comment. An earlier review's score goes from the other
+// alternatives; their moves stay, since the player may have made them too.
+bool ReviewSession::writeVariation(const GameReview& r, int i) {
+    Game& g = game();
+    const int parent = g.lineNode(i - 1);
+    if (parent == MoveTree::NONE) return false;
+    const PackedMove best = r.betterMove(i);
+    const int better = best ? g.addVariation(i, best) : MoveTree::NONE;
+    bool changed = false;
+    const MoveTree& t = g.tree();
+    for (int c = t.firstChild(parent); c != MoveTree::NONE; c = t.nextSibling(c)) {
+        if (c == g.lineNode(i)) continue;
+        const std::string line = c == better ? reviewScoreLine(r.ply(i).score) : std::string();
+        std::string comment = withReviewLine(t.comment(c), line);
+        if (comment == t.comment(c)) continue;
+        g.setNodeComment(c, comment);
+        changed = true;
+    }
+    return changed;
 }

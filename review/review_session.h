@@ -61,6 +61,7 @@ private:
     ReviewSession() = default;
     void finished();
     void writeComments();
+    bool writeVariation(const GameReview& review, int move);
     void resumeComputer();
 
     std::unique_ptr<ReviewEngine> engine;

@@ -4,7 +4,8 @@
 // collection) and prints one line per ply: the move in Chinese and in
 // coordinates, the score after it from Red's side, the engine's better
 // move, the loss and the mark; then each side's mistakes and average loss.
-// --out writes the game with the review's lines in the move comments.
+// --out writes the game with the review's lines in the move comments; a
+// .pgn also gets each better move as a variation beside its mistake.
 #include <unistd.h>
 
 #include <chrono>
@@ -116,11 +117,46 @@ void showProgress(const GameReview& r) {
                  (r.estimatedMsLeft() + 999) / 1000);
 }
 
+// The nodes of the document's line in its tree, made from the line when the
+// record had none; empty when the tree is full.
+std::vector<int> lineInTree(GameDocument& doc) {
+    std::vector<int> line;
+    int node = MoveTree::ROOT;
+    for (const DocumentMove& m : doc.moves) {
+        node = doc.tree.addMove(node, m.move);
+        if (node == MoveTree::NONE) return {};
+        line.push_back(node);
+    }
+    return line;
+}
+
+// A PGN record keeps the tree: the comments go on its moves, and each better
+// move beside its mistake with its score (an earlier review's score goes
+// from the other alternatives).
+void writeReviewIntoTree(GameDocument& doc, const GameReview& r) {
+    const std::vector<int> line = lineInTree(doc);
+    if (line.empty()) return;
+    MoveTree& tree = doc.tree;
+    for (std::size_t i = 0; i < line.size() && i < static_cast<std::size_t>(r.moves()); ++i) {
+        tree.setComment(line[i], doc.moves[i].comment);
+        if (!r.move(static_cast<int>(i)).assessed) continue;
+        const int parent = tree.parent(line[i]);
+        const PackedMove best = r.betterMove(static_cast<int>(i));
+        const int better = best ? tree.addMove(parent, best) : MoveTree::NONE;
+        for (int c = tree.firstChild(parent); c != MoveTree::NONE; c = tree.nextSibling(c)) {
+            if (c == line[i]) continue;
+            const std::string score = c == better ? reviewScoreLine(r.ply(static_cast<int>(i)).score) : std::string();
+            tree.setComment(c, withReviewLine(tree.comment(c), score));
+        }
+    }
+}
+
 bool writeOutput(const std::string& path, GameDocument doc, const GameReview& r) {
     for (int i = 0; i < r.moves() && i < static_cast<int>(doc.moves.size()); ++i) {
         if (r.move(i).assessed) doc.moves[static_cast<std::size_t>(i)].comment =
                                     withReviewLine(doc.moves[static_cast<std::size_t>(i)].comment, r.commentLine(i));
     }
+    if (path.ends_with(".pgn")) writeReviewIntoTree(doc, r);
     GameFile& file = GameFile::instance();
     file.setDocument(doc);
     return file.save(path);

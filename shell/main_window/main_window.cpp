@@ -317,6 +317,14 @@ TailAnswer MainWindow::askDropTail(int plies) {
     return TailAnswer::Cancel;
 }
 
+bool MainWindow::reviewMarksFrom(int i) const {
+    const GameReview* r = ReviewSession::instance().review();
+    if (!r) return false;
+    for (int m = std::max(0, i); m < r->moves(); ++m)
+        if (r->move(m).assessed) return true;
+    return false;
+}
+
 // "此格式只保存当前变着，其余变着将丢失。继续吗？": 继续, 另存为 PGN, 取消.
 LineSaveAnswer MainWindow::askSaveLineOnly() {
     QMessageBox box(QMessageBox::Warning, toQt(windowTitle()), toQt(GBK_SAVE_LINE_ONLY), QMessageBox::NoButton, this);

@@ -88,6 +88,7 @@ public:
     void setWindowTitle(const std::string& title) override;
     TailAnswer askDropTail(int plies) override;
     LineSaveAnswer askSaveLineOnly() override;
+    bool reviewMarksFrom(int i) const override;
     void saveAsPgn() override;
     MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok) override;

@@ -17,6 +17,7 @@
 #include "game/notation.h"
 #include "game/review_comment.h"
 #include "game/rules.h"
+#include "review/review_session.h"
 #include "shell/main_window/clipboard_text.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/windows/gbk_text_limit.h"
@@ -113,11 +114,21 @@ void GameInfoWindow::createControls() {
 
     addGroup("棋谱", 142, 8, 155, 192);
     QTreeWidget* list =
-        addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 152, 180,
+        addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 100, 123,
                     {[this](int row, int column) { doubleClicked(row, column); },
                      [this](QPoint at) { contextMenu(at); },
                      [this](int action, int position, bool held) { scrollAction(action, position, held); },
                      [this] { scrollReleased(); }});
+    // The bar leaves room for the buttons to the start and the end of the line.
+    placeControl(control<QScrollBar>(IDC_RECORD_SCROLL), IDC_RECORD_SCROLL, 164, 123, 110, 11);
+    addButton(IDC_FIRST_MOVE, "|<", 149, 123, 14, 11);
+    addButton(IDC_LAST_MOVE, ">|", 275, 123, 14, 11);
+    QTreeWidget* choiceList = addReportList(IDC_MOVE_CHOICES, 149, 138, 140, 56, {{"变着", 180}});
+    choices = std::make_unique<MoveChoiceList>(choiceList);
+    QObject::connect(choiceList, &QTreeWidget::itemClicked, choiceList, [this, choiceList](QTreeWidgetItem* item) {
+        enterChoice(choiceList->indexOfTopLevelItem(item));
+    });
+    choiceList->installEventFilter(new RecordKeys(choiceList, [this](int key) { return recordKey(key); }));
     // One click on a move goes to it, as a double-click does.
     QObject::connect(list, &QTreeWidget::itemClicked, list, [this, list](QTreeWidgetItem* item, int column) {
         doubleClicked(list->indexOfTopLevelItem(item), column);
@@ -143,6 +154,10 @@ bool GameInfoWindow::onInitialise() {
 void GameInfoWindow::onCommand(int id, int code) {
     if (id == IDC_COPY_RECORD || id == CMD_COPY_RECORD) {
         if (code == NOTIFY_CLICKED) copyRecord();
+        return;
+    }
+    if (id == IDC_FIRST_MOVE || id == IDC_LAST_MOVE) {
+        if (code == NOTIFY_CLICKED) recordKey(id == IDC_FIRST_MOVE ? Qt::Key_Home : Qt::Key_End);
         return;
     }
     if (code == NOTIFY_CHANGE && textOf(id)) {
@@ -251,6 +266,8 @@ void GameInfoWindow::idle() {
         updateScrollBar();
         showNotes();
     }
+    const Game& g = game();
+    if (choices) choices->follow(g.tree(), g.currentNode(), g.board(), g.lineNode(g.moveCount()));
 }
 
 void GameInfoWindow::syncList() {
@@ -372,14 +389,27 @@ void GameInfoWindow::goTo(int target) {
 
 // Home and End go to the start and the end of the line; Enter goes to the
 // move under the cursor instead of closing the window; Left steps back and
-// Right steps on along the line.
+// Right steps on: along the line, or where alternatives are listed, into
+// the one Up and Down chose.
 bool GameInfoWindow::recordKey(int key) {
     const Game& g = game();
+    const bool choosing = choices && choices->count() > 1;
     switch (key) {
     case Qt::Key_Home: goTo(0); break;
     case Qt::Key_End: goTo(g.recordSize()); break;
     case Qt::Key_Left: goTo(std::max(0, g.moveCount() - 1)); break;
-    case Qt::Key_Right: goTo(std::min(g.recordSize(), g.moveCount() + 1)); break;
+    case Qt::Key_Right:
+        if (choosing) {
+            enterChoice(choices->chosen());
+            return true;
+        }
+        goTo(std::min(g.recordSize(), g.moveCount() + 1));
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!choosing) return false;
+        choices->step(key == Qt::Key_Up ? -1 : 1);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         auto* list = control<QTreeWidget>(IDC_RECORD_LIST);
@@ -393,6 +423,22 @@ bool GameInfoWindow::recordKey(int key) {
     idle();
     return true;
 }
+
+// Steps into the alternative at place; one that leaves the line shown waits
+// until no review holds the record.
+void GameInfoWindow::enterChoice(int place) {
+    Game& g = game();
+    const int node = g.tree().child(g.currentNode(), place);
+    if (node == MoveTree::NONE || (node != g.lineNode(g.moveCount()) && lineChangeRefused())) return;
+    g.finishAnimation();
+    g.stopThinking();
+    g.enterVariation(place);
+    g.setModified(true);
+    g.shell().syncView();
+    idle();
+}
+
+bool GameInfoWindow::lineChangeRefused() const { return ReviewSession::instance().refuses(); }
 
 // The menu on a move: copying the record, the move's alternatives (the
 // main one first; choosing one shows its line), and the tree edits.
@@ -439,6 +485,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
     }
     if (!chosen) return;
     if (chosen == copy) return onCommand(CMD_COPY_RECORD, NOTIFY_CLICKED);
+    if (chosen != comment && lineChangeRefused()) return;
     g.finishAnimation();
     g.stopThinking();
     bool changed = chosen == comment;

@@ -1,13 +1,16 @@
 // 棋局信息: the game's names, date, place and result, the notes of the game
 // or the comment of the current move, and the move record, which also
-// navigates: double-click a move or use the scroll bar below the list.
+// navigates: click a move, use the scroll bar below the list or the buttons
+// beside it, or step into one of the alternatives listed under it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/types.h"
 #include "game/game_info.h"
+#include "shell/windows/move_choice_list.h"
 #include "shell/windows/tool_window.h"
 
 class QPlainTextEdit;
@@ -22,6 +25,9 @@ constexpr int IDC_NOTES = 1030;
 constexpr int IDC_RECORD_LIST = 1010;
 constexpr int IDC_RECORD_SCROLL = 1052;
 constexpr int IDC_COPY_RECORD = 1012;
+constexpr int IDC_FIRST_MOVE = 1053;
+constexpr int IDC_LAST_MOVE = 1054;
+constexpr int IDC_MOVE_CHOICES = 1055;
 
 // Text limits of the edits, in GBK bytes.
 constexpr int INFO_TEXT_LIMIT = 32;
@@ -49,6 +55,10 @@ public:
     void scrollAction(int action, int sliderPosition, bool thumbHeld);
     void scrollReleased();
     int markedPly() const { return marked; }
+    // The alternatives listed at the position shown (0 when it has one move
+    // or none) and the chosen one's place (0 the main continuation).
+    int choiceCount() const { return choices ? choices->count() : 0; }
+    int chosenChoice() const { return choices ? choices->chosen() : -1; }
     // The review wrote into the comments: the notes box and the marks are
     // shown again.
     void commentsChanged();
@@ -77,9 +87,12 @@ private:
     void goTo(int target);
     void contextMenu(QPoint at);
     bool recordKey(int key);
+    void enterChoice(int place);
+    bool lineChangeRefused() const;
     std::string* textOf(int id);
 
     GameInfo info_;
+    std::unique_ptr<MoveChoiceList> choices;
     std::vector<Shown> shown;
     Board90 shownStart{};
     Side shownStartSide = SIDE_RED;

@@ -39,6 +39,7 @@ public:
     std::map<ShellWindow, WindowPlacement> placements;
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
     TailAnswer tailAnswer = TailAnswer::KeepAsVariation;
+    int reviewedMoves = 0;  // a review marked the line's moves before this one
     LineSaveAnswer lineSaveAnswer = LineSaveAnswer::Cancel;
 
     int count(const std::string& call) const;
@@ -88,6 +89,7 @@ public:
         calls.push_back("askDropTail " + std::to_string(plies));
         return tailAnswer;
     }
+    bool reviewMarksFrom(int i) const override { return i < reviewedMoves; }
     LineSaveAnswer askSaveLineOnly() override {
         calls.push_back("askSaveLineOnly");
         return lineSaveAnswer;

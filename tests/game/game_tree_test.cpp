@@ -17,7 +17,7 @@ namespace {
 
 const PackedMove CANNON = readCoordinateMove("h2e2"), HORSE = readCoordinateMove("h9g7"),
                  RED_HORSE = readCoordinateMove("h0g2"), OTHER_CANNON = readCoordinateMove("b2e2"),
-                 BLACK_CANNON = readCoordinateMove("h7e7");
+                 BLACK_CANNON = readCoordinateMove("h7e7"), LEFT_HORSE = readCoordinateMove("b0c2");
 
 class GameTreeTest : public ::testing::Test {
 protected:
@@ -46,6 +46,8 @@ struct PastPlyCase {
     const char* what;
     bool keep;            // 保留变着
     bool fromRecord;      // the moves came from a PGN record
+    int reviewed;         // a review marked the first this many moves
+    bool branched;        // the continuation holds a variation (b0c2 beside h0g2)
     TailAnswer answer;
     bool played;
     const char* tree;     // after h7e7 is played at ply 2
@@ -53,14 +55,21 @@ struct PastPlyCase {
 };
 
 const PastPlyCase PAST_PLY[] = {
-    {"off, a game of one's own: dropped as always", false, false, TailAnswer::KeepAsVariation, true,
+    {"off, a game of one's own: dropped as always", false, false, 0, false, TailAnswer::KeepAsVariation, true,
      "1:h2e2 2:h7e7", ""},
-    {"on: kept as a variation", true, false, TailAnswer::Drop, true, "1:h2e2 2:h9g7 3:h0g2 2:h7e7", ""},
-    {"off, a record: asked, kept", false, true, TailAnswer::KeepAsVariation, true,
+    {"on: kept as a variation", true, false, 0, false, TailAnswer::Drop, true, "1:h2e2 2:h9g7 3:h0g2 2:h7e7", ""},
+    {"off, a record: asked, kept", false, true, 0, false, TailAnswer::KeepAsVariation, true,
      "1:h2e2 2:h9g7 3:h0g2 2:h7e7", "askDropTail 2"},
-    {"off, a record: asked, dropped", false, true, TailAnswer::Drop, true, "1:h2e2 2:h7e7", "askDropTail 2"},
-    {"off, a record: asked, cancelled", false, true, TailAnswer::Cancel, false, "1:h2e2 2:h9g7 3:h0g2",
+    {"off, a record: asked, dropped", false, true, 0, false, TailAnswer::Drop, true, "1:h2e2 2:h7e7",
      "askDropTail 2"},
+    {"off, a record: asked, cancelled", false, true, 0, false, TailAnswer::Cancel, false, "1:h2e2 2:h9g7 3:h0g2",
+     "askDropTail 2"},
+    {"off, review marks on the continuation: asked, dropped", false, false, 3, false, TailAnswer::Drop, true,
+     "1:h2e2 2:h7e7", "askDropTail 2"},
+    {"off, review marks before the ply only: dropped as always", false, false, 1, false,
+     TailAnswer::KeepAsVariation, true, "1:h2e2 2:h7e7", ""},
+    {"off, a variation in the continuation: asked, kept", false, false, 0, true, TailAnswer::KeepAsVariation, true,
+     "1:h2e2 2:h9g7 3:h0g2 3:b0c2 2:h7e7", "askDropTail 2"},
 };
 
 TEST_F(GameTreeTest, AMoveAtAPastPlyFollowsTheSettingAndTheAnswer) {
@@ -76,6 +85,13 @@ TEST_F(GameTreeTest, AMoveAtAPastPlyFollowsTheSettingAndTheAnswer) {
         } else {
             playAndTakeBack();
         }
+        if (c.branched) {
+            game.setKeepVariations(true);
+            game.redo();
+            ASSERT_TRUE(game.tryUserMove(LEFT_HORSE));
+            game.goToNode(game.tree().mainLine()[0]);
+        }
+        shell.reviewedMoves = c.reviewed;
         game.setKeepVariations(c.keep);
         shell.tailAnswer = c.answer;
         shell.clearLog();

@@ -152,5 +152,11 @@ TEST_F(ReviewCommand, WritesAndReadsPgnRecords) {
     ASSERT_GT(doc.moves.size(), 8u);
     EXPECT_EQ(withoutReviewLines(doc.moves[8].comment), "note");
     EXPECT_EQ(reviewMarkOf(doc.moves[8].comment), MARK_BLUNDER);
+    // The better move stands beside the blunder, with the review's score.
+    const std::vector<int> main = doc.tree.mainLine();
+    ASSERT_GT(main.size(), 8u);
+    const int better = doc.tree.nextSibling(main[8]);
+    ASSERT_NE(better, MoveTree::NONE);
+    EXPECT_EQ(doc.tree.comment(better).rfind(REVIEW_LINE_PREFIX, 0), 0u);
     EXPECT_EQ(runTool("--depth 1 --game 1 " + out).status, 0);
 }

@@ -2,7 +2,8 @@
 // navigation with its "*" mark; the scroll bar and double-click targets;
 // the notes box at the start versus a move's comment; the copied record;
 // which changes mark the game modified; limits counted in GBK bytes; and
-// the main window's keys doing nothing while this window has the focus.
+// the main window's keys doing nothing while this window has the focus;
+// stepping into an alternative and back, and the buttons to the ends.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "engine/fen.h"
 #include "game/game.h"
 #include "game/game_info.h"
 #include "shell/board/board_view.h"
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void limitsCountGbkBytes();
     void copiedRecordText();
     void mainWindowKeysRestInThisWindow();
+    void alternativesByKeysMouseAndTheEndButtons();
 
 private:
     MainWindow* w = nullptr;
@@ -308,6 +311,59 @@ void GameInfoWindowTest::mainWindowKeysRestInThisWindow() {
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     pumpUntil([this] { return !w->isAnimating(); }, 3000);
     QCOMPARE(game->moveCount(), 0);
+}
+
+namespace {
+
+// A key, a button, or (neither) a click on the first alternative; then the
+// ply, the line shown and the alternative chosen (-1: none listed).
+struct ChoiceStep {
+    int key, button, ply;
+    const char* line;
+    int chosen;
+};
+
+// The tree: 炮二平五, then 马８进７ 马二进三 (the main line) or a black cannon to the centre.
+constexpr ChoiceStep CHOICE_STEPS[] = {
+    {Qt::Key_Up, 0, 1, "h2e2 b7e7", 0},
+    {Qt::Key_Up, 0, 1, "h2e2 b7e7", 0},  // kept within the list
+    {Qt::Key_Right, 0, 2, "h2e2 h9g7 h0g2", -1},
+    {Qt::Key_Left, 0, 1, "h2e2 h9g7 h0g2", 0},
+    {Qt::Key_Down, 0, 1, "h2e2 h9g7 h0g2", 1},
+    {Qt::Key_Right, 0, 2, "h2e2 b7e7", -1},
+    {0, IDC_FIRST_MOVE, 0, "h2e2 b7e7", -1},
+    {Qt::Key_Right, 0, 1, "h2e2 b7e7", 1},  // no alternatives at the start: along the line
+    {0, 0, 2, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_FIRST_MOVE, 0, "h2e2 h9g7 h0g2", -1},
+    {0, IDC_LAST_MOVE, 3, "h2e2 h9g7 h0g2", -1},
+};
+
+}  // namespace
+
+void GameInfoWindowTest::alternativesByKeysMouseAndTheEndButtons() {
+    game->setKeepVariations(true);
+    playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
+    game->goToPly(1);
+    playMoves({packMove(7, 7, 4, 7)});
+    game->goToPly(1);
+    settle();
+    auto* choiceList = info().control<QTreeWidget>(IDC_MOVE_CHOICES);
+    QCOMPARE(choiceList->topLevelItem(0)->text(0), QStringLiteral("马８进７"));  // the main move first
+    QCOMPARE(info().chosenChoice(), 1);  // the line's own move chosen
+    for (const ChoiceStep& s : CHOICE_STEPS) {
+        if (s.key) QTest::keyClick(list(), Qt::Key(s.key));
+        else if (s.button) info().control<QPushButton>(s.button)->click();
+        else QTest::mouseClick(choiceList->viewport(), Qt::LeftButton, {},
+                               choiceList->visualItemRect(choiceList->topLevelItem(0)).center());
+        settle();
+        QString line;
+        for (int i = 0; i < game->recordSize(); ++i)
+            line += QString::fromStdString(writeCoordinateMove(game->recordEntry(i)->move)) + ' ';
+        const QByteArray what = QByteArray::number(int(&s - CHOICE_STEPS)) + ": " + line.toUtf8();
+        QVERIFY2(game->moveCount() == s.ply && line.trimmed() == QLatin1String(s.line), what);
+        QVERIFY2(info().chosenChoice() == s.chosen && w->boardView().viewBoard() == game->board(), what);
+    }
+    game->setKeepVariations(false);
 }
 
 SHELL_TEST(GameInfoWindowTest);

@@ -44,6 +44,16 @@ void playCoordinates(const char* text) {
     startedWindow().syncView();
 }
 
+// The alternatives to move i that carry a review line: move and comment.
+std::vector<std::pair<PackedMove, std::string>> reviewedAlternatives(int i) {
+    const Game& g = Game::instance();
+    std::vector<std::pair<PackedMove, std::string>> out;
+    for (int c = g.tree().firstChild(g.lineNode(i - 1)); c != MoveTree::NONE; c = g.tree().nextSibling(c))
+        if (c != g.lineNode(i) && withoutReviewLines(g.tree().comment(c)) != g.tree().comment(c))
+            out.emplace_back(g.tree().move(c), g.tree().comment(c));
+    return out;
+}
+
 ReviewOptions byDepth(int d) {
     ReviewOptions o;
     o.limit.depth = d;
@@ -114,11 +124,17 @@ void ReviewWindowTest::verdictsReachCommentsListAndGraph() {
     auto* list = GameInfoWindow::instance().control<QTreeWidget>(IDC_RECORD_LIST);
     QVERIFY(list);
     QVERIFY(list->topLevelItem(4)->text(1).contains(QStringLiteral("??")));
+    // The better move stands beside it as a variation, with its score; the line shown stays.
+    using Alternatives = std::vector<std::pair<PackedMove, std::string>>;
+    QCOMPARE(reviewedAlternatives(8), (Alternatives{{r->ply(8).bestMove, reviewScoreLine(r->ply(8).score)}}));
+    QCOMPARE(game->recordSize(), 10);
     // A second review replaces its own line and keeps the user's text.
     QVERIFY(session().start(0, byDepth(3)));
     QVERIFY(pumpUntil([this] { return !session().running(); }, 120'000));
     QCOMPARE(withoutReviewLines(game->recordEntry(8)->comment), utf8ToGbkLossy("送车"));
     QCOMPARE(QString::fromStdString(game->recordEntry(8)->comment).count(QString::fromStdString(REVIEW_LINE_PREFIX)), 1);
+    r = session().review();
+    QCOMPARE(reviewedAlternatives(8), (Alternatives{{r->ply(8).bestMove, reviewScoreLine(r->ply(8).score)}}));
     // The graph shows a review only while the record is the one reviewed.
     QVERIFY(session().review());
     game->newGame();
@@ -127,6 +143,10 @@ void ReviewWindowTest::verdictsReachCommentsListAndGraph() {
 
 void ReviewWindowTest::theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished() {
     playCoordinates(ROOK_GIVEN_AWAY);
+    game->addVariation(0, readCoordinateMove("b2e2"));
+    GameInfoWindow& info = GameInfoWindow::instance();
+    info.open();
+    auto* list = info.control<QTreeWidget>(IDC_RECORD_LIST);
     ReviewOptions slow;
     slow.limit.moveTimeMs = 1000;
     QVERIFY(session().start(0, slow));
@@ -144,6 +164,16 @@ void ReviewWindowTest::theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished() 
         dragPoint(w->boardView(), {0, 3}, {0, 4});
         QCOMPARE(game->moveCount(), 10);
         QCOMPARE(answers.texts.size(), 4);
+        // The record list goes along the line, but not into another one.
+        QTest::keyClick(list, Qt::Key_Home);
+        toolIdle();
+        QCOMPARE(info.choiceCount(), 2);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Right);
+        QCOMPARE(game->moveCount(), 0);
+        QCOMPARE(answers.texts.size(), 5);
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(game->moveCount(), 10);
     }
     // 取消 in the progress window ends it; the finished positions stay.
     auto* cancel = ReviewProgressWindow::instance().control<QAbstractButton>(ID_CANCEL);
