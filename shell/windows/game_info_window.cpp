@@ -438,7 +438,7 @@ void GameInfoWindow::enterChoice(int place) {
     idle();
 }
 
-bool GameInfoWindow::lineChangeRefused() const { return ReviewSession::instance().refuses(); }
+bool GameInfoWindow::lineChangeRefused() const { return game().refuseRecordChange(); }
 
 // The menu on a move: copying the record, the move's alternatives (the
 // main one first; choosing one shows its line), and the tree edits.
