@@ -196,6 +196,8 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "ponder", s.ponder);
     copyStored(ints, "scale", s.boardSize);
     copyStored(ints, "variations", s.keepVariations);
+    copyStored(ints, "notation", s.notation);
+    copyStored(ints, "pieces", s.pieceSet);
     return s;
 }
 
@@ -216,4 +218,6 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "ponder", s.ponder);
     storeGiven(ints, "scale", s.boardSize);
     storeGiven(ints, "variations", s.keepVariations);
+    storeGiven(ints, "notation", s.notation);
+    storeGiven(ints, "pieces", s.pieceSet);
 }

@@ -57,4 +57,10 @@ enum CommandId : int {
     CMD_VIEW_EXPLORER = 40213,
     // 设置 → 保留变着: a move at a past ply keeps the old continuation as a variation.
     CMD_KEEP_VARIATIONS = 40203,
+    // 设置 → 记谱方式: 中文, WXF, 坐标 (the moves on screen).
+    CMD_NOTATION_FIRST = 40220,
+    CMD_NOTATION_LAST = 40222,
+    // 设置 → 棋子样式: 中文棋子, 国际符号.
+    CMD_PIECE_SET_FIRST = 40225,
+    CMD_PIECE_SET_LAST = 40226,
 };

@@ -142,6 +142,8 @@ void MainWindow::onCommand(int id) {
     default:
         // The menu has already ticked the size chosen.
         if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        if (id >= CMD_NOTATION_FIRST && id <= CMD_NOTATION_LAST) applyNotation();
+        if (id >= CMD_PIECE_SET_FIRST && id <= CMD_PIECE_SET_LAST) applyPieceSet();
         break;
     }
 }

@@ -55,6 +55,15 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Menu, 0, "设置(&C)", -1, false},
     {Entry::Item, CMD_ROTATE, "旋转棋盘(&R)\tCtrl+R", -1, false},
     {Entry::Check, CMD_KEEP_VARIATIONS, "保留变着", -1, false},
+    {Entry::Menu, 0, "记谱方式(&N)", -1, false},
+    {Entry::Radio, CMD_NOTATION_FIRST, "中文", 4, false},
+    {Entry::Radio, CMD_NOTATION_FIRST + 1, "WXF", 4, false},
+    {Entry::Radio, CMD_NOTATION_LAST, "坐标", 4, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Menu, 0, "棋子样式(&P)", -1, false},
+    {Entry::Radio, CMD_PIECE_SET_FIRST, "中文棋子", 5, false},
+    {Entry::Radio, CMD_PIECE_SET_LAST, "国际符号", 5, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Menu, 0, "对弈模式(&M)", -1, false},
     {Entry::Radio, CMD_MODE_HUMAN_COMPUTER, "人机对弈(&C)", 0, false},
@@ -117,6 +126,9 @@ constexpr int LEVEL_ITEMS[] = {CMD_LEVEL_BEGINNER, CMD_LEVEL_INTERMEDIATE, CMD_L
                                CMD_LEVEL_CUSTOM};
 constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST + 1, CMD_BOARD_SIZE_FIRST + 2,
                                     CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
+
+constexpr int NOTATION_ITEMS[] = {CMD_NOTATION_FIRST, CMD_NOTATION_FIRST + 1, CMD_NOTATION_LAST};
+constexpr int PIECE_SET_ITEMS[] = {CMD_PIECE_SET_FIRST, CMD_PIECE_SET_LAST};
 
 constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
 
@@ -187,6 +199,8 @@ std::pair<const int*, int> groupItems(RadioGroup group) {
     case RadioGroup::ComputerSide: return {SIDE_ITEMS, 2};
     case RadioGroup::Level: return {LEVEL_ITEMS, 4};
     case RadioGroup::BoardSize: return {BOARD_SIZE_ITEMS, 5};
+    case RadioGroup::Notation: return {NOTATION_ITEMS, 3};
+    case RadioGroup::PieceSet: return {PIECE_SET_ITEMS, 2};
     }
     return {nullptr, 0};
 }

@@ -32,5 +32,5 @@ public:
 
 private:
     std::map<int, QAction*> actions;
-    QActionGroup* groups[4] = {};  // by RadioGroup
+    QActionGroup* groups[6] = {};  // by RadioGroup
 };

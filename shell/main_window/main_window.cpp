@@ -83,6 +83,8 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     });
     setCentralWidget(view);
     menu.selectItem(RadioGroup::BoardSize, 0);
+    menu.selectItem(RadioGroup::Notation, 0);
+    menu.selectItem(RadioGroup::PieceSet, 0);
     fixSize();
     game.setTitle(GBK_UNTITLED);
     setSavedPosition(savedX, savedY);
@@ -128,6 +130,14 @@ void MainWindow::fixSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     adjustSize();
+}
+
+void MainWindow::applyPieceSet() {
+    const int item = menu.selectedItem(RadioGroup::PieceSet);
+    if (item < 0) return;
+    view->setPieceSet(static_cast<PieceSet>(item));
+    SetupWindow& setup = SetupWindow::instance();
+    if (setup.isOpen()) setup.fitPalette();  // which draws the palette again
 }
 
 void MainWindow::applyBoardSize(bool fitScreen) {
@@ -257,6 +267,8 @@ void MainWindow::selectItem(RadioGroup group, int item) {
     menu.selectItem(group, item);
     if (group == RadioGroup::Level) levelShown = item;
     if (group == RadioGroup::BoardSize) applyBoardSize(false);
+    if (group == RadioGroup::Notation) applyNotation();
+    if (group == RadioGroup::PieceSet) applyPieceSet();
 }
 
 // --------------------------------------------------- title and messages

@@ -66,7 +66,8 @@ function toFfish(move) {
 function classOf(ours, theirs) {
   const mark = (t) => t[1] === '+' || t[1] === '-';
   const numbered = (t) => /^[1-9][1-9]/.test(t);
-  if (mark(ours) && /^[A-Z][1-9]/.test(theirs)) return 'ours +/- for two on a file, ffish the file (the other could not make the same move)';
+  if (mark(ours) && /^[A-Z][1-9]/.test(theirs))
+    return `${ours[0]}: ours +/- for two on a file, ffish the file (the other could not make the same move)`;
   if (numbered(ours) && !numbered(theirs)) return 'ours numbers the pawn, ffish does not';
   if (!numbered(ours) && numbered(theirs)) return 'ffish numbers the pawn, ours does not';
   return `other: ${ours} / ${theirs}`;
