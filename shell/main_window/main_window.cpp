@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -164,12 +165,22 @@ struct ToolbarEntry {
 };
 
 constexpr ToolbarEntry TOOLBAR[] = {
-    {0, CMD_NEW_GAME, "新局"},       {1, CMD_OPEN, "打开文件"},        {11, CMD_SETUP, "摆子"},
-    {2, CMD_SAVE, "保存文件"},       {-1, 0, nullptr},                 {3, CMD_UNDO, "悔棋"},
-    {4, CMD_REDO, "重下"},           {-1, 0, nullptr},                 {5, CMD_COMPUTER_MOVE, "电脑走子"},
-    {6, CMD_MOVE_NOW, "立即出招"},   {8, CMD_ANALYSE, "分析棋局"},     {7, CMD_STOP_THINKING, "停止思考"},
-    {-1, 0, nullptr},                {9, CMD_ROTATE, "旋转棋盘"},      {-1, 0, nullptr},
-    {10, CMD_ABOUT, "关于"},
+    {0, CMD_NEW_GAME, QT_TRANSLATE_NOOP("MainWindow", "新局")},
+    {1, CMD_OPEN, QT_TRANSLATE_NOOP("MainWindow", "打开文件")},
+    {11, CMD_SETUP, QT_TRANSLATE_NOOP("MainWindow", "摆子")},
+    {2, CMD_SAVE, QT_TRANSLATE_NOOP("MainWindow", "保存文件")},
+    {-1, 0, nullptr},
+    {3, CMD_UNDO, QT_TRANSLATE_NOOP("MainWindow", "悔棋")},
+    {4, CMD_REDO, QT_TRANSLATE_NOOP("MainWindow", "重下")},
+    {-1, 0, nullptr},
+    {5, CMD_COMPUTER_MOVE, QT_TRANSLATE_NOOP("MainWindow", "电脑走子")},
+    {6, CMD_MOVE_NOW, QT_TRANSLATE_NOOP("MainWindow", "立即出招")},
+    {8, CMD_ANALYSE, QT_TRANSLATE_NOOP("MainWindow", "分析棋局")},
+    {7, CMD_STOP_THINKING, QT_TRANSLATE_NOOP("MainWindow", "停止思考")},
+    {-1, 0, nullptr},
+    {9, CMD_ROTATE, QT_TRANSLATE_NOOP("MainWindow", "旋转棋盘")},
+    {-1, 0, nullptr},
+    {10, CMD_ABOUT, QT_TRANSLATE_NOOP("MainWindow", "关于")},
 };
 
 }  // namespace
@@ -189,8 +200,9 @@ void MainWindow::createToolbar() {
             toolBar->addSeparator();
             continue;
         }
-        QAction* a = toolBar->addAction(bitmaps.toolbarIcon(e.icon), QString::fromUtf8(e.tooltip));
-        a->setToolTip(QString::fromUtf8(e.tooltip));
+        const QString tip = QCoreApplication::translate("MainWindow", e.tooltip);
+        QAction* a = toolBar->addAction(bitmaps.toolbarIcon(e.icon), tip);
+        a->setToolTip(tip);
         const int id = e.id;
         connect(a, &QAction::triggered, this, [this, id] { onCommand(id); });
         buttons[id] = a;
