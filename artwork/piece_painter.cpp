@@ -13,6 +13,9 @@ constexpr const char* PIECE_NAMES[PIECE_CODES] = {
     "帅", "仕", "相", "马", "车", "炮", "兵", "将", "士", "象", "马", "车", "炮", "卒",
 };
 
+// The WXF letters, by kind.
+constexpr char PIECE_LETTERS[7] = {'K', 'A', 'E', 'H', 'R', 'C', 'P'};
+
 const QColor RED_INK(178, 30, 20);
 const QColor BLACK_INK(38, 30, 24);  // never pure black: that is the key colour
 
@@ -60,16 +63,17 @@ void drawCut(QPainter& p, const QPainterPath& shape, QColor ink, double width) {
     }
 }
 
-QPainterPath characterPath(int code) {
+QPainterPath characterPath(int code, PieceSet set) {
     QPainterPath path;
-    path.addText(0, 0, carvedFont(24), QString::fromUtf8(PIECE_NAMES[code]));
+    if (set == PieceSet::Symbols) path.addText(0, 0, labelFont(22), QString(QChar(PIECE_LETTERS[code % 7])));
+    else path.addText(0, 0, carvedFont(24), QString::fromUtf8(PIECE_NAMES[code]));
     const QRectF box = path.boundingRect();
     return path.translated(CENTRE - box.center().x(), CENTRE - box.center().y());
 }
 
 }  // namespace
 
-void paintPiece(QPainter& p, int code, double size) {
+void paintPiece(QPainter& p, int code, double size, PieceSet set) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size / PIECE_CELL, size / PIECE_CELL);
@@ -78,18 +82,18 @@ void paintPiece(QPainter& p, int code, double size) {
     QPainterPath ring;
     ring.addEllipse(QPointF(CENTRE, CENTRE), GROOVE, GROOVE);
     drawCut(p, ring, ink, 1.2);
-    drawCut(p, characterPath(code), ink, 0);
+    drawCut(p, characterPath(code, set), ink, 0);
     p.restore();
 }
 
-QImage paintPieceSheet(int cell) {
+QImage paintPieceSheet(int cell, PieceSet set) {
     QImage sheet(cell * PIECE_CODES, cell, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(Qt::transparent);
     QPainter p(&sheet);
     for (int code = 0; code < PIECE_CODES; ++code) {
         p.save();
         p.translate(cell * code, 0);
-        paintPiece(p, code, cell);
+        paintPiece(p, code, cell, set);
         p.restore();
     }
     p.end();

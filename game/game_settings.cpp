@@ -41,6 +41,8 @@ void Game::saveSettings() {
     if (const int size = shell().selectedItem(RadioGroup::BoardSize); size >= 0) s.boardSize = size;
     s.keepVariations = keepVariationsByDefault() ? 1 : 0;
     s.repetitionRulings = repetitionRulings() ? 1 : 0;
+    if (const int n = shell().selectedItem(RadioGroup::Notation); n >= 0) s.notation = n;
+    if (const int p = shell().selectedItem(RadioGroup::PieceSet); p >= 0) s.pieceSet = p;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -69,6 +71,8 @@ void Game::loadSettings() {
     if (s.reverse) shell().setBoardReversed(*s.reverse != 0);
     // An item the menu does not have leaves the size as it is.
     if (s.boardSize) shell().selectItem(RadioGroup::BoardSize, *s.boardSize);
+    if (s.notation) shell().selectItem(RadioGroup::Notation, *s.notation);
+    if (s.pieceSet) shell().selectItem(RadioGroup::PieceSet, *s.pieceSet);
     if (s.animation) shell().setChecked(CheckMark::Animation, *s.animation != 0);
     if (s.sound) shell().setChecked(CheckMark::Sound, *s.sound != 0);
     if (s.useBook) setUseBook(*s.useBook != 0);

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "game/move_notation.h"
 #include "game/pgn_reader.h"
 #include "game/tree_judge.h"
-
-enum class MoveNotation { Chinese, Wxf, Coordinate };
 
 // The notation most of the game's moves have the shape of; Chinese when
 // neither of the others has a majority (and for a game without moves).

@@ -197,6 +197,8 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "scale", s.boardSize);
     copyStored(ints, "variations", s.keepVariations);
     copyStored(ints, "rulings", s.repetitionRulings);
+    copyStored(ints, "notation", s.notation);
+    copyStored(ints, "pieces", s.pieceSet);
     return s;
 }
 
@@ -218,4 +220,6 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "scale", s.boardSize);
     storeGiven(ints, "variations", s.keepVariations);
     storeGiven(ints, "rulings", s.repetitionRulings);
+    storeGiven(ints, "notation", s.notation);
+    storeGiven(ints, "pieces", s.pieceSet);
 }

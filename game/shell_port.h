@@ -25,6 +25,8 @@ enum class RadioGroup {
     Level,         // items 0..3: 初级, 中级, 高级, 自定义
     BoardSize,     // items 0..4: 100%, 125%, 150%, 200%, 250% (查看 → 棋盘大小)
     Rulings,       // items 0..1: 不裁决, 亚洲规则 (设置 → 重复局面裁决)
+    Notation,      // items 0..2: 中文, WXF, 坐标 (设置 → 记谱方式), by MoveNotation
+    PieceSet,      // items 0..1: 中文棋子, 国际符号 (设置 → 棋子样式)
 };
 
 // The check marks of the menu.

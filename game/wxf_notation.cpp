@@ -78,6 +78,14 @@ bool readWxf(const std::string& t, WxfMove& out) {
         i = 1;
     }
     const bool prefixed = i == 1;
+    // A pawn's number and its file, with no letter: 15=4.
+    if (out.which == Which::Ordinal && t.size() == 4 && isNumber(t[1])) {
+        out.kind = 6;
+        out.file = t[1] - '0';
+        out.direction = directionOf(t[2]);
+        out.number = t[3] - '0';
+        return out.direction >= 0 && isNumber(t[3]);
+    }
     if (t.size() != i + 4 && !(prefixed && t.size() == i + 3)) return false;
     out.kind = pieceKind(t[i++]);
     if (out.kind < 0) return false;

@@ -4,7 +4,8 @@
 // sideways) and the destination file or the number of steps: C2=5, H8+7,
 // C2.5. Two like pieces on one file are told apart by + or - before the
 // letter (+P+1), or by a/b or +/- after it (Pa+1, C+.5); three or more
-// by their number from the front (2P=4).
+// by their number from the front (2P=4), or, pawns only, by their number
+// and their file (25=4).
 #pragma once
 
 #include <string_view>

@@ -9,7 +9,9 @@
 #include "shell/main_window/app.h"
 #include "shell/main_window/command_line.h"
 #include "shell/platform/crash_handler.h"
-#include "shell/platform/qt_translation.h"
+#include "game/settings_file.h"
+#include "shell/main_window/language_menu.h"
+#include "shell/platform/interface_language.h"
 #include "shell/platform/user_folder.h"
 
 namespace {
@@ -52,7 +54,9 @@ int main(int argc, char** argv) {
     installCrashHandler();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morlan"));
-    installQtTranslation();
+    // The language is chosen before any window is made: the stored choice, else the locale's.
+    SettingsFile::instance().load();
+    installInterfaceLanguage(chosenLanguage(static_cast<LanguageChoice>(storedLanguageChoice()), systemLanguages()));
     App::instance().init();
     App::instance().openStartFile(line.path);
     return App::instance().run();

@@ -1,4 +1,5 @@
-// morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...: reads
+// morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] [--notation
+// chinese|wxf|iccs] FILE...: reads
 // game collections (PGN, plain or gzip, in Chinese, WXF or coordinate
 // notation), XQF records (.xqf, one game each) and text records (.txt) with
 // the game's notation and rules and tells which games do not read whole:
@@ -13,7 +14,9 @@
 // game read whole is written with its tree into one PGN collection as the
 // program saves a game, which is then read back and compared move by move,
 // tree and comments included. With --xqf each is written to OUTDIR as an
-// XQF record, read back and compared the same way.
+// XQF record, read back and compared the same way. With --notation each
+// game read whole prints its main line in that notation instead of the
+// counts: "label: 1. C2=5 H8+7 2. ...".
 //
 // morlan-records --rulings FILE replays each game of FILE with the
 // repetition rulings on and prints where the rules end it (rulings.h).
@@ -26,6 +29,7 @@
 #include "game/file_access.h"
 #include "game/game_file.h"
 #include "game/gbk.h"
+#include "game/move_notation.h"
 #include "game/pgn_collection.h"
 #include "game/pgn_moves.h"
 #include "game/pgn_reader.h"
@@ -49,7 +53,31 @@ struct Run {
     std::vector<MoveTree> pgnTrees;                 // and its tree
     std::string xqfDir;   // empty: no XQF records are written
     long xqfWritten = 0, xqfSame = 0;
+    bool printMoves = false;  // --notation: the moves instead of the counts
+    MoveNotation notation = MoveNotation::Chinese;
 };
+
+// Plays m on the board without judging it: the moves printed were judged when read.
+void playOn(Board90& board, PackedMove m) {
+    const GridPoint from = moveFrom(m), to = moveTo(m);
+    board[boardIndex(to.file, to.rank)] = board[boardIndex(from.file, from.rank)];
+    board[boardIndex(from.file, from.rank)] = NO_PIECE;
+}
+
+// "label: 1. C2=5 H8+7 2. ..." for a game read whole; a game Black starts opens with "1. ...".
+void printMoves(const std::string& label, const GameDocument& doc, const Run& run) {
+    std::string line = label + ":";
+    Board90 board = doc.startBoard;
+    const int first = doc.startSide == SIDE_RED ? 0 : 1;
+    if (first == 1 && !doc.moves.empty()) line += " 1. ...";
+    for (std::size_t i = 0; i < doc.moves.size(); ++i) {
+        const std::size_t ply = i + static_cast<std::size_t>(first);
+        if (ply % 2 == 0) line += " " + std::to_string(ply / 2 + 1) + ".";
+        line += " " + gbkToUtf8Lossy(formatMoveAs(run.notation, board, doc.moves[i].move));
+        playOn(board, doc.moves[i].move);
+    }
+    std::printf("%s\n", line.c_str());
+}
 
 // PGN keeps a comment without the space and line ends around it: the tree
 // as it reads back.
@@ -156,7 +184,8 @@ void checkGame(const std::string& path, const PgnGame& game, bool utf8, Run& run
     const GameDocument doc = pgnGameDocument(game, moves);
     const int kept = doc.tree.moveCount();
     const int cut = static_cast<int>(game.treeMoves.size()) - kept;
-    printTree(label, doc, cut > 0 ? judgePgnTree(game).cutBranches : 0, cut);
+    if (run.printMoves) printMoves(label, doc, run);
+    else printTree(label, doc, cut > 0 ? judgePgnTree(game).cutBranches : 0, cut);
     collectPgn(doc, run);
     writeXqfRecord(doc, run);
     if (run.txtDir.empty()) return;
@@ -209,8 +238,12 @@ bool checkTxtRecord(const std::string& path, Run& run) {
         return false;
     }
     ++run.games;
-    if (r == 0) ++run.whole;
-    else reportTxtFailure(path);
+    if (r != 0) {
+        reportTxtFailure(path);
+        return true;
+    }
+    ++run.whole;
+    if (run.printMoves) printMoves(path, GameFile::instance().document(), run);
     return true;
 }
 
@@ -229,7 +262,8 @@ bool checkXqf(const std::string& path, Run& run) {
         return true;
     }
     ++run.whole;
-    printTree(path, doc, summary.cutBranches, summary.treeMoves - summary.keptMoves);
+    if (run.printMoves) printMoves(path, doc, run);
+    else printTree(path, doc, summary.cutBranches, summary.treeMoves - summary.keptMoves);
     collectPgn(doc, run);
     writeXqfRecord(doc, run);
     return true;
@@ -261,7 +295,8 @@ bool writeCollection(const Run& run) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] FILE...\n"
+    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] "
+                         "[--notation chinese|wxf|iccs] FILE...\n"
                          "       morlan-records --rulings FILE\n");
     return 2;
 }
@@ -272,9 +307,20 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "--rulings") return argc == 3 ? printRulings(argv[2]) : usage();
     Run run;
     int first = 1;
-    auto isOption = [](const std::string& a) { return a == "--txt" || a == "--pgn" || a == "--xqf"; };
+    auto isOption = [](const std::string& a) {
+        return a == "--txt" || a == "--pgn" || a == "--xqf" || a == "--notation";
+    };
     while (first + 1 < argc && isOption(argv[first])) {
         const std::string option = argv[first];
+        if (option == "--notation") {
+            if (!notationFromName(argv[first + 1], run.notation)) {
+                std::fprintf(stderr, "morlan-records: %s: not a notation (chinese, wxf or iccs)\n", argv[first + 1]);
+                return 2;
+            }
+            run.printMoves = true;
+            first += 2;
+            continue;
+        }
         (option == "--txt" ? run.txtDir : option == "--pgn" ? run.pgnPath : run.xqfDir) = argv[first + 1];
         first += 2;
     }

@@ -212,12 +212,12 @@ void BitmapSet::loadIcons() {
     }
 }
 
-const BoardPictures& BitmapSet::boardPictures(const BoardLayout& layout) {
-    if (layout.cell == CELL_SIZE && layout.devicePixelRatio == 1.0) return classic;
+const BoardPictures& BitmapSet::boardPictures(const BoardLayout& layout, PieceSet set) {
+    if (set == PieceSet::Chinese && layout.cell == CELL_SIZE && layout.devicePixelRatio == 1.0) return classic;
     const auto key = std::tuple(layout.cell, layout.width, layout.height,
-                                int(std::lround(layout.devicePixelRatio * 1000)));
+                                int(std::lround(layout.devicePixelRatio * 1000)), static_cast<int>(set));
     auto it = drawn.find(key);
-    if (it == drawn.end()) it = drawn.emplace(key, drawnBoardPictures(layout)).first;
+    if (it == drawn.end()) it = drawn.emplace(key, drawnBoardPictures(layout, set)).first;
     return it->second;
 }
 

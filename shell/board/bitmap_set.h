@@ -30,9 +30,9 @@ public:
     // The last-move marker (132), premultiplied alpha.
     const QImage& marker() const { return classic.marker; }
     // The pictures for a board size at a pixel density: the carried ones
-    // for the classic board at one pixel per pixel, else drawn (the first
-    // time) at that resolution.
-    const BoardPictures& boardPictures(const BoardLayout& layout);
+    // for the Chinese pieces on the classic board at one pixel per pixel,
+    // else drawn (the first time) at that resolution with that piece set.
+    const BoardPictures& boardPictures(const BoardLayout& layout, PieceSet set = PieceSet::Chinese);
     // Toolbar icon i (137 normal, 138 disabled; teal RGB(0, 128, 128) masked).
     const QIcon& toolbarIcon(int i) const { return icons[i]; }
     // Whether every bitmap came from the program's resources.
@@ -49,8 +49,8 @@ private:
     void loadIcons();
 
     BoardPictures classic;
-    // By cell, width, height and density in thousandths.
-    std::map<std::tuple<int, int, int, int>, BoardPictures> drawn;
+    // By cell, width, height, density in thousandths and piece set.
+    std::map<std::tuple<int, int, int, int, int>, BoardPictures> drawn;
     std::vector<QIcon> icons;
     bool allCarried = true;
 };

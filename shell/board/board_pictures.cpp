@@ -3,12 +3,11 @@
 #include "artwork/board_painter.h"
 #include "artwork/label_painter.h"
 #include "artwork/marker_painter.h"
-#include "artwork/piece_painter.h"
 
-BoardPictures drawnBoardPictures(const BoardLayout& layout) {
+BoardPictures drawnBoardPictures(const BoardLayout& layout, PieceSet set) {
     BoardPictures p{
         paintBoard(layout).convertToFormat(QImage::Format_RGB32),
-        paintPieceSheet(layout.deviceCell()),
+        paintPieceSheet(layout.deviceCell(), set),
         paintLabelSheet(layout.deviceLabel()),
         paintMarker(layout.deviceCell()),
     };

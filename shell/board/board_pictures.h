@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "artwork/board_layout.h"
+#include "artwork/piece_painter.h"
 
 struct BoardPictures {
     QImage board;
@@ -25,4 +26,4 @@ struct BoardPictures {
 
 // Drawn by the artwork at the layout's size and density, in full colour and
 // with smooth edges (the carried pictures serve the classic board).
-BoardPictures drawnBoardPictures(const BoardLayout& layout);
+BoardPictures drawnBoardPictures(const BoardLayout& layout, PieceSet set = PieceSet::Chinese);

@@ -50,6 +50,11 @@ void BoardView::setScale(int index) {
     update();
 }
 
+void BoardView::setPieceSet(PieceSet set) {
+    pieceSet_ = set;
+    update();
+}
+
 void BoardView::setReversed(bool r) {
     geo.reverse = r;
     update();
@@ -328,7 +333,7 @@ void BoardView::paintBuffer() {
         backBuffer = QImage(size, QImage::Format_ARGB32_Premultiplied);
         backBuffer.setDevicePixelRatio(ratio);
     }
-    const BoardPictures& pictures = BitmapSet::instance().boardPictures(layout);
+    const BoardPictures& pictures = BitmapSet::instance().boardPictures(layout, pieceSet_);
     QPainter p(&backBuffer);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QRect(0, 0, geo.width, geo.height), pictures.board);

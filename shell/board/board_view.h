@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "engine/types.h"
+#include "artwork/piece_painter.h"
 #include "shell/board/board_geometry.h"
 
 class Game;
@@ -52,6 +53,9 @@ public:
     void rotateBoard() { setReversed(!geo.reverse); }
     // The board size, an index of BOARD_SCALES; the widget takes its size.
     int scale() const { return scaleIndex; }
+    // The pieces drawn: the Chinese characters or the WXF letters.
+    PieceSet pieceSet() const { return pieceSet_; }
+    void setPieceSet(PieceSet set);
     void setScale(int index);
 
     // ---- the drawn position ----
@@ -115,6 +119,7 @@ private:
     Hooks hooks;
     BoardGeometry geo;
     int scaleIndex = 0;
+    PieceSet pieceSet_ = PieceSet::Chinese;
     QImage backBuffer;
 
     Board90 viewBoard_{};

@@ -10,10 +10,10 @@
 #include "database/games_database.h"
 #include "database/stored_game.h"
 #include "game/game.h"
-#include "game/notation.h"
 #include "shell/dialogs/database_commands.h"
 #include "shell/main_window/main_window.h"
 #include "shell/platform/qt_text.h"
+#include "shell/windows/move_texts.h"
 #include "review/review_session.h"
 
 namespace {
@@ -119,6 +119,10 @@ void ExplorerWindow::idle() {
     showPosition(shownBoard, shownSide);
 }
 
+void ExplorerWindow::notationChanged() {
+    if (isVisible()) showPosition(shownBoard, shownSide);
+}
+
 void ExplorerWindow::showPosition(const Board90& board, Side side) {
     moves->clear();
     games->clear();
@@ -133,7 +137,7 @@ void ExplorerWindow::showPosition(const Board90& board, Side side) {
     heading->setText(QStringLiteral("%1：本局面 %2 局").arg(QFileInfo(pathToQt(db.path())).fileName()).arg(stats.games));
     for (const MoveStats& m : stats.moves) {
         auto* item = new QTreeWidgetItem(moves);
-        item->setText(0, toQt(formatMove(board, m.move)));
+        item->setText(0, toQt(MoveTexts::instance().text(board, m.move)));
         item->setData(0, MOVE_ROLE, static_cast<qulonglong>(m.move));
         item->setText(1, QString::number(m.games));
         item->setText(2, shareText(m.redWins, m.games));

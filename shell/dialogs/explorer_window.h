@@ -22,6 +22,8 @@ public:
     void open();
     // The idle step: the lists follow the position on the board.
     void idle();
+    // The moves are written again in the notation now chosen.
+    void notationChanged();
     // Another database was opened or games were imported.
     void databaseChanged();
 

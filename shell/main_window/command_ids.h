@@ -60,4 +60,10 @@ enum CommandId : int {
     // 设置 → 重复局面裁决: 不裁决 (the original game) or 亚洲规则.
     CMD_RULINGS_OFF = 40204,
     CMD_RULINGS_ASIAN = 40205,
+    // 设置 → 记谱方式: 中文, WXF, 坐标 (the moves on screen).
+    CMD_NOTATION_FIRST = 40220,
+    CMD_NOTATION_LAST = 40222,
+    // 设置 → 棋子样式: 中文棋子, 国际符号.
+    CMD_PIECE_SET_FIRST = 40225,
+    CMD_PIECE_SET_LAST = 40226,
 };

@@ -15,6 +15,7 @@
 #include "shell/dialogs/database_commands.h"
 #include "shell/dialogs/explorer_window.h"
 #include "shell/windows/book_window.h"
+#include "shell/main_window/language_menu.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/windows/engine_log_window.h"
 #include "shell/dialogs/engine_manager_dialog.h"
@@ -134,6 +135,9 @@ void MainWindow::onCommand(int id) {
     default:
         // The menu has already ticked the size chosen.
         if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        if (id >= CMD_NOTATION_FIRST && id <= CMD_NOTATION_LAST) applyNotation();
+        if (id >= CMD_PIECE_SET_FIRST && id <= CMD_PIECE_SET_LAST) applyPieceSet();
+        if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST) chooseLanguage(id, this);
         break;
     }
 }

@@ -2,16 +2,21 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <vector>
 
 #include "shell/main_window/command_ids.h"
+#include "shell/main_window/language_menu.h"
 #include "shell/main_window/menu_resources.h"
 
 namespace {
 
 enum class Entry { Menu, EndMenu, Item, Separator, Radio, Check, Note };
+
+// The radio group of 设置 → 语言, whose languages keep their own names.
+constexpr int LANGUAGE_GROUP = 7;
 
 struct MenuEntry {
     Entry kind;
@@ -23,94 +28,108 @@ struct MenuEntry {
 
 // The main menu in resource order.
 constexpr MenuEntry MAIN_MENU[] = {
-    {Entry::Menu, 0, "文件(&F)", -1, false},
-    {Entry::Item, CMD_NEW_GAME, "新局(&N)\tCtrl+N", -1, false},
-    {Entry::Item, CMD_OPEN, "打开(&O)...\tCtrl+O", -1, false},
-    {Entry::Item, CMD_SETUP, "摆子(&L)...", -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "文件(&F)"), -1, false},
+    {Entry::Item, CMD_NEW_GAME, QT_TRANSLATE_NOOP("MainMenu", "新局(&N)\tCtrl+N"), -1, false},
+    {Entry::Item, CMD_OPEN, QT_TRANSLATE_NOOP("MainMenu", "打开(&O)...\tCtrl+O"), -1, false},
+    {Entry::Item, CMD_SETUP, QT_TRANSLATE_NOOP("MainMenu", "摆子(&L)..."), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_OPEN_DATABASE, "打开棋库(&D)...", -1, false},
-    {Entry::Item, CMD_NEW_DATABASE, "新建棋库(&B)...", -1, false},
-    {Entry::Item, CMD_IMPORT_DATABASE, "导入到棋库(&I)...", -1, false},
+    {Entry::Item, CMD_OPEN_DATABASE, QT_TRANSLATE_NOOP("MainMenu", "打开棋库(&D)..."), -1, false},
+    {Entry::Item, CMD_NEW_DATABASE, QT_TRANSLATE_NOOP("MainMenu", "新建棋库(&B)..."), -1, false},
+    {Entry::Item, CMD_IMPORT_DATABASE, QT_TRANSLATE_NOOP("MainMenu", "导入到棋库(&I)..."), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_SAVE, "保存(&S)\tCtrl+S", -1, false},
-    {Entry::Item, CMD_SAVE_AS, "另存为(&A)...", -1, false},
-    {Entry::Item, CMD_COPY_POSITION, "复制局面(&C)\tCtrl+Shift+C", -1, false},
-    {Entry::Item, CMD_PASTE_POSITION, "粘贴局面(&V)\tCtrl+Shift+V", -1, false},
+    {Entry::Item, CMD_SAVE, QT_TRANSLATE_NOOP("MainMenu", "保存(&S)\tCtrl+S"), -1, false},
+    {Entry::Item, CMD_SAVE_AS, QT_TRANSLATE_NOOP("MainMenu", "另存为(&A)..."), -1, false},
+    {Entry::Item, CMD_COPY_POSITION, QT_TRANSLATE_NOOP("MainMenu", "复制局面(&C)\tCtrl+Shift+C"), -1, false},
+    {Entry::Item, CMD_PASTE_POSITION, QT_TRANSLATE_NOOP("MainMenu", "粘贴局面(&V)\tCtrl+Shift+V"), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_EXIT, "退出(&X)", -1, false},
+    {Entry::Item, CMD_EXIT, QT_TRANSLATE_NOOP("MainMenu", "退出(&X)"), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
-    {Entry::Menu, 0, "操作(&O)", -1, false},
-    {Entry::Item, CMD_UNDO, "悔棋(&Z)\tCtrl+Z", -1, false},
-    {Entry::Item, CMD_REDO, "重下(&Y)\tCtrl+Y", -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "操作(&O)"), -1, false},
+    {Entry::Item, CMD_UNDO, QT_TRANSLATE_NOOP("MainMenu", "悔棋(&Z)\tCtrl+Z"), -1, false},
+    {Entry::Item, CMD_REDO, QT_TRANSLATE_NOOP("MainMenu", "重下(&Y)\tCtrl+Y"), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_COMPUTER_MOVE, "电脑走子(&A)\tCtrl+A", -1, false},
-    {Entry::Item, CMD_MOVE_NOW, "立即出招(&C)\tCtrl+C", -1, false},
-    {Entry::Item, CMD_ANALYSE, "分析棋局(&N)", -1, false},
-    {Entry::Item, CMD_STOP_THINKING, "停止思考(&T)", -1, false},
+    {Entry::Item, CMD_COMPUTER_MOVE, QT_TRANSLATE_NOOP("MainMenu", "电脑走子(&A)\tCtrl+A"), -1, false},
+    {Entry::Item, CMD_MOVE_NOW, QT_TRANSLATE_NOOP("MainMenu", "立即出招(&C)\tCtrl+C"), -1, false},
+    {Entry::Item, CMD_ANALYSE, QT_TRANSLATE_NOOP("MainMenu", "分析棋局(&N)"), -1, false},
+    {Entry::Item, CMD_STOP_THINKING, QT_TRANSLATE_NOOP("MainMenu", "停止思考(&T)"), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_REVIEW, "复盘分析(&R)...", -1, false},
+    {Entry::Item, CMD_REVIEW, QT_TRANSLATE_NOOP("MainMenu", "复盘分析(&R)..."), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
-    {Entry::Menu, 0, "设置(&C)", -1, false},
-    {Entry::Item, CMD_ROTATE, "旋转棋盘(&R)\tCtrl+R", -1, false},
-    {Entry::Check, CMD_KEEP_VARIATIONS, "保留变着", -1, false},
-    {Entry::Menu, 0, "重复局面裁决", -1, false},
-    {Entry::Radio, CMD_RULINGS_OFF, "不裁决", 4, true},
-    {Entry::Radio, CMD_RULINGS_ASIAN, "亚洲规则", 4, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "设置(&C)"), -1, false},
+    {Entry::Item, CMD_ROTATE, QT_TRANSLATE_NOOP("MainMenu", "旋转棋盘(&R)\tCtrl+R"), -1, false},
+    {Entry::Check, CMD_KEEP_VARIATIONS, QT_TRANSLATE_NOOP("MainMenu", "保留变着"), -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "重复局面裁决"), -1, false},
+    {Entry::Radio, CMD_RULINGS_OFF, QT_TRANSLATE_NOOP("MainMenu", "不裁决"), 4, true},
+    {Entry::Radio, CMD_RULINGS_ASIAN, QT_TRANSLATE_NOOP("MainMenu", "亚洲规则"), 4, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "记谱方式(&N)"), -1, false},
+    {Entry::Radio, CMD_NOTATION_FIRST, QT_TRANSLATE_NOOP("MainMenu", "中文"), 5, false},
+    {Entry::Radio, CMD_NOTATION_FIRST + 1, QT_TRANSLATE_NOOP("MainMenu", "WXF"), 5, false},
+    {Entry::Radio, CMD_NOTATION_LAST, QT_TRANSLATE_NOOP("MainMenu", "坐标"), 5, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "棋子样式(&P)"), -1, false},
+    {Entry::Radio, CMD_PIECE_SET_FIRST, QT_TRANSLATE_NOOP("MainMenu", "中文棋子"), 6, false},
+    {Entry::Radio, CMD_PIECE_SET_LAST, QT_TRANSLATE_NOOP("MainMenu", "国际符号"), 6, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "语言(Language)"), -1, false},
+    {Entry::Radio, CMD_LANGUAGE_FIRST, QT_TRANSLATE_NOOP("MainMenu", "跟随系统"), LANGUAGE_GROUP, false},
+    {Entry::Radio, CMD_LANGUAGE_FIRST + 1, "中文", LANGUAGE_GROUP, false},
+    {Entry::Radio, CMD_LANGUAGE_LAST, "English", LANGUAGE_GROUP, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Menu, 0, "对弈模式(&M)", -1, false},
-    {Entry::Radio, CMD_MODE_HUMAN_COMPUTER, "人机对弈(&C)", 0, false},
-    {Entry::Radio, CMD_MODE_TWO_HUMANS, "两人对弈(&H)", 0, false},
-    {Entry::Radio, CMD_MODE_DEMO, "电脑演示(&D)", 0, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "对弈模式(&M)"), -1, false},
+    {Entry::Radio, CMD_MODE_HUMAN_COMPUTER, QT_TRANSLATE_NOOP("MainMenu", "人机对弈(&C)"), 0, false},
+    {Entry::Radio, CMD_MODE_TWO_HUMANS, QT_TRANSLATE_NOOP("MainMenu", "两人对弈(&H)"), 0, false},
+    {Entry::Radio, CMD_MODE_DEMO, QT_TRANSLATE_NOOP("MainMenu", "电脑演示(&D)"), 0, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
-    {Entry::Menu, 0, "先后手(&S)", -1, false},
-    {Entry::Radio, CMD_COMPUTER_RED, "电脑执红", 1, false},
-    {Entry::Radio, CMD_COMPUTER_BLACK, "电脑执黑", 1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "先后手(&S)"), -1, false},
+    {Entry::Radio, CMD_COMPUTER_RED, QT_TRANSLATE_NOOP("MainMenu", "电脑执红"), 1, false},
+    {Entry::Radio, CMD_COMPUTER_BLACK, QT_TRANSLATE_NOOP("MainMenu", "电脑执黑"), 1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Menu, 0, "电脑水平(&L)", -1, false},
-    {Entry::Radio, CMD_LEVEL_BEGINNER, "初级(&L)", 2, false},
-    {Entry::Radio, CMD_LEVEL_INTERMEDIATE, "中级(&M)", 2, false},
-    {Entry::Radio, CMD_LEVEL_ADVANCED, "高级(&H)", 2, false},
-    {Entry::Radio, CMD_LEVEL_CUSTOM, "自定义(&C)...", 2, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "电脑水平(&L)"), -1, false},
+    {Entry::Radio, CMD_LEVEL_BEGINNER, QT_TRANSLATE_NOOP("MainMenu", "初级(&L)"), 2, false},
+    {Entry::Radio, CMD_LEVEL_INTERMEDIATE, QT_TRANSLATE_NOOP("MainMenu", "中级(&M)"), 2, false},
+    {Entry::Radio, CMD_LEVEL_ADVANCED, QT_TRANSLATE_NOOP("MainMenu", "高级(&H)"), 2, false},
+    {Entry::Radio, CMD_LEVEL_CUSTOM, QT_TRANSLATE_NOOP("MainMenu", "自定义(&C)..."), 2, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
-    {Entry::Menu, 0, "电脑思考(&T)", -1, false},
-    {Entry::Check, CMD_BOOK, "开局库", -1, true},
-    {Entry::Check, CMD_PONDER, "后台思考", -1, true},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "电脑思考(&T)"), -1, false},
+    {Entry::Check, CMD_BOOK, QT_TRANSLATE_NOOP("MainMenu", "开局库"), -1, true},
+    {Entry::Check, CMD_PONDER, QT_TRANSLATE_NOOP("MainMenu", "后台思考"), -1, true},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Note, CMD_BUILT_IN_NOTE, "以上两项只用于内置引擎 Morlan", -1, false},
+    {Entry::Note, CMD_BUILT_IN_NOTE, QT_TRANSLATE_NOOP("MainMenu", "以上两项只用于内置引擎 Morlan"), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
-    {Entry::Item, CMD_ENGINE_MANAGER, "引擎管理(&G)...", -1, false},
+    {Entry::Item, CMD_ENGINE_MANAGER, QT_TRANSLATE_NOOP("MainMenu", "引擎管理(&G)..."), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Menu, 0, "效果(&E)", -1, false},
-    {Entry::Check, CMD_ANIMATION, "走子动画(&A)", -1, true},
-    {Entry::Check, CMD_SOUND, "落子声音(&S)", -1, true},
-    {Entry::EndMenu, 0, nullptr, -1, false},
-    {Entry::EndMenu, 0, nullptr, -1, false},
-
-    {Entry::Menu, 0, "查看(&V)", -1, false},
-    {Entry::Item, CMD_VIEW_TIMER, "计时(&T)\tCtrl+1", -1, false},
-    {Entry::Item, CMD_VIEW_GAME_INFO, "棋局信息(&I)\tCtrl+2", -1, false},
-    {Entry::Item, CMD_VIEW_BOOK, "开局库(&B)\tCtrl+3", -1, false},
-    {Entry::Item, CMD_VIEW_SITUATION, "局势(&S)\tCtrl+4", -1, false},
-    {Entry::Item, CMD_VIEW_GRAPH, "局势图(&G)", -1, false},
-    {Entry::Item, CMD_VIEW_EXPLORER, "开局浏览(&X)", -1, false},
-    {Entry::Separator, 0, nullptr, -1, false},
-    {Entry::Item, CMD_VIEW_ENGINE_LOG, "引擎通信(&E)", -1, false},
-    {Entry::Check, CMD_BEST_MOVE_ARROW, "分析箭头(&W)", -1, true},
-    {Entry::Menu, 0, "棋盘大小(&D)", -1, false},
-    {Entry::Radio, CMD_BOARD_SIZE_FIRST, "100%", 3, false},
-    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 1, "125%", 3, false},
-    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 2, "150%", 3, false},
-    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 3, "200%", 3, false},
-    {Entry::Radio, CMD_BOARD_SIZE_LAST, "250%", 3, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "效果(&E)"), -1, false},
+    {Entry::Check, CMD_ANIMATION, QT_TRANSLATE_NOOP("MainMenu", "走子动画(&A)"), -1, true},
+    {Entry::Check, CMD_SOUND, QT_TRANSLATE_NOOP("MainMenu", "落子声音(&S)"), -1, true},
     {Entry::EndMenu, 0, nullptr, -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
-    {Entry::Menu, 0, "帮助(&H)", -1, false},
-    {Entry::Item, CMD_ABOUT, "关于(&A)", -1, false},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "查看(&V)"), -1, false},
+    {Entry::Item, CMD_VIEW_TIMER, QT_TRANSLATE_NOOP("MainMenu", "计时(&T)\tCtrl+1"), -1, false},
+    {Entry::Item, CMD_VIEW_GAME_INFO, QT_TRANSLATE_NOOP("MainMenu", "棋局信息(&I)\tCtrl+2"), -1, false},
+    {Entry::Item, CMD_VIEW_BOOK, QT_TRANSLATE_NOOP("MainMenu", "开局库(&B)\tCtrl+3"), -1, false},
+    {Entry::Item, CMD_VIEW_SITUATION, QT_TRANSLATE_NOOP("MainMenu", "局势(&S)\tCtrl+4"), -1, false},
+    {Entry::Item, CMD_VIEW_GRAPH, QT_TRANSLATE_NOOP("MainMenu", "局势图(&G)"), -1, false},
+    {Entry::Item, CMD_VIEW_EXPLORER, QT_TRANSLATE_NOOP("MainMenu", "开局浏览(&X)"), -1, false},
+    {Entry::Separator, 0, nullptr, -1, false},
+    {Entry::Item, CMD_VIEW_ENGINE_LOG, QT_TRANSLATE_NOOP("MainMenu", "引擎通信(&E)"), -1, false},
+    {Entry::Check, CMD_BEST_MOVE_ARROW, QT_TRANSLATE_NOOP("MainMenu", "分析箭头(&W)"), -1, true},
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "棋盘大小(&D)"), -1, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST, QT_TRANSLATE_NOOP("MainMenu", "100%"), 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 1, QT_TRANSLATE_NOOP("MainMenu", "125%"), 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 2, QT_TRANSLATE_NOOP("MainMenu", "150%"), 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_FIRST + 3, QT_TRANSLATE_NOOP("MainMenu", "200%"), 3, false},
+    {Entry::Radio, CMD_BOARD_SIZE_LAST, QT_TRANSLATE_NOOP("MainMenu", "250%"), 3, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::EndMenu, 0, nullptr, -1, false},
+
+    {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "帮助(&H)"), -1, false},
+    {Entry::Item, CMD_ABOUT, QT_TRANSLATE_NOOP("MainMenu", "关于(&A)"), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 };
 
@@ -123,6 +142,8 @@ constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST +
                                     CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
 
 constexpr int RULINGS_ITEMS[] = {CMD_RULINGS_OFF, CMD_RULINGS_ASIAN};
+constexpr int NOTATION_ITEMS[] = {CMD_NOTATION_FIRST, CMD_NOTATION_FIRST + 1, CMD_NOTATION_LAST};
+constexpr int PIECE_SET_ITEMS[] = {CMD_PIECE_SET_FIRST, CMD_PIECE_SET_LAST};
 
 constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
 
@@ -133,10 +154,12 @@ void MainMenu::build(QMenuBar* bar, QObject* owner, const std::function<void(int
         g = new QActionGroup(owner);
         g->setExclusive(true);
     }
+    auto* languages = new QActionGroup(owner);
+    languages->setExclusive(true);
     std::vector<QMenu*> open;
     for (const MenuEntry& e : MAIN_MENU) {
         if (e.kind == Entry::Menu) {
-            const QString title = QString::fromUtf8(e.caption);
+            const QString title = QCoreApplication::translate("MainMenu", e.caption);
             open.push_back(open.empty() ? bar->addMenu(title) : open.back()->addMenu(title));
             continue;
         }
@@ -148,10 +171,12 @@ void MainMenu::build(QMenuBar* bar, QObject* owner, const std::function<void(int
             open.back()->addSeparator();
             continue;
         }
-        QAction* a = open.back()->addAction(QString::fromUtf8(e.caption));
+        const bool ownName = e.group == LANGUAGE_GROUP && e.id != CMD_LANGUAGE_FIRST;
+        QAction* a = open.back()->addAction(ownName ? QString::fromUtf8(e.caption)
+                                                    : QCoreApplication::translate("MainMenu", e.caption));
         if (e.kind == Entry::Radio) {
             a->setCheckable(true);
-            groups[e.group]->addAction(a);
+            (e.group == LANGUAGE_GROUP ? languages : groups[e.group])->addAction(a);
         } else if (e.kind == Entry::Check) {
             a->setCheckable(true);
             a->setChecked(e.checked);
@@ -169,6 +194,7 @@ void MainMenu::build(QMenuBar* bar, QObject* owner, const std::function<void(int
         QObject::connect(a, &QAction::triggered, owner, [onCommand, id] { onCommand(id); });
         actions[id] = a;
     }
+    if (QAction* a = action(CMD_LANGUAGE_FIRST + storedLanguageChoice())) a->setChecked(true);
 }
 
 QAction* MainMenu::action(int id) const {
@@ -194,6 +220,8 @@ std::pair<const int*, int> groupItems(RadioGroup group) {
     case RadioGroup::Level: return {LEVEL_ITEMS, 4};
     case RadioGroup::BoardSize: return {BOARD_SIZE_ITEMS, 5};
     case RadioGroup::Rulings: return {RULINGS_ITEMS, 2};
+    case RadioGroup::Notation: return {NOTATION_ITEMS, 3};
+    case RadioGroup::PieceSet: return {PIECE_SET_ITEMS, 2};
     }
     return {nullptr, 0};
 }

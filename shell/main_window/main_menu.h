@@ -32,5 +32,5 @@ public:
 
 private:
     std::map<int, QAction*> actions;
-    QActionGroup* groups[5] = {};  // by RadioGroup
+    QActionGroup* groups[7] = {};  // by RadioGroup
 };

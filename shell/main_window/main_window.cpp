@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -82,6 +83,8 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     });
     setCentralWidget(view);
     menu.selectItem(RadioGroup::BoardSize, 0);
+    menu.selectItem(RadioGroup::Notation, 0);
+    menu.selectItem(RadioGroup::PieceSet, 0);
     fixSize();
     game.setTitle(GBK_UNTITLED);
     setSavedPosition(savedX, savedY);
@@ -129,6 +132,14 @@ void MainWindow::fixSize() {
     adjustSize();
 }
 
+void MainWindow::applyPieceSet() {
+    const int item = menu.selectedItem(RadioGroup::PieceSet);
+    if (item < 0) return;
+    view->setPieceSet(static_cast<PieceSet>(item));
+    SetupWindow& setup = SetupWindow::instance();
+    if (setup.isOpen()) setup.fitPalette();  // which draws the palette again
+}
+
 void MainWindow::applyBoardSize(bool fitScreen) {
     const int size = menu.selectedItem(RadioGroup::BoardSize);
     if (size < 0 || size == view->scale()) return;
@@ -153,12 +164,22 @@ struct ToolbarEntry {
 };
 
 constexpr ToolbarEntry TOOLBAR[] = {
-    {0, CMD_NEW_GAME, "新局"},       {1, CMD_OPEN, "打开文件"},        {11, CMD_SETUP, "摆子"},
-    {2, CMD_SAVE, "保存文件"},       {-1, 0, nullptr},                 {3, CMD_UNDO, "悔棋"},
-    {4, CMD_REDO, "重下"},           {-1, 0, nullptr},                 {5, CMD_COMPUTER_MOVE, "电脑走子"},
-    {6, CMD_MOVE_NOW, "立即出招"},   {8, CMD_ANALYSE, "分析棋局"},     {7, CMD_STOP_THINKING, "停止思考"},
-    {-1, 0, nullptr},                {9, CMD_ROTATE, "旋转棋盘"},      {-1, 0, nullptr},
-    {10, CMD_ABOUT, "关于"},
+    {0, CMD_NEW_GAME, QT_TRANSLATE_NOOP("MainWindow", "新局")},
+    {1, CMD_OPEN, QT_TRANSLATE_NOOP("MainWindow", "打开文件")},
+    {11, CMD_SETUP, QT_TRANSLATE_NOOP("MainWindow", "摆子")},
+    {2, CMD_SAVE, QT_TRANSLATE_NOOP("MainWindow", "保存文件")},
+    {-1, 0, nullptr},
+    {3, CMD_UNDO, QT_TRANSLATE_NOOP("MainWindow", "悔棋")},
+    {4, CMD_REDO, QT_TRANSLATE_NOOP("MainWindow", "重下")},
+    {-1, 0, nullptr},
+    {5, CMD_COMPUTER_MOVE, QT_TRANSLATE_NOOP("MainWindow", "电脑走子")},
+    {6, CMD_MOVE_NOW, QT_TRANSLATE_NOOP("MainWindow", "立即出招")},
+    {8, CMD_ANALYSE, QT_TRANSLATE_NOOP("MainWindow", "分析棋局")},
+    {7, CMD_STOP_THINKING, QT_TRANSLATE_NOOP("MainWindow", "停止思考")},
+    {-1, 0, nullptr},
+    {9, CMD_ROTATE, QT_TRANSLATE_NOOP("MainWindow", "旋转棋盘")},
+    {-1, 0, nullptr},
+    {10, CMD_ABOUT, QT_TRANSLATE_NOOP("MainWindow", "关于")},
 };
 
 }  // namespace
@@ -178,8 +199,9 @@ void MainWindow::createToolbar() {
             toolBar->addSeparator();
             continue;
         }
-        QAction* a = toolBar->addAction(bitmaps.toolbarIcon(e.icon), QString::fromUtf8(e.tooltip));
-        a->setToolTip(QString::fromUtf8(e.tooltip));
+        const QString tip = QCoreApplication::translate("MainWindow", e.tooltip);
+        QAction* a = toolBar->addAction(bitmaps.toolbarIcon(e.icon), tip);
+        a->setToolTip(tip);
         const int id = e.id;
         connect(a, &QAction::triggered, this, [this, id] { onCommand(id); });
         buttons[id] = a;
@@ -256,6 +278,8 @@ void MainWindow::selectItem(RadioGroup group, int item) {
     menu.selectItem(group, item);
     if (group == RadioGroup::Level) levelShown = item;
     if (group == RadioGroup::BoardSize) applyBoardSize(false);
+    if (group == RadioGroup::Notation) applyNotation();
+    if (group == RadioGroup::PieceSet) applyPieceSet();
 }
 
 // --------------------------------------------------- title and messages

@@ -63,6 +63,10 @@ public:
     // its fixed size around it. fitScreen: also move the grown window into
     // its screen's work area as far as it goes.
     void applyBoardSize(bool fitScreen);
+    // The windows show moves in the notation the menu holds.
+    void applyNotation();
+    // The board draws the pieces of the set the menu holds.
+    void applyPieceSet();
     // The idle steps of the clock, game-information, book and situation windows.
     void toolWindowsIdle();
 

@@ -13,6 +13,7 @@
 #include "shell/dialogs/score_graph_window.h"
 #include "shell/windows/setup_window.h"
 #include "shell/windows/situation_window.h"
+#include "shell/windows/move_texts.h"
 #include "shell/windows/timer_window.h"
 
 namespace {
@@ -39,6 +40,16 @@ void MainWindow::toolWindowsIdle() {
     SituationWindow::instance().idle();
     EngineLogWindow::instance().idle();
     ScoreGraphWindow::instance().idle();
+}
+
+void MainWindow::applyNotation() {
+    const int item = menu.selectedItem(RadioGroup::Notation);
+    if (item < 0 || static_cast<MoveNotation>(item) == MoveTexts::instance().notation()) return;
+    MoveTexts::instance().setNotation(static_cast<MoveNotation>(item));
+    BookWindow::instance().notationChanged();
+    ExplorerWindow::instance().notationChanged();
+    SituationWindow::instance().notationChanged();
+    toolWindowsIdle();
 }
 
 void MainWindow::clockReset() { TimerWindow::instance().reset(); }

@@ -6,7 +6,7 @@
 
 #include "engine/book.h"
 #include "game/game.h"
-#include "game/notation.h"
+#include "shell/windows/move_texts.h"
 #include "shell/main_window/main_window.h"
 #include "shell/platform/qt_text.h"
 
@@ -36,6 +36,8 @@ void BookWindow::createControls() {
     addButton(ID_OK, "关闭", 54, 97, 38, 14, true);
 }
 
+void BookWindow::notationChanged() { shownKey = 0; }
+
 bool BookWindow::onInitialise() {
     shownKey = 0;
     ToolWindow::onInitialise();
@@ -58,7 +60,7 @@ void BookWindow::idle() {
     if (!entry) return;
     for (const BookMove& m : entry->moves) {
         auto* item = new QTreeWidgetItem(list);
-        item->setText(0, toQt(formatMove(game.board(), m.move)));
+        item->setText(0, toQt(MoveTexts::instance().text(game.board(), m.move)));
         item->setText(1, QString::fromStdString(bookShareText(m.weight, entry->total)));
     }
 }

@@ -14,6 +14,8 @@ public:
     static BookWindow& instance();
     // The idle step: the list follows the position on the board.
     void idle();
+    // The moves are written again in the notation now chosen.
+    void notationChanged();
 
 private:
     BookWindow();

@@ -9,6 +9,7 @@
 
 #include "engine/board_move.h"
 #include "game/notation.h"
+#include "shell/windows/move_texts.h"
 #include "game/rules.h"
 #include "game/score_scale.h"
 #include "shell/platform/qt_text.h"
@@ -21,7 +22,7 @@ constexpr int ROW_MOVES = 12;
 QString lineText(const std::vector<PackedMove>& pv, Board90 board) {
     QStringList moves;
     for (std::size_t i = 0; i < pv.size() && i < static_cast<std::size_t>(ROW_MOVES); ++i) {
-        moves << toQt(formatMove(board, pv[i]));
+        moves << toQt(MoveTexts::instance().text(board, pv[i]));
         playOnBoard(board, pv[i]);
     }
     return moves.join(QLatin1Char(' '));

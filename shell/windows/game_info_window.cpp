@@ -25,6 +25,7 @@
 #include "shell/main_window/menu_resources.h"
 #include "shell/main_window/modal_scope.h"
 #include "shell/platform/qt_text.h"
+#include "shell/windows/move_texts.h"
 
 namespace {
 
@@ -276,12 +277,15 @@ void GameInfoWindow::syncList() {
     const Game& g = game();
     const int size = g.recordSize();
     // Another start position (set-up, an opened file) makes every text new.
-    if (g.startBoard() != shownStart || g.startSide() != shownStartSide) {
+    // So does another notation, the mark staying where it is.
+    const bool newStart = g.startBoard() != shownStart || g.startSide() != shownStartSide;
+    if (newStart || MoveTexts::instance().notation() != shownNotation) {
         shown.clear();
         list->clear();
-        marked = 0;
+        if (newStart) marked = 0;
         shownStart = g.startBoard();
         shownStartSide = g.startSide();
+        shownNotation = MoveTexts::instance().notation();
     }
     if (static_cast<int>(shown.size()) > size) {
         shown.resize(static_cast<std::size_t>(size / 2 * 2));
@@ -299,7 +303,7 @@ void GameInfoWindow::syncList() {
         if (!known || rewrite || shown[i].move != e.move || shown[i].captured != e.captured ||
             shown[i].review != review) {
             rewrite = rewrite || !known || shown[i].move != e.move || shown[i].captured != e.captured;
-            const Shown s{e.move, e.captured, formatMove(board, e.move), review};
+            const Shown s{e.move, e.captured, MoveTexts::instance().text(board, e.move), review};
             if (known) {
                 shown[i] = s;
             } else {
@@ -462,7 +466,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
         if (t.childCount(t.parent(node)) > 1) {
             menu.addSeparator();
             for (int c = t.firstChild(t.parent(node)); c != MoveTree::NONE; c = t.nextSibling(c)) {
-                QAction* a = menu.addAction(toQt(formatMove(board, t.move(c))));
+                QAction* a = menu.addAction(toQt(MoveTexts::instance().text(board, t.move(c))));
                 a->setCheckable(true);
                 a->setChecked(c == node);
                 alternatives.emplace_back(a, c);

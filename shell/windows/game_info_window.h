@@ -10,6 +10,7 @@
 
 #include "engine/types.h"
 #include "game/game_info.h"
+#include "game/move_notation.h"
 #include "shell/windows/move_choice_list.h"
 #include "shell/windows/tool_window.h"
 
@@ -96,6 +97,7 @@ private:
     std::vector<Shown> shown;
     Board90 shownStart{};
     Side shownStartSide = SIDE_RED;
+    MoveNotation shownNotation = MoveNotation::Chinese;  // the notation of the texts shown
     int marked = 0;
     int refreshedPly = 0;
     int notesPly = 0;

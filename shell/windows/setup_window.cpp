@@ -254,8 +254,12 @@ void SetupWindow::paintPalette(SetupPalette& palette) {
     p.fillRect(QRect(QPoint(0, 0), client.size()), Qt::black);
     const int side = cell();
     BoardGeometry size;
-    if (MainWindow::exists()) size = view().geometry();
-    const BoardPictures& pictures = BitmapSet::instance().boardPictures(size.layout(palette.devicePixelRatio()));
+    PieceSet set = PieceSet::Chinese;
+    if (MainWindow::exists()) {
+        size = view().geometry();
+        set = view().pieceSet();
+    }
+    const BoardPictures& pictures = BitmapSet::instance().boardPictures(size.layout(palette.devicePixelRatio()), set);
     const auto draw = [&](BoardPiece code, QPoint at) {
         p.drawImage(QRect(at, QSize(side, side)), pictures.pieces, pictures.pieceSource(code));
     };

@@ -15,7 +15,6 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "game/score_scale.h"
-#include "game/notation.h"
 #include "game/rules.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
@@ -28,6 +27,7 @@
 #include "shell/main_window/menu_resources.h"
 #include "shell/main_window/modal_scope.h"
 #include "shell/platform/qt_text.h"
+#include "shell/windows/move_texts.h"
 
 namespace {
 
@@ -211,6 +211,16 @@ void SituationWindow::setPonderRecord(const PonderExport* record) {
     ponderShown = SHOWN_NEW;
 }
 
+void SituationWindow::notationChanged() {
+    // Written again on the next idle pass, the step looked at kept.
+    if (analysisShown == SHOWN_DATA) {
+        stepToKeep = step_;
+        analysisShown = SHOWN_NEW;
+    }
+    if (ponderShown == SHOWN_DATA) ponderShown = SHOWN_NEW;
+    outside.dirty = true;
+}
+
 void SituationWindow::reset() {
     analysis.score = 0;
     if (auto* bar = control<EvalBar>(IDC_EVAL_BAR)) bar->setScore(0);
@@ -273,9 +283,9 @@ void SituationWindow::showGuess() {
     const PackedMove guess = ponder.record.guessedMove;
     Board90 after = board;
     playOnBoard(after, guess);
-    if (auto* e = control<QLineEdit>(IDC_GUESSED_MOVE)) e->setText(toQt(formatMove(board, guess)));
+    if (auto* e = control<QLineEdit>(IDC_GUESSED_MOVE)) e->setText(toQt(MoveTexts::instance().text(board, guess)));
     if (auto* e = control<QLineEdit>(IDC_PREPARED_REPLY)) {
-        e->setText(guess != 0 ? toQt(formatMove(after, ponder.record.preparedReply)) : QString());
+        e->setText(guess != 0 ? toQt(MoveTexts::instance().text(after, ponder.record.preparedReply)) : QString());
     }
 }
 
@@ -292,7 +302,7 @@ void SituationWindow::fillVariation() {
     Board90 board = analysis.board;
     for (std::size_t i = 0; i < analysis.variation.size(); ++i) {
         const PackedMove m = analysis.variation[i];
-        texts.push_back(formatMove(board, m));
+        texts.push_back(MoveTexts::instance().text(board, m));
         if (i % 2 == 0) {
             auto* item = new QTreeWidgetItem(list);
             item->setText(0, QString::number(static_cast<int>(i / 2 + 1)));

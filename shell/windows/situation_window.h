@@ -50,6 +50,8 @@ public:
     // A new game: the bar back to even.
     void reset();
     void idle();
+    // The lines and the guess are written again in the notation now chosen.
+    void notationChanged();
 
     // ---- the variation (also for tests) ----
     void applyStep(int t);

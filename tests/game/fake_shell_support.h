@@ -22,7 +22,7 @@ public:
     std::vector<std::string> messages;  // "text|caption" of every message box
     std::string title;
     GameInfo info;
-    int radio[5] = {0, 1, 0, 0, 0};  // mode 1, computer plays Black, level 1, board 100%, no rulings
+    int radio[7] = {0, 1, 0, 0, 0, 0, 0};  // mode 1, computer plays Black, level 1, board 100%, no rulings, Chinese
     bool checks[4] = {true, true, true, true};
     bool setupOpen = false;
     bool animating = false;

@@ -107,6 +107,7 @@ private Q_SLOTS:
     void picturesAreDrawnOncePerSize();
     void aGrownWindowMovesOntoItsScreen();
     void atDoubleDensityTheClassicSizeIsDrawnSharp();
+    void theSymbolSetChangesThePiecesAtTwoSizes();
 
 private:
     MainWindow* w = nullptr;
@@ -132,7 +133,43 @@ void BoardSizeTest::cleanup() {
         SetupWindow::instance().finish();
     }
     choose(0);
+    w->mainMenu().action(CMD_PIECE_SET_FIRST)->trigger();
     if (!w->boardReversed()) w->rotateBoard();
+}
+
+// 国际符号: other pictures of the same size for every piece, red and black
+// inks kept, on the classic board and a larger one; the board shows them.
+void BoardSizeTest::theSymbolSetChangesThePiecesAtTwoSizes() {
+    const auto reddish = [](const QImage& sheet, int code, int cell) {
+        int n = 0;
+        for (int y = 0; y < cell; ++y)
+            for (int x = cell * code; x < cell * (code + 1); ++x) {
+                const QRgb c = sheet.pixel(x, y);
+                n += qAlpha(c) == 255 && qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
+            }
+        return n;
+    };
+    for (const int size : {0, SIZE_200}) {
+        choose(size);
+        const BoardLayout layout = view->geometry().layout(1.0);
+        const QImage chinese = BitmapSet::instance().boardPictures(layout).pieces;
+        const QImage symbols = BitmapSet::instance().boardPictures(layout, PieceSet::Symbols).pieces.convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(symbols.size(), chinese.size());
+        const int cell = view->cellSize();
+        for (int code = 0; code < PIECE_CODES; ++code) {
+            const QRect r(cell * code, 0, cell, cell);
+            QVERIFY2(symbols.copy(r) != chinese.convertToFormat(QImage::Format_ARGB32).copy(r), qPrintable(QString::number(code)));
+            QCOMPARE(reddish(symbols, code, cell) > 0, code < 7);
+        }
+        const QImage before = viewImage(*view);
+        w->mainMenu().action(CMD_PIECE_SET_LAST)->trigger();
+        pump(20);
+        QCOMPARE(view->pieceSet(), PieceSet::Symbols);
+        QVERIFY(viewImage(*view) != before);
+        w->mainMenu().action(CMD_PIECE_SET_FIRST)->trigger();
+        pump(20);
+        QCOMPARE(viewImage(*view), before);
+    }
 }
 
 void BoardSizeTest::theMenuOffersFiveSizesOneTicked() {

@@ -21,6 +21,7 @@
 #include "shell/board/board_view.h"
 #include "shell/windows/game_info_window.h"
 #include "shell/windows/gbk_text_limit.h"
+#include "shell/main_window/command_ids.h"
 #include "shell/main_window/main_window.h"
 #include "shell_support.h"
 #include "tool_window_support.h"
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void copiedRecordText();
     void mainWindowKeysRestInThisWindow();
     void alternativesByKeysMouseAndTheEndButtons();
+    void listFollowsTheNotationChoice();
 
 private:
     MainWindow* w = nullptr;
@@ -66,7 +68,29 @@ void GameInfoWindowTest::init() {
     settle();
 }
 
-void GameInfoWindowTest::cleanup() { info().close(); }
+void GameInfoWindowTest::cleanup() {
+    w->mainMenu().action(CMD_NOTATION_FIRST)->trigger();
+    info().close();
+}
+
+// 设置 → 记谱方式 writes the list again; the copied record stays Chinese.
+void GameInfoWindowTest::listFollowsTheNotationChoice() {
+    playMoves({CANNON_TO_CENTRE, BLACK_HORSE_OUT, RED_HORSE_OUT});
+    settle();
+    constexpr struct { int item; const char* first; const char* second; const char* third; } SHOWN[] = {
+        {1, "C2=5", "H8+7", "H2+3*"}, {2, "h2e2", "h9g7", "h0g2*"}, {0, "炮二平五", "马８进７", "马二进三*"}};
+    for (const auto& s : SHOWN) {
+        w->mainMenu().action(CMD_NOTATION_FIRST + s.item)->trigger();
+        settle();
+        QCOMPARE(row(0), (QStringList{"1", QString::fromUtf8(s.first), QString::fromUtf8(s.second)}));
+        QCOMPARE(row(1), (QStringList{"2", QString::fromUtf8(s.third), QString()}));
+    }
+    w->mainMenu().action(CMD_NOTATION_FIRST + 1)->trigger();
+    settle();
+    QApplication::clipboard()->clear();
+    info().copyRecord();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1. 炮二平五 马８进７\r\n2. 马二进三"));
+}
 
 void GameInfoWindowTest::listFollowsMovesUndoAndNavigation() {
     QCOMPARE(list()->columnCount(), 3);

@@ -1,0 +1,6 @@
+#include "shell/windows/move_texts.h"
+
+MoveTexts& MoveTexts::instance() {
+    static MoveTexts texts;
+    return texts;
+}
