@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "shell/dialogs/focus_wheel_guard.h"
+
 namespace {
 
 int toInt(qint64 v) { return static_cast<int>(std::clamp<qint64>(v, INT_MIN, INT_MAX)); }
@@ -25,6 +27,7 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
     setWindowTitle(QStringLiteral("选项 - %1").arg(entry_.name));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
+    auto* wheelGuard = new FocusWheelGuard(this);
     for (const EngineOptionSpec& o : entry_.options) {
         if (programSetsOption(o.name) || o.type == QLatin1String("button")) continue;
         Field f{&o, nullptr, {}, {}};
@@ -52,6 +55,7 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
             f.write = [edit](const QString& v) { edit->setText(v); };
         }
         f.widget->setObjectName(o.name);
+        if (qobject_cast<QSpinBox*>(f.widget) || qobject_cast<QComboBox*>(f.widget)) wheelGuard->guard(f.widget);
         f.write(entry_.value(o.name));
         form->addRow(o.name, f.widget);
         fields.push_back(f);
