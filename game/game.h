@@ -6,11 +6,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/types.h"
 #include "game/game_document.h"
+#include "game/game_info.h"
+#include "game/iteration_feed.h"
 #include "game/move_tree.h"
 #include "game/shell_port.h"
 
@@ -70,6 +73,9 @@ public:
     RecordEntry* recordEntry(int i);
     GameResult result() const { return result_; }
     const std::string& fileName() const { return fileName_; }
+    // The record an untitled game was read from (its title names it); empty
+    // when it came from none.
+    const std::string& recordSource() const { return recordSource_; }
     bool modified() const { return modified_; }
     bool isSetupOpen() const { return shellPort->isSetupOpen(); }
     int lastCaptureCount() const { return lastCaptureCount_; }
@@ -114,6 +120,10 @@ public:
     // ---- game life (game.cpp) ----
     void newGame();
     void enterSetup();
+    // 取消 in set-up: the game comes back as enterSetup found it (record,
+    // position, title, unsaved mark, information, board rotation); false
+    // when no set-up is waiting to be cancelled.
+    bool cancelSetup();
     void setBoard(const Board90& board, Side side);
     void commitStartPosition();
     GameResult checkResult() const;
@@ -214,6 +224,8 @@ private:
     void settleBoard();
     void loadThinkingPosition();
     void ponderIfDue(std::uint64_t key);
+    void forwardIteration();
+    void unhookIterations();
     void startThinking(bool analysis);
     bool continueDemoIfDue();
     bool startOutsideSearch(OutsideEngine* engine, bool analysis);
@@ -222,6 +234,7 @@ private:
 
     ShellPort* shellPort = nullptr;
     std::string fileName_;
+    std::string recordSource_;
     bool modified_ = false;
     GameResult result_ = RESULT_IN_PLAY;
     Board90 startBoard_ = INITIAL_BOARD;
@@ -250,4 +263,30 @@ private:
     // board shows last (null: the built-in engine's).
     OutsideEngine* outsideBusy = nullptr;
     OutsideEngine* movedBy = nullptr;
+    // The game as enterSetup found it, for 取消.
+    struct BeforeSetup {
+        std::string fileName;
+        std::string recordSource;
+        std::string title;
+        bool modified = false;
+        GameResult result = RESULT_IN_PLAY;
+        Board90 startBoard{};
+        Side startSide = SIDE_RED;
+        Board90 board{};
+        Side side = SIDE_RED;
+        std::vector<RecordEntry> record;
+        MoveTree tree;
+        std::vector<int> lineNodes;
+        bool keepVariations = false;
+        bool keepOnce = false;
+        bool tailFromRecord = false;
+        int moveCount = 0;
+        int lastCaptureCount = 0;
+        GameInfo info;
+        bool reversed = false;
+    };
+    std::optional<BeforeSetup> beforeSetup;
+    // The built-in engine's iterations while it analyses.
+    IterationFeed iterations;
+    bool iterationsHooked = false;
 };

@@ -196,6 +196,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "ponder", s.ponder);
     copyStored(ints, "scale", s.boardSize);
     copyStored(ints, "variations", s.keepVariations);
+    copyStored(ints, "nonstop", s.nonstopAnalysis);
     return s;
 }
 
@@ -216,4 +217,5 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "ponder", s.ponder);
     storeGiven(ints, "scale", s.boardSize);
     storeGiven(ints, "variations", s.keepVariations);
+    storeGiven(ints, "nonstop", s.nonstopAnalysis);
 }

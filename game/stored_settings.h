@@ -47,6 +47,7 @@ struct StoredSettings {
     std::optional<int> ponder;     // "ponder": 后台思考
     std::optional<int> boardSize;  // "scale": 棋盘大小, its item 0..4 (100% .. 250%)
     std::optional<int> keepVariations;  // "variations": 保留变着, 1 on
+    std::optional<int> nonstopAnalysis;  // "nonstop": 持续分析, 1 on
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

@@ -57,4 +57,6 @@ enum CommandId : int {
     CMD_VIEW_EXPLORER = 40213,
     // 设置 → 保留变着: a move at a past ply keeps the old continuation as a variation.
     CMD_KEEP_VARIATIONS = 40203,
+    // 操作 → 持续分析: an analysis runs until 停止思考.
+    CMD_NONSTOP_ANALYSIS = 40204,
 };

@@ -48,6 +48,7 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_MOVE_NOW, "立即出招(&C)\tCtrl+C", -1, false},
     {Entry::Item, CMD_ANALYSE, "分析棋局(&N)", -1, false},
     {Entry::Item, CMD_STOP_THINKING, "停止思考(&T)", -1, false},
+    {Entry::Check, CMD_NONSTOP_ANALYSIS, "持续分析", -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_REVIEW, "复盘分析(&R)...", -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
@@ -118,7 +119,7 @@ constexpr int LEVEL_ITEMS[] = {CMD_LEVEL_BEGINNER, CMD_LEVEL_INTERMEDIATE, CMD_L
 constexpr int BOARD_SIZE_ITEMS[] = {CMD_BOARD_SIZE_FIRST, CMD_BOARD_SIZE_FIRST + 1, CMD_BOARD_SIZE_FIRST + 2,
                                     CMD_BOARD_SIZE_FIRST + 3, CMD_BOARD_SIZE_LAST};
 
-constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
+constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND, CMD_NONSTOP_ANALYSIS};  // by CheckMark
 
 }  // namespace
 

@@ -6,7 +6,10 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <algorithm>
+#include <iterator>
 
+#include "engine/think.h"
+#include "game/iteration_feed.h"
 #include "game/notation.h"
 #include "game/rules.h"
 #include "game/score_scale.h"
@@ -49,6 +52,22 @@ int outsideScore(const EngineInfo& info) {
         s = pointsFromCentipawns(info.score);
     }
     return info.sideToMove == SIDE_RED ? s : -s;
+}
+
+EngineInfo builtInEngineInfo(const IterationReport& r) {
+    EngineInfo info;
+    info.depth = r.depth;
+    info.selDepth = r.maxPly;
+    const int mover = r.side == SIDE_RED ? r.score : -r.score;
+    const int mate = mateMoves(mover);
+    info.scoreKind = mate != 0 ? EngineInfo::MATE : EngineInfo::CENTIPAWNS;
+    info.score = mate != 0 ? mate : centipawnsFromPoints(mover);
+    info.nodes = static_cast<std::int64_t>(r.nodes);
+    info.timeMs = std::max(r.elapsedMs, 0);
+    info.nps = info.nodes * 1000 / std::max<std::int64_t>(info.timeMs, 1);
+    info.pv.assign(r.line, r.line + std::clamp(r.length, 0, static_cast<int>(std::size(r.line))));
+    info.sideToMove = r.side;
+    return info;
 }
 
 QString outsideScoreText(const EngineInfo& info) {
