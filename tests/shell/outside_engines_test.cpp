@@ -319,14 +319,11 @@ void OutsideEnginesTest::theWheelTurnsOnlyAFocusedField() {
     auto* style = qobject_cast<QComboBox*>(form.field(QStringLiteral("Style")));
     QVERIFY(mover && style);
     form.setFocus();
-    for (int i = 0; i < 2; ++i) {
-        turn(mover);
-        turn(style);
-    }
+    turn(mover);
+    turn(style);
     QCOMPARE(mover->value(), 84);
     QCOMPARE(style->currentText(), QStringLiteral("Normal"));
     mover->setFocus();
-    QVERIFY(mover->hasFocus());
     turn(mover);
     QCOMPARE(mover->value(), 83);
     style->setFocus();
