@@ -86,11 +86,24 @@ void Game::resumePlay() {
     if ((mode() == MODE_HUMAN_COMPUTER && computerPlaysRed()) || mode() == MODE_DEMO) computerMove();
 }
 
+// The feed takes the analysis's iterations only: whatever starts next on
+// the engine (a move, background thinking) reports to nobody.
+void Game::unhookIterations() {
+    if (!iterationsHooked) return;
+    Engine& engine = thinkingEngine();
+    if (engine.state() != STATE_IDLE) return;
+    iterationsHooked = false;
+    if (engine.iterationContext != &iterations) return;
+    engine.iterationReport = nullptr;
+    engine.iterationContext = nullptr;
+}
+
 void Game::settleBoard() {
     finishAnimation();
     shell().restoreView();
     abandonOutsideSearch();
     thinkingEngine().stopAndWait();
+    unhookIterations();
     // The search just stopped may have played its move and started a
     // slide; it is shown now, while the engine is idle and its result
     // still the one that goes with the move.
@@ -196,7 +209,29 @@ void Game::analyse() {
     Engine& engine = thinkingEngine();
     loadThinkingPosition();
     engine.clearTable();
+    // The engine is idle here: its hook and the feed can change hands.
+    engine.iterationReport = IterationFeed::record;
+    engine.iterationContext = &iterations;
+    iterationsHooked = true;
+    iterations.skipWritten();
+    if (!shell().isChecked(CheckMark::NonstopAnalysis)) {
+        startThinking(true);
+        return;
+    }
+    // Until 停止思考: as deep as the engine goes, no time limit and no
+    // book answer; the level and the book stay for the next move.
+    const SearchRequest level = engine.configuredLimits;
+    const bool book = engine.getUseBook();
+    engine.setLimits({LIMIT_DEPTH, MAX_SEARCH_DEPTH, 0});
+    engine.setUseBook(false);
     startThinking(true);
+    engine.setLimits(level);
+    engine.setUseBook(book);
+}
+
+void Game::forwardIteration() {
+    IterationReport report;
+    if (iterations.take(report)) shell().showIteration(report);
 }
 
 void Game::onAnalysisDone() {
@@ -206,6 +241,8 @@ void Game::onAnalysisDone() {
     SearchResult shown{};
     thinkingEngine().exportResult(shown);
     shell().showSearchResult(&shown, 0);
+    forwardIteration();
+    unhookIterations();
 }
 
 void Game::moveNow() {
@@ -221,6 +258,7 @@ void Game::moveNow() {
 void Game::stopThinking() {
     abandonOutsideSearch();
     thinkingEngine().abandonAndWait();
+    unhookIterations();
     engineJobOut = false;
     shell().updateCursor();
     shell().refreshCommands();
@@ -231,6 +269,7 @@ void Game::stopThinking() {
 void Game::startPondering() {
     if (engineBusy()) return;
     thinkingEngine().stopAndWait();
+    unhookIterations();
     loadThinkingPosition();
     shell().showPonderRecord(nullptr);
     engineJobOut = thinkingEngine().startPonder([this] { onPonderDone(); });

@@ -41,7 +41,9 @@ Game::Game() = default;
 Game::~Game() {
     // The engine outlives a game only in tests; never leave it a callback
     // into a game that is gone.
-    if (engineJobOut) thinkingEngine().abandonAndWait();
+    if (!engineJobOut && !iterationsHooked) return;
+    thinkingEngine().abandonAndWait();
+    unhookIterations();
 }
 
 void Game::attachShell(ShellPort* port) { shellPort = port; }
@@ -74,6 +76,10 @@ void Game::enterSetup() {
     demoContinuationDue = false;
     shell().restoreView();
     stopThinking();
+    beforeSetup = BeforeSetup{fileName_, recordSource_, shell().windowTitle(), modified_, result_, startBoard_, startSide_,
+                              board_, sideToMove_, record, tree_, lineNodes, keepVariations_, keepOnce,
+                              tailFromRecord, moveCount_, lastCaptureCount_, shell().gameInfo(),
+                              shell().boardReversed()};
     setTitle(GBK_UNTITLED);
     clearRecord();
     shell().clockReset();
@@ -81,6 +87,36 @@ void Game::enterSetup() {
     shell().situationReset();
     shell().openSetupWindow();
     shell().refreshCommands();
+}
+
+bool Game::cancelSetup() {
+    if (!beforeSetup) return false;
+    BeforeSetup kept = std::move(*beforeSetup);
+    beforeSetup.reset();
+    fileName_ = std::move(kept.fileName);
+    recordSource_ = std::move(kept.recordSource);
+    modified_ = kept.modified;
+    result_ = kept.result;
+    startBoard_ = kept.startBoard;
+    startSide_ = kept.startSide;
+    board_ = kept.board;
+    sideToMove_ = kept.side;
+    record = std::move(kept.record);
+    tree_ = std::move(kept.tree);
+    lineNodes = std::move(kept.lineNodes);
+    keepVariations_ = kept.keepVariations;
+    keepOnce = kept.keepOnce;
+    tailFromRecord = kept.tailFromRecord;
+    moveCount_ = kept.moveCount;
+    lastCaptureCount_ = kept.lastCaptureCount;
+    // The result stands as it was: no new announcement for the old position.
+    lastKey = positionKey();
+    shell().setWindowTitle(kept.title);
+    shell().setGameInfo(kept.info);
+    shell().setBoardReversed(kept.reversed);
+    shell().restoreView();
+    shell().refreshCommands();
+    return true;
 }
 
 void Game::resetGameInfo() {
@@ -96,6 +132,7 @@ void Game::setBoard(const Board90& board, Side side) {
 }
 
 void Game::commitStartPosition() {
+    beforeSetup.reset();
     startBoard_ = board_;
     result_ = RESULT_IN_PLAY;
     startSide_ = sideToMove_;
@@ -152,6 +189,7 @@ void Game::idle() {
         lastKey = key;
         updateResult();
     }
+    if (!outsideBusy && thinkingStatus() == THINKING_ANALYSIS) forwardIteration();
     if (continueDemoIfDue()) return;
     ponderIfDue(key);
 }
@@ -165,6 +203,7 @@ std::uint64_t Game::positionKey() const {
 
 void Game::setTitle(const std::string& path) {
     fileName_ = path;
+    recordSource_.clear();
     // The title is GBK; a path is the platform's.
     std::string title = "Morlan - ";
     title += path == GBK_UNTITLED ? path : utf8ToGbkLossy(baseName(path));
@@ -174,6 +213,7 @@ void Game::setTitle(const std::string& path) {
 
 void Game::setTitleFromRecord(const std::string& sourcePath) {
     fileName_ = GBK_UNTITLED;
+    recordSource_ = sourcePath;
     std::string title = std::string("Morlan - ") + GBK_UNTITLED + " (" + utf8ToGbkLossy(baseName(sourcePath)) + ")";
     if (modified_) title += '*';
     shell().setWindowTitle(title);

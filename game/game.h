@@ -6,12 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/types.h"
 #include "game/game_document.h"
 #include "game/game_end.h"
+#include "game/game_info.h"
+#include "game/iteration_feed.h"
 #include "game/move_tree.h"
 #include "game/shell_port.h"
 
@@ -70,6 +73,9 @@ public:
     const RecordEntry* recordEntry(int i) const;
     GameResult result() const { return result_; }
     const std::string& fileName() const { return fileName_; }
+    // The record an untitled game was read from (its title names it); empty
+    // when it came from none.
+    const std::string& recordSource() const { return recordSource_; }
     bool modified() const { return modified_; }
     bool isSetupOpen() const { return shellPort->isSetupOpen(); }
     int lastCaptureCount() const { return lastCaptureCount_; }
@@ -135,6 +141,10 @@ public:
     // ---- game life (game.cpp) ----
     void newGame();
     void enterSetup();
+    // 取消 in set-up: the game comes back as enterSetup found it (record,
+    // position, title, unsaved mark, information, board rotation); false
+    // when no set-up is waiting to be cancelled.
+    bool cancelSetup();
     void setBoard(const Board90& board, Side side);
     void commitStartPosition();
     GameResult checkResult() const;
@@ -251,6 +261,8 @@ private:
     void settleBoard();
     void loadThinkingPosition();
     void ponderIfDue(std::uint64_t key);
+    void forwardIteration();
+    void unhookIterations();
     void startThinking(bool analysis);
     bool continueDemoIfDue();
     bool startOutsideSearch(OutsideEngine* engine, bool analysis);
@@ -260,6 +272,7 @@ private:
 
     ShellPort* shellPort = nullptr;
     std::string fileName_;
+    std::string recordSource_;
     bool modified_ = false;
     GameResult result_ = RESULT_IN_PLAY;
     Board90 startBoard_ = INITIAL_BOARD;
@@ -295,4 +308,30 @@ private:
     // An outside engine's answer waiting for the idle pass.
     OutsideEngine* answerFrom = nullptr;
     PackedMove answer = 0;
+    // The game as enterSetup found it, for 取消.
+    struct BeforeSetup {
+        std::string fileName;
+        std::string recordSource;
+        std::string title;
+        bool modified = false;
+        GameResult result = RESULT_IN_PLAY;
+        Board90 startBoard{};
+        Side startSide = SIDE_RED;
+        Board90 board{};
+        Side side = SIDE_RED;
+        std::vector<RecordEntry> record;
+        MoveTree tree;
+        std::vector<int> lineNodes;
+        bool keepVariations = false;
+        bool keepOnce = false;
+        bool tailFromRecord = false;
+        int moveCount = 0;
+        int lastCaptureCount = 0;
+        GameInfo info;
+        bool reversed = false;
+    };
+    std::optional<BeforeSetup> beforeSetup;
+    // The built-in engine's iterations while it analyses.
+    IterationFeed iterations;
+    bool iterationsHooked = false;
 };

@@ -43,6 +43,7 @@ void Game::saveSettings() {
     s.repetitionRulings = repetitionRulings() ? 1 : 0;
     if (const int n = shell().selectedItem(RadioGroup::Notation); n >= 0) s.notation = n;
     if (const int p = shell().selectedItem(RadioGroup::PieceSet); p >= 0) s.pieceSet = p;
+    s.nonstopAnalysis = shell().isChecked(CheckMark::NonstopAnalysis) ? 1 : 0;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -79,4 +80,5 @@ void Game::loadSettings() {
     if (s.ponder) setPonderEnabled(*s.ponder != 0);
     if (s.keepVariations) setKeepVariations(*s.keepVariations != 0);
     if (s.repetitionRulings) setRepetitionRulings(*s.repetitionRulings == 1);
+    if (s.nonstopAnalysis) shell().setChecked(CheckMark::NonstopAnalysis, *s.nonstopAnalysis != 0);
 }

@@ -199,6 +199,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "rulings", s.repetitionRulings);
     copyStored(ints, "notation", s.notation);
     copyStored(ints, "pieces", s.pieceSet);
+    copyStored(ints, "nonstop", s.nonstopAnalysis);
     return s;
 }
 
@@ -222,4 +223,5 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "rulings", s.repetitionRulings);
     storeGiven(ints, "notation", s.notation);
     storeGiven(ints, "pieces", s.pieceSet);
+    storeGiven(ints, "nonstop", s.nonstopAnalysis);
 }

@@ -13,6 +13,7 @@ struct SearchResult;
 struct PonderExport;
 struct SearchRequest;
 struct WindowPlacement;
+struct IterationReport;
 
 enum class MessageIcon { Error, Information, Warning };
 enum class MessageButtons { Ok, YesNoCancel };
@@ -30,7 +31,7 @@ enum class RadioGroup {
 };
 
 // The check marks of the menu.
-enum class CheckMark { Book, Ponder, Animation, Sound };
+enum class CheckMark { Book, Ponder, Animation, Sound, NonstopAnalysis };
 
 // What to do with the rest of a line that a move at a past ply would drop.
 enum class TailAnswer { KeepAsVariation, Drop, Cancel };
@@ -98,6 +99,9 @@ public:
     // principal variation to leave out.
     virtual void showSearchResult(const SearchResult* result, int skip) = 0;
     virtual void showPonderRecord(const PonderExport* record) = 0;
+    // An iteration of the built-in engine's running analysis, for the
+    // engine lines and the arrow.
+    virtual void showIteration(const IterationReport& report) { (void)report; }
 
     // ---- set-up window ----
     virtual bool isSetupOpen() const = 0;

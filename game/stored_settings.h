@@ -50,6 +50,7 @@ struct StoredSettings {
     std::optional<int> repetitionRulings;  // "rulings": 重复局面裁决, 0 不裁决, 1 亚洲规则
     std::optional<int> notation;   // "notation": 记谱方式, 0 中文, 1 WXF, 2 坐标
     std::optional<int> pieceSet;   // "pieces": 棋子样式, 0 中文棋子, 1 国际符号
+    std::optional<int> nonstopAnalysis;  // "nonstop": 持续分析, 1 on
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

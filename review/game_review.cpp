@@ -69,8 +69,8 @@ bool GameReview::start(const Board90& startBoard, Side startSide, const std::vec
         assessments[i].verdict.mark = MARK_BOOK;
     }
     analysed_ = 0;
-    engineAnalysed = 0;
     msSpent = 0;
+    reviewStarted = clock();
     running_ = true;
     analyseNext();
     return error_.empty();
@@ -102,7 +102,6 @@ void GameReview::analyseNext() {
         return;
     }
     if (onProgress) onProgress();
-    started = std::chrono::steady_clock::now();
     if (!engine.analyse(positionAt(analysed_), options_.limit, [this](const PositionAnalysis& a) { accept(a); }))
         fail("the engine cannot analyse now");
 }
@@ -113,9 +112,8 @@ void GameReview::accept(const PositionAnalysis& a) {
         fail(a.error.empty() ? "the engine failed" : a.error);
         return;
     }
-    msSpent += static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                     std::chrono::steady_clock::now() - started).count());
-    ++engineAnalysed;
+    msSpent = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock() - reviewStarted).count());
     PlyAnalysis& p = plies[static_cast<std::size_t>(analysed_)];
     p.done = true;
     p.score = a.score;
@@ -195,7 +193,7 @@ SideSummary GameReview::summary(Side side) const {
 long GameReview::estimatedMsLeft() const {
     const long left = positions() - analysed_;
     if (left <= 0) return 0;
-    const long pace = engineAnalysed > 0 ? msSpent / engineAnalysed
-                                         : (options_.limit.byDepth() ? 1000 : options_.limit.moveTimeMs);
+    const long pace = analysed_ > 0 ? msSpent / analysed_
+                                    : (options_.limit.byDepth() ? 1000 : options_.limit.moveTimeMs);
     return left * pace;
 }

@@ -81,9 +81,13 @@ public:
     // The engine's move where move i was judged a mistake; 0 when none.
     PackedMove betterMove(int move) const;
     SideSummary summary(Side side) const;
-    // Wall-clock milliseconds the unfinished positions will take, from the
-    // pace so far (the limit itself before the first one is done).
+    // Wall-clock milliseconds the unfinished positions will take: the mean
+    // time a finished position took, everything between its start and the
+    // next one's included (the windows' updates too), times the positions
+    // left; the limit itself before the first one is done.
     long estimatedMsLeft() const;
+    // The clock the pace is measured on (tests set their own).
+    std::function<std::chrono::steady_clock::time_point()> clock = [] { return std::chrono::steady_clock::now(); };
 
     std::function<void()> onProgress;  // after each position
     std::function<void()> onFinished;  // every position done, or the engine failed
@@ -108,7 +112,6 @@ private:
     int analysed_ = 0;
     bool running_ = false;
     std::string error_;
-    std::chrono::steady_clock::time_point started;
-    long msSpent = 0;
-    int engineAnalysed = 0;  // positions the engine searched (not the ended ones)
+    std::chrono::steady_clock::time_point reviewStarted;
+    long msSpent = 0;  // from the start to the last finished position
 };

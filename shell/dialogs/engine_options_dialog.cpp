@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/dialogs/focus_wheel_guard.h"
+
 namespace {
 
 bool isTrue(const QString& v) { return v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0; }
@@ -22,6 +24,7 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
     setWindowTitle(QStringLiteral("选项 - %1").arg(entry_.name));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
+    auto* wheelGuard = new FocusWheelGuard(this);
     for (const EngineOption& o : entry_.options) {
         if (programSetsOption(o.name) || o.type == EngineOption::BUTTON) continue;
         Field f{&o, nullptr, {}, {}};
@@ -49,6 +52,7 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
             f.write = [edit](const QString& v) { edit->setText(v); };
         }
         f.widget->setObjectName(o.name);
+        if (qobject_cast<QSpinBox*>(f.widget) || qobject_cast<QComboBox*>(f.widget)) wheelGuard->guard(f.widget);
         f.write(entry_.value(o.name));
         form->addRow(o.name, f.widget);
         fields.push_back(f);

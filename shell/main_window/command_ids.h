@@ -66,4 +66,6 @@ enum CommandId : int {
     // 设置 → 棋子样式: 中文棋子, 国际符号.
     CMD_PIECE_SET_FIRST = 40225,
     CMD_PIECE_SET_LAST = 40226,
+    // 操作 → 持续分析: an analysis runs until 停止思考.
+    CMD_NONSTOP_ANALYSIS = 40240,
 };

@@ -24,6 +24,7 @@
 #include "shell/dialogs/level_dialog.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/modal_scope.h"
+#include "shell/main_window/save_name.h"
 #include "shell/platform/qt_text.h"
 #include "shell/dialogs/review_dialog.h"
 #include "review/review_session.h"
@@ -109,7 +110,8 @@ void MainWindow::onCommand(int id) {
     case CMD_BOOK: game.setUseBook(menu.isChecked(CheckMark::Book)); break;
     case CMD_PONDER: game.setPonderEnabled(menu.isChecked(CheckMark::Ponder)); break;
     case CMD_ANIMATION:
-    case CMD_SOUND: break;
+    case CMD_SOUND:
+    case CMD_NONSTOP_ANALYSIS: break;
     case CMD_KEEP_VARIATIONS:
         if (QAction* a = menu.action(CMD_KEEP_VARIATIONS)) game.setKeepVariations(a->isChecked());
         break;
@@ -133,8 +135,10 @@ void MainWindow::onCommand(int id) {
     case CMD_VIEW_ENGINE_LOG: EngineLogWindow::instance().open(); break;
     case CMD_BEST_MOVE_ARROW: roster->setShowArrow(menu.action(CMD_BEST_MOVE_ARROW)->isChecked()); break;
     default:
-        // The menu has already ticked the size chosen.
-        if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) applyBoardSize(true);
+        if (id >= CMD_BOARD_SIZE_FIRST && id <= CMD_BOARD_SIZE_LAST) {
+            sizeChoice = id - CMD_BOARD_SIZE_FIRST;
+            applyBoardSize(true);
+        }
         if (id >= CMD_NOTATION_FIRST && id <= CMD_NOTATION_LAST) applyNotation();
         if (id >= CMD_PIECE_SET_FIRST && id <= CMD_PIECE_SET_LAST) applyPieceSet();
         if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST) chooseLanguage(id, this);
@@ -192,8 +196,8 @@ void MainWindow::updateCommands() {
 }
 
 void MainWindow::refreshArrow() {
-    // The arrow belongs to a running outside analysis only.
-    if (view && !(game.thinkingStatus() == THINKING_ANALYSIS && game.outsideSearching())) view->setArrow(0, {});
+    // The arrow belongs to a running analysis only.
+    if (view && game.thinkingStatus() != THINKING_ANALYSIS) view->setArrow(0, {});
 }
 
 void MainWindow::runEngineManager() {
@@ -205,7 +209,7 @@ void MainWindow::runEngineManager() {
     }
     if (accepted != QDialog::Accepted || dialog.list() == roster->list()) return;
     roster->applyList(dialog.list());
-    // The situation window gains or loses the engines' column.
+    // The situation window's engine lines start afresh with the new engines.
     SituationWindow& situation = SituationWindow::instance();
     if (situation.isOpen()) {
         situation.close();
@@ -274,24 +278,28 @@ bool MainWindow::saveCommand() {
     return game.saveFile(game.fileName());
 }
 
+QString MainWindow::dialogFolder() const {
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists()) return lastFolder;
+    return QString::fromLatin1(GAME_FOLDER);
+}
+
 bool MainWindow::saveWithDialog(bool pgnOnly) {
     QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
-    const std::string& name = game.fileName();
-    QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
-    initial = QFileInfo(initial).completeBaseName();
     QFileDialog dialog(this);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (pgnOnly) dialog.setNameFilters({PGN_FILTER});
     else dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER});
-    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
-    dialog.selectFile(initial);
+    dialog.setDirectory(dialogFolder());
+    dialog.selectFile(proposedSaveName(game.fileName(), game.recordSource(), gameInfo()));
     // A name typed without an extension gets the chosen type's, so a game
     // saved as a game file is not written as a text record.
-    dialog.setDefaultSuffix(pgnOnly ? QStringLiteral("pgn") : QStringLiteral("sav"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(suffixOfFilter(filter));
+    const QString filter = pgnOnly || !dialog.nameFilters().contains(lastSaveFilter) ? dialog.nameFilters().first() : lastSaveFilter;
+    dialog.selectNameFilter(filter);
+    dialog.setDefaultSuffix(suffixOfFilter(filter));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(suffixOfFilter(f));
     });
     int accepted = 0;
     {
@@ -299,7 +307,12 @@ bool MainWindow::saveWithDialog(bool pgnOnly) {
         accepted = dialog.exec();
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    return game.saveFile(pathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().first())));
+    const QString chosen = dialog.selectedFiles().first();
+    if (!pgnOnly) lastSaveFilter = dialog.selectedNameFilter();
+    if (!game.saveFile(pathFromQt(QDir::toNativeSeparators(chosen)))) return false;
+    // A folder the game could not be written to is not offered again.
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return true;
 }
 
 void MainWindow::openWithDialog() {
@@ -309,7 +322,8 @@ void MainWindow::openWithDialog() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER, RECORDS_FILTER, ALL_FILTER});
-    dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
+    dialog.setDirectory(dialogFolder());
+    if (dialog.nameFilters().contains(lastOpenFilter)) dialog.selectNameFilter(lastOpenFilter);
     int accepted = 0;
     {
         ModalScope modal;
@@ -317,5 +331,8 @@ void MainWindow::openWithDialog() {
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QDir::setCurrent(current);
-    openRecord(pathFromQt(dialog.selectedFiles().first()));
+    const QString chosen = dialog.selectedFiles().first();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    lastOpenFilter = dialog.selectedNameFilter();
+    openRecord(pathFromQt(chosen));
 }

@@ -53,6 +53,7 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Item, CMD_MOVE_NOW, QT_TRANSLATE_NOOP("MainMenu", "立即出招(&C)\tCtrl+C"), -1, false},
     {Entry::Item, CMD_ANALYSE, QT_TRANSLATE_NOOP("MainMenu", "分析棋局(&N)"), -1, false},
     {Entry::Item, CMD_STOP_THINKING, QT_TRANSLATE_NOOP("MainMenu", "停止思考(&T)"), -1, false},
+    {Entry::Check, CMD_NONSTOP_ANALYSIS, QT_TRANSLATE_NOOP("MainMenu", "持续分析"), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_REVIEW, QT_TRANSLATE_NOOP("MainMenu", "复盘分析(&R)..."), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
@@ -145,7 +146,7 @@ constexpr int RULINGS_ITEMS[] = {CMD_RULINGS_OFF, CMD_RULINGS_ASIAN};
 constexpr int NOTATION_ITEMS[] = {CMD_NOTATION_FIRST, CMD_NOTATION_FIRST + 1, CMD_NOTATION_LAST};
 constexpr int PIECE_SET_ITEMS[] = {CMD_PIECE_SET_FIRST, CMD_PIECE_SET_LAST};
 
-constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND};  // by CheckMark
+constexpr int CHECK_ITEMS[] = {CMD_BOOK, CMD_PONDER, CMD_ANIMATION, CMD_SOUND, CMD_NONSTOP_ANALYSIS};  // by CheckMark
 
 }  // namespace
 

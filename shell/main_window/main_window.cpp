@@ -7,8 +7,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QTimer>
+#include <climits>
 
 #include "engine/engine.h"
 #include "resources/resources.h"
@@ -16,6 +21,7 @@
 #include "game/gbk.h"
 #include "shell/main_window/app.h"
 #include "shell/board/bitmap_set.h"
+#include "shell/board/board_fit.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/windows/engine_log_window.h"
@@ -37,6 +43,8 @@ namespace {
 MainWindow* theWindow = nullptr;
 
 constexpr char TITLE_PREFIX[] = "Morlan - ";
+// A board size greyed in 查看 → 棋盘大小: the window it needs, the screen's room.
+constexpr char SIZE_TOO_LARGE[] = "屏幕放不下：窗口需要 %1×%2，屏幕可用区域只有 %3×%4";
 constexpr int ICON_PROGRAM = 114;
 
 QIcon programIcon() {
@@ -85,6 +93,15 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     menu.selectItem(RadioGroup::BoardSize, 0);
     menu.selectItem(RadioGroup::Notation, 0);
     menu.selectItem(RadioGroup::PieceSet, 0);
+    if (QAction* first = menu.action(CMD_BOARD_SIZE_FIRST)) {
+        for (QObject* o : first->associatedObjects()) {
+            if (auto* sizes = qobject_cast<QMenu*>(o)) {
+                // Greyed sizes say why; the screen may have changed since.
+                sizes->setToolTipsVisible(true);
+                connect(sizes, &QMenu::aboutToShow, this, [this] { markFittingSizes(); });
+            }
+        }
+    }
     fixSize();
     game.setTitle(GBK_UNTITLED);
     setSavedPosition(savedX, savedY);
@@ -140,9 +157,44 @@ void MainWindow::applyPieceSet() {
     if (setup.isOpen()) setup.fitPalette();  // which draws the palette again
 }
 
+QSize MainWindow::windowChrome() const {
+    const BoardScale& now = BOARD_SCALES[view->scale()];
+    QSize chrome = frameGeometry().size() - QSize(now.width, now.height);
+    // Before it is shown the window has no frame yet: count a title bar.
+    if (!isVisible()) chrome += QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    return chrome;
+}
+
+QSize MainWindow::availableArea() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry().size() : QSize(INT_MAX, INT_MAX);
+}
+
+void MainWindow::markFittingSizes() {
+    const QSize chrome = windowChrome();
+    const QSize available = availableArea();
+    for (int i = 0; i < BOARD_SCALE_COUNT; ++i) {
+        QAction* a = menu.action(CMD_BOARD_SIZE_FIRST + i);
+        if (!a) continue;
+        const bool fits = i == 0 || scaleFits(i, chrome, available);
+        const QSize needs = windowForScale(i, chrome);
+        a->setEnabled(fits);
+        a->setToolTip(fits ? QString()
+                           : QString::fromUtf8(SIZE_TOO_LARGE)
+                                 .arg(needs.width())
+                                 .arg(needs.height())
+                                 .arg(available.width())
+                                 .arg(available.height()));
+    }
+}
+
 void MainWindow::applyBoardSize(bool fitScreen) {
-    const int size = menu.selectedItem(RadioGroup::BoardSize);
-    if (size < 0 || size == view->scale()) return;
+    markFittingSizes();
+    // The choice stays as the user made it; the board takes the largest
+    // size up to it that fits this screen.
+    const int size = largestFittingScale(sizeChoice, windowChrome(), availableArea());
+    menu.selectItem(RadioGroup::BoardSize, size);
+    if (size == view->scale()) return;
     view->setScale(size);
     fixSize();
     if (fitScreen) keepInsideScreen(*this);
@@ -274,10 +326,19 @@ void MainWindow::updateCursor() {
 
 void MainWindow::showBusyCursor() { setCursor(Qt::BusyCursor); }
 
+int MainWindow::selectedItem(RadioGroup group) const {
+    return group == RadioGroup::BoardSize ? sizeChoice : menu.selectedItem(group);
+}
+
 void MainWindow::selectItem(RadioGroup group, int item) {
+    if (group == RadioGroup::BoardSize) {
+        if (item < 0 || item >= BOARD_SCALE_COUNT) return;
+        sizeChoice = item;
+        applyBoardSize(false);
+        return;
+    }
     menu.selectItem(group, item);
     if (group == RadioGroup::Level) levelShown = item;
-    if (group == RadioGroup::BoardSize) applyBoardSize(false);
     if (group == RadioGroup::Notation) applyNotation();
     if (group == RadioGroup::PieceSet) applyPieceSet();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,6 +68,9 @@ public:
     void applyNotation();
     // The board draws the pieces of the set the menu holds.
     void applyPieceSet();
+    // Greys the sizes whose window would not fit the screen's available
+    // area, each with a tooltip saying so.
+    void markFittingSizes();
     // The idle steps of the clock, game-information, book and situation windows.
     void toolWindowsIdle();
 
@@ -96,7 +100,8 @@ public:
     void saveAsPgn() override;
     MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok) override;
-    int selectedItem(RadioGroup group) const override { return menu.selectedItem(group); }
+    // The board size is the one chosen (stored), not always the one shown.
+    int selectedItem(RadioGroup group) const override;
     void selectItem(RadioGroup group, int item) override;
     bool isChecked(CheckMark mark) const override { return menu.isChecked(mark); }
     void setChecked(CheckMark mark, bool checked) override { menu.setChecked(mark, checked); }
@@ -111,6 +116,7 @@ public:
     void situationReset() override;
     void showSearchResult(const SearchResult* result, int skip) override;
     void showPonderRecord(const PonderExport* record) override;
+    void showIteration(const IterationReport& report) override;
     // Set-up is open while its window is, or while a test says so.
     bool isSetupOpen() const override;
     void setSetupOpen(bool open) { setupOpen = open; }
@@ -141,11 +147,16 @@ private:
     bool saveWithDialog(bool pgnOnly = false);
     bool saveCommand();
     void openWithDialog();
+    // Where the open and save dialogs start: the folder last used in this
+    // run, else Sav.
+    QString dialogFolder() const;
     void openDroppedFile(const std::string& path);
     void setCommandEnabled(int id, bool enabled, bool inToolbar);
     void shutdown();
     void refreshArrow();
     void runEngineManager();
+    QSize windowChrome() const;
+    QSize availableArea() const;
 
     Game& game;
     MainMenu menu;
@@ -156,6 +167,11 @@ private:
     GameInfo info;
     std::string titleGbk;
     int levelShown = 0;
+    int sizeChoice = 0;  // 棋盘大小 as chosen and stored
+    // What the file dialogs used last in this run.
+    QString lastFolder;
+    QString lastOpenFilter;
+    QString lastSaveFilter;
     // The custom level (depth 8) until the level dialog holds it.
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
     bool closing = false;

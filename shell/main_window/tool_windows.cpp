@@ -12,6 +12,10 @@
 #include "shell/main_window/main_window.h"
 #include "shell/dialogs/score_graph_window.h"
 #include "shell/windows/setup_window.h"
+#include "engines/engine_roster.h"
+#include "game/game.h"
+#include "game/iteration_feed.h"
+#include "shell/board/board_view.h"
 #include "shell/windows/situation_window.h"
 #include "shell/windows/move_texts.h"
 #include "shell/windows/timer_window.h"
@@ -66,6 +70,12 @@ void MainWindow::showSearchResult(const SearchResult* result, int skip) {
     SituationWindow::instance().setSearchResult(result, skip);
 }
 void MainWindow::showPonderRecord(const PonderExport* record) { SituationWindow::instance().setPonderRecord(record); }
+void MainWindow::showIteration(const IterationReport& report) {
+    SituationWindow::instance().setBuiltInLines(report);
+    // As an outside engine's: while the analysis runs, when switched on.
+    const bool arrow = roster->list().showArrow && report.length > 0 && game.thinkingStatus() == THINKING_ANALYSIS;
+    view->setArrow(arrow ? report.line[0] : 0, game.board());
+}
 
 bool MainWindow::isSetupOpen() const { return setupOpen || SetupWindow::instance().isOpen(); }
 void MainWindow::openSetupWindow() { SetupWindow::instance().open(); }

@@ -6,8 +6,11 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <algorithm>
+#include <iterator>
 
 #include "engine/board_move.h"
+#include "engine/think.h"
+#include "game/iteration_feed.h"
 #include "game/notation.h"
 #include "shell/windows/move_texts.h"
 #include "game/rules.h"
@@ -44,6 +47,22 @@ int outsideScore(const EngineInfo& info) {
         s = pointsFromCentipawns(info.score);
     }
     return info.sideToMove == SIDE_RED ? s : -s;
+}
+
+EngineInfo builtInEngineInfo(const IterationReport& r) {
+    EngineInfo info;
+    info.depth = r.depth;
+    info.selDepth = r.maxPly;
+    const int mover = r.side == SIDE_RED ? r.score : -r.score;
+    const int mate = mateMoves(mover);
+    info.scoreKind = mate != 0 ? EngineInfo::MATE : EngineInfo::CENTIPAWNS;
+    info.score = mate != 0 ? mate : centipawnsFromPoints(mover);
+    info.nodes = static_cast<std::int64_t>(r.nodes);
+    info.timeMs = std::max(r.elapsedMs, 0);
+    info.nps = info.nodes * 1000 / std::max<std::int64_t>(info.timeMs, 1);
+    info.pv.assign(r.line, r.line + std::clamp(r.length, 0, static_cast<int>(std::size(r.line))));
+    info.sideToMove = r.side;
+    return info;
 }
 
 QString outsideScoreText(const EngineInfo& info) {

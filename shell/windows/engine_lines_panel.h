@@ -14,11 +14,15 @@
 class QLabel;
 class QSpinBox;
 class QTreeWidget;
+struct IterationReport;
 
 // An outside engine's score on the built-in engine's scale, from Red's
 // view (game/score_scale.h): its centipawns at the measured rate, a mate
 // in n moves beyond the mate bound as the built-in engine's own mates.
 int outsideScore(const EngineInfo& info);
+// An iteration of the built-in engine as an outside engine's report: its
+// points as centipawns of the same scale, its mates as mates.
+EngineInfo builtInEngineInfo(const IterationReport& report);
 // "+1.25" in pawns from Red's view, or "红方 3 步杀" / "黑方 3 步杀".
 QString outsideScoreText(const EngineInfo& info);
 

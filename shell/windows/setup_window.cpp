@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr DialogTemplate SETUP_TEMPLATE{106, "棋子", 185, 121};
+constexpr DialogTemplate SETUP_TEMPLATE{106, "棋子", 185, 143};
 // The palette's place in the template, in dialog units.
 constexpr int PALETTE_X = 6, PALETTE_Y = 6, PALETTE_W = 172, PALETTE_H = 57;
 
@@ -126,6 +126,7 @@ void SetupWindow::createControls() {
     addButton(IDC_INITIAL_BOARD, "初始棋局", 127, 77, 40, 14);
     addButton(IDC_SWAP_COLOURS, "红黑交换", 79, 99, 40, 14);
     addButton(ID_OK, "结束", 127, 99, 40, 14, true);
+    addButton(IDC_CANCEL_SETUP, "取消", 127, 121, 40, 14);
 }
 
 bool SetupWindow::onInitialise() {
@@ -156,6 +157,7 @@ void SetupWindow::onCommand(int id, int code) {
     }
     case ID_OK:
     case ID_CANCEL: finish(); break;
+    case IDC_CANCEL_SETUP: cancel(); break;
     default: break;
     }
 }
@@ -182,6 +184,14 @@ bool SetupWindow::finish() {
     TimerWindow::instance().restart();
     g.resumePlay();
     return true;
+}
+
+void SetupWindow::cancel() {
+    if (!isOpen() || !MainWindow::exists()) return;
+    BoardView& board = MainWindow::instance().boardView();
+    if (board.dragging()) board.cancelDrag();
+    close();
+    game().cancelSetup();
 }
 
 // ------------------------------------------------------------ the palette

@@ -17,6 +17,7 @@ constexpr int IDC_BLACK_FIRST = 1008;
 constexpr int IDC_CLEAR_BOARD = 3;
 constexpr int IDC_INITIAL_BOARD = 4;
 constexpr int IDC_SWAP_COLOURS = 5;
+constexpr int IDC_CANCEL_SETUP = 6;
 
 // The palette's piece grid: two rows of six cells, 40 pixels on the
 // classic board and as large as the board's on a larger one.
@@ -58,6 +59,8 @@ public:
     bool pressPalette(QPoint at);
     // "结束" or closing: answers whether the position was taken.
     bool finish();
+    // 取消 or Esc: the game as it was before set-up.
+    void cancel();
 
     void paintPalette(SetupPalette& palette);
     // What a press at a point of the palette's client area would pick up.
@@ -71,6 +74,8 @@ private:
     void createControls() override;
     bool onInitialise() override;
     void onCommand(int id, int code) override;
+    // Esc goes back to the game as it was; the close box still accepts, as 结束 does.
+    void onEscape() override { cancel(); }
 
     int cell() const;
 

@@ -14,12 +14,14 @@
 #include "engine/board_move.h"
 #include "engine/engine.h"
 #include "game/game.h"
+#include "game/iteration_feed.h"
 #include "game/score_scale.h"
 #include "game/rules.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/windows/dialog_units.h"
 #include "shell/windows/engine_lines_panel.h"
+#include "engines/engine_list.h"
 #include "engines/engine_roster.h"
 #include "engines/engine_session.h"
 #include "shell/windows/eval_bar.h"
@@ -79,12 +81,14 @@ void SituationWindow::createControls() {
         edit->setReadOnly(true);
     }
     addButton(ID_OK, "关闭", 68, 210, 38, 14, true);
-    if (!MainWindow::exists() || !MainWindow::instance().engines().anyOutside()) return;
+    // The engine lines: the built-in engine's analysis shows there as an outside one's.
     window()->setFixedSize(
         dialogUnits().toPixels(SITUATION_TEMPLATE.width + LINES_PANEL_WIDTH, SITUATION_TEMPLATE.height));
     auto* panel = new EngineLinesPanel(parentForControls(),
                                        {[this](int line) { chooseOutsideLine(line); },
-                                        [](int count) { MainWindow::instance().engines().setAnalysisLines(count); }});
+                                        [](int count) {
+                                            if (MainWindow::exists()) MainWindow::instance().engines().setAnalysisLines(count);
+                                        }});
     placeControl(panel, IDC_ENGINE_LINES, LINES_PANEL_X, 7, LINES_PANEL_WIDTH - 7, SITUATION_TEMPLATE.height - 14);
 }
 
@@ -132,7 +136,8 @@ void SituationWindow::setSearchResult(const SearchResult* r, int first) {
         dropOutsideLines();
         return;
     }
-    dropOutsideLines();
+    // The built-in engine's own lines go on showing beside its result.
+    if (!outside.builtIn) dropOutsideLines();
     const Game& g = game();
     Engine& rules = plainEngine();
     rules.setPosition(g.board(), g.sideToMove());
@@ -151,8 +156,24 @@ void SituationWindow::setSearchResult(const SearchResult* r, int first) {
     analysisShown = SHOWN_NEW;
 }
 
+void SituationWindow::setBuiltInLines(const IterationReport& report) {
+    outside.valid = true;
+    outside.builtIn = true;
+    outside.points = report.score;
+    outside.engine = QString::fromLatin1(BUILT_IN_ENGINE_NAME);
+    outside.lines.assign(1, builtInEngineInfo(report));
+    outside.board = game().board();
+    outside.side = game().sideToMove();
+    outside.skip = 0;
+    outside.count = outside.maxLines = 1;
+    outside.dirty = true;
+    outside.key = game().positionKey();
+    takeOutsideLine();
+}
+
 void SituationWindow::setOutsideLines(const EngineSession& s, int skip) {
     outside.valid = true;
+    outside.builtIn = false;
     outside.engine = s.name();
     outside.lines = s.lines();
     outside.board = s.searchedBoard();
@@ -167,7 +188,7 @@ void SituationWindow::setOutsideLines(const EngineSession& s, int skip) {
 
 void SituationWindow::dropOutsideLines() {
     if (!outside.valid && outside.lines.empty()) return;
-    outside.valid = false;
+    outside.valid = outside.builtIn = false;
     outside.lines.clear();
     outside.dirty = true;
 }
@@ -188,7 +209,7 @@ void SituationWindow::takeOutsideLine() {
     rules.setPosition(g.board(), g.sideToMove());
     analysis.key = rules.getHashKey();
     analysis.valid = true;
-    analysis.score = static_cast<std::int16_t>(outsideScore(outside.lines[0]));
+    analysis.score = static_cast<std::int16_t>(outside.builtIn ? outside.points : outsideScore(outside.lines[0]));
     analysis.board = g.board();
     analysis.side = g.sideToMove();
     const std::vector<PackedMove> before = analysis.variation;

@@ -15,6 +15,7 @@
 
 class EngineSession;
 class EngineLinesPanel;
+struct IterationReport;
 
 constexpr int IDC_EVAL_BAR = 1054;
 constexpr int IDC_VERDICT = 1053;
@@ -43,6 +44,9 @@ public:
     // (skip 0), or of the search whose move has just been played (skip 1:
     // the variation starts after that move).
     void setOutsideLines(const EngineSession& session, int skip);
+    // The latest iteration of the built-in engine's analysis of the game's
+    // position, shown in the engine lines as an outside engine's.
+    void setBuiltInLines(const IterationReport& report);
     // Makes line i (0 = the best) of the outside engine the variation.
     void chooseOutsideLine(int i);
     // The outside engine's part of the window, while open with one.
@@ -109,6 +113,8 @@ private:
         int maxLines = 1;
         int chosen = 0;
         bool dirty = false;  // the panel waits for the next idle step
+        bool builtIn = false;  // the built-in engine's lines
+        int points = 0;        // its score as it gave it (points, Red's view)
         std::uint64_t key = 0;  // the game's position when the lines came
     } outside;
     int stepToKeep = 0;  // a step the next display keeps (the line grew under it)

@@ -25,7 +25,7 @@ class ToolDialog final : public QDialog {
 public:
     ToolDialog(ToolWindow& w, QWidget* parent) : QDialog(parent), owner(w) {}
 
-    void reject() override { owner.command(ID_CANCEL, NOTIFY_CLICKED); }
+    void reject() override { owner.escapePressed(); }
 
 protected:
     void moveEvent(QMoveEvent* e) override {

@@ -80,6 +80,8 @@ public:
     // ---- from the dialog ----
     void moved(QPoint topLeft);
     void command(int id, int code) { onCommand(id, code); }
+    // Esc in the window: as its cancel button unless the window says otherwise.
+    void escapePressed() { onEscape(); }
 
 protected:
     ToolWindow(const DialogTemplate& t, bool modal);
@@ -89,6 +91,7 @@ protected:
     virtual bool onInitialise();
     virtual void onCommand(int id, int code);
     virtual void onDestroy() {}
+    virtual void onEscape() { onCommand(ID_CANCEL, NOTIFY_CLICKED); }
     // Ends the modal dialog with code.
     void endDialog(int code);
 

@@ -328,3 +328,44 @@ TEST_F(ComputerPlayTest, MenuChoicesAndTheirDefaults) {
 }
 
 }  // namespace
+
+// Every iteration of the built-in engine's analysis reaches the shell in
+// order, the last one as the result has it.
+TEST_F(ComputerPlayTest, AnalysisShowsEachIteration) {
+    shell.radio[0] = MODE_ITEM_TWO_HUMANS;
+    game.newGame();
+    thinkingEngine().setLimits({LIMIT_DEPTH, 4, 0});
+    game.analyse();
+    ASSERT_TRUE(runUntil([&] { return engineIdle() && shell.searchResultsShown > 0; }));
+    ASSERT_FALSE(shell.iterationsShown.empty());
+    for (std::size_t i = 1; i < shell.iterationsShown.size(); ++i)
+        EXPECT_GT(shell.iterationsShown[i].depth, shell.iterationsShown[i - 1].depth);
+    SearchResult result{};
+    thinkingEngine().exportResult(result);
+    const IterationReport& last = shell.iterationsShown.back();
+    EXPECT_EQ(last.depth, 4);
+    EXPECT_EQ(last.score, result.score);
+    const SearchResultLine& line = result.lines[result.iterations - 1];
+    ASSERT_EQ(last.length, line.length);
+    for (int i = 0; i < line.length; ++i) EXPECT_EQ(last.line[i], line.moves[i]);
+
+}
+
+// 持续分析: the analysis has no time limit and runs until stopped; the
+// level stays for the next move. Off, the level's limits hold.
+TEST_F(ComputerPlayTest, NonstopAnalysisRunsUntilStopped) {
+    constexpr SearchRequest LEVEL{LIMIT_TIME, 0, 2};
+    for (const bool nonstop : {false, true}) {
+        shell.checks[static_cast<int>(CheckMark::NonstopAnalysis)] = nonstop;
+        game.newGame();
+        thinkingEngine().setLimits(LEVEL);
+        game.analyse();
+        const SearchRequest running = thinkingEngine().activeLimits;
+        EXPECT_EQ(running.limitsTime(), !nonstop);
+        EXPECT_EQ(running.limitsDepth(), nonstop);
+        EXPECT_EQ(thinkingEngine().configuredLimits, LEVEL);
+        EXPECT_EQ(game.thinkingStatus(), THINKING_ANALYSIS);
+        game.stopThinking();
+        EXPECT_TRUE(engineIdle());
+    }
+}

@@ -9,6 +9,7 @@
 
 #include "game/game.h"
 #include "game/game_info.h"
+#include "game/iteration_feed.h"
 #include "game/shell_port.h"
 #include "game/stored_settings.h"
 
@@ -23,7 +24,7 @@ public:
     std::string title;
     GameInfo info;
     int radio[7] = {0, 1, 0, 0, 0, 0, 0};  // mode 1, computer plays Black, level 1, board 100%, no rulings, Chinese
-    bool checks[4] = {true, true, true, true};
+    bool checks[5] = {true, true, true, true, false};
     bool setupOpen = false;
     bool animating = false;
     PackedMove animatedMove = 0;
@@ -34,6 +35,7 @@ public:
     int lastSkip = -1;
     int ponderRecordsShown = 0;
     int ponderRecordsCleared = 0;
+    std::vector<IterationReport> iterationsShown;
     MessageAnswer nextAnswer = MessageAnswer::Yes;
     bool mainWindowCreated = false;
     std::map<ShellWindow, WindowPlacement> placements;
@@ -78,6 +80,7 @@ public:
     void situationReset() override { calls.push_back("situationReset"); }
     void showSearchResult(const SearchResult* result, int skip) override;
     void showPonderRecord(const PonderExport* record) override;
+    void showIteration(const IterationReport& r) override { iterationsShown.push_back(r); }
     bool isSetupOpen() const override { return setupOpen; }
     void openSetupWindow() override { setupOpen = true; calls.push_back("openSetup"); }
     void createMainWindow(const WindowPlacement* placement) override;

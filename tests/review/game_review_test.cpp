@@ -216,3 +216,32 @@ TEST(BuiltinReviewEngine, SettlesOnTheMeanOfTheLastTwoIterations) {
     EXPECT_EQ(BuiltinReviewEngine::settledScore(mate, 2), 29990);
     EXPECT_EQ(centipawnsFromPoints(2000), static_cast<int>(2000 * CENTIPAWNS_PER_POINT + 0.5));
 }
+
+// The time left follows what each position took from one start to the
+// next (the engine's 100 ms and the windows' 50 ms after each), not the
+// engine's share alone nor the limit.
+TEST(GameReview, TimeLeftFollowsTheWholePaceOfAPosition) {
+    ScriptedEngine engine;
+    for (int i = 0; i < 5; ++i) engine.answers.push_back(answer(0, 0));
+    GameReview review(engine);
+    std::chrono::steady_clock::time_point now{};
+    review.clock = [&] { return now; };
+    std::vector<std::pair<int, long>> seen;  // positions done, estimate
+    review.onProgress = [&] {
+        seen.emplace_back(review.analysed(), review.estimatedMsLeft());
+        now += std::chrono::milliseconds(50);
+    };
+    ReviewOptions o;
+    o.limit.moveTimeMs = 1000;
+    ASSERT_TRUE(review.start(INITIAL_BOARD, SIDE_RED, coordinateMoves("h2e2 h9g7 h0g2 i9h9"), o));
+    while (review.running()) {
+        now += std::chrono::milliseconds(100);
+        review.poll();
+    }
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen[0].second, 5 * 1000);  // nothing done yet: the limit
+    for (std::size_t k = 1; k < seen.size(); ++k) {
+        const int done = seen[k].first;
+        EXPECT_EQ(seen[k].second, (5 - done) * 150) << done;
+    }
+}

@@ -17,6 +17,7 @@
 
 #include "game/game.h"
 #include "shell/board/bitmap_set.h"
+#include "shell/board/board_fit.h"
 #include "shell/board/board_scale.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
@@ -108,6 +109,7 @@ private Q_SLOTS:
     void aGrownWindowMovesOntoItsScreen();
     void atDoubleDensityTheClassicSizeIsDrawnSharp();
     void theSymbolSetChangesThePiecesAtTwoSizes();
+    void onlySizesThatFitTheScreenAreOffered();
 
 private:
     MainWindow* w = nullptr;
@@ -421,7 +423,58 @@ void BoardSizeTest::atDoubleDensityTheClassicSizeIsDrawnSharp() {
     QVERIFY(out.contains(QStringLiteral("PASS   : BoardAtDoubleDensity::theBoardIsDrawnInTheScreensPixels()")));
 }
 
+// On a 1600x1200 screen 250% does not fit (976x1200 of board alone plus
+// the menu and toolbar); with two pixels to the window's pixel only the
+// classic size does. A remembered 250% shows the largest that fits and
+// stays the stored choice.
+void BoardSizeTest::onlySizesThatFitTheScreenAreOffered() {
+    const QSize chrome(0, 60);
+    const struct {
+        QSize available;
+        int wanted;
+        int shown;
+    } cases[] = {
+        {{1600, 1200}, 4, 3}, {{1600, 1200}, 2, 2}, {{800, 600}, 4, 0}, {{2560, 1600}, 4, 4},
+    };
+    for (const auto& c : cases) QCOMPARE(largestFittingScale(c.wanted, chrome, c.available), c.shown);
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MORLAN_TEST_SCREEN"), QStringLiteral("1600x1200"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(), {QStringLiteral("BoardOnASmallScreen")});
+    QVERIFY(second.waitForFinished(120000));
+    const QString out = QString::fromUtf8(second.readAllStandardOutput());
+    QVERIFY2(second.exitCode() == 0, qPrintable(out));
+    QVERIFY(out.contains(QStringLiteral("PASS   : BoardOnASmallScreen::aRememberedSizeTooLargeFallsBack()")));
+}
+
 SHELL_TEST(BoardSizeTest);
+
+// Started by the test above on a 1600x1200 screen, never on its own.
+class BoardOnASmallScreen : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void aRememberedSizeTooLargeFallsBack() {
+        MainWindow& w = freshGame();
+        QCOMPARE(w.screen()->availableGeometry().size(), QSize(1600, 1200));
+        w.selectItem(RadioGroup::BoardSize, BOARD_SCALE_COUNT - 1);  // as Tevrin.cfg gives it
+        pump(20);
+        QCOMPARE(w.boardView().scale(), SIZE_200);
+        QVERIFY(sizeItem(w, SIZE_200)->isChecked());
+        QAction* largest = sizeItem(w, BOARD_SCALE_COUNT - 1);
+        QVERIFY(!largest->isEnabled());
+        QVERIFY(largest->toolTip().contains(QStringLiteral("1600")));
+        // The stored choice stays until the user picks one.
+        QCOMPARE(w.selectedItem(RadioGroup::BoardSize), BOARD_SCALE_COUNT - 1);
+        sizeItem(w, 1)->trigger();
+        pump(20);
+        QCOMPARE(w.boardView().scale(), 1);
+        QCOMPARE(w.selectedItem(RadioGroup::BoardSize), 1);
+    }
+};
+static ShellTestRegistration smallScreen("BoardOnASmallScreen",
+                                         [] { return static_cast<QObject*>(new BoardOnASmallScreen); });
 
 // Started by the test above with QT_SCALE_FACTOR=2, never on its own.
 class BoardAtDoubleDensity : public QObject {

@@ -13,10 +13,14 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
+#include "game/game_info.h"
+#include "game/gbk.h"
 #include "shell/main_window/app.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
 #include "shell/main_window/main_window.h"
+#include "shell/main_window/save_name.h"
+#include "shell/platform/qt_text.h"
 #include "shell_support.h"
 
 class CommandsTest : public QObject {
@@ -37,6 +41,7 @@ private Q_SLOTS:
     void saveAsAddsTheChosenTypesExtension();
     void saveAfterSaveAsNeedsNoDialog();
     void allFilesFilterShowsNamesWithoutAnExtension();
+    void fileDialogsRememberFolderAndTypeAndProposeAName();
     void openingMissingOrDamagedFilesChangesNothing();
     void acceleratorsOnlyInTheMainWindow();
     void idlePassWaitsWhileAQuestionIsOpen();
@@ -266,7 +271,7 @@ void CommandsTest::savePromptYesSavesThroughTheDialog() {
     QCOMPARE(dialog.filters, (QStringList{SAV_FILTER, TXT_FILTER, QStringLiteral("PGN 棋谱 (*.pgn)"),
                                           QStringLiteral("XQF 棋谱 (*.xqf)")}));
     QVERIFY(dialog.directory.endsWith(QStringLiteral("/Sav")));
-    QCOMPARE(dialog.initialName, QStringLiteral("未命名"));
+    QVERIFY2(dialog.initialName.startsWith(QStringLiteral("红方 vs 黑方 ")), qPrintable(dialog.initialName));
     QVERIFY(QFile::exists("Sav/first.sav"));
     QCOMPARE(game->moveCount(), 0);  // and then the new game
 }
@@ -367,6 +372,50 @@ void CommandsTest::saveAfterSaveAsNeedsNoDialog() {
     QVERIFY(!dialog.seen);
     QVERIFY(!game->modified());
     QVERIFY(QFileInfo("Sav/again.sav").size() > size);
+}
+
+// The folder and type last used come back in the next dialog; 另存为
+// proposes the file's name, the record's, or the players' and date.
+void CommandsTest::fileDialogsRememberFolderAndTypeAndProposeAName() {
+    const struct {
+        const char* file;
+        const char* source;
+        const char* red;
+        const char* black;
+        const char* date;
+        const char* proposed;
+    } names[] = {
+        {"/games/old.sav", "", "", "", "", "old"},
+        {GBK_UNTITLED, "/masters/games.pgn.gz", "", "", "", "games"},
+        {GBK_UNTITLED, "", "许银川", "吕钦", "2026.12.09", "许银川 vs 吕钦 2026.12.09"},
+        {GBK_UNTITLED, "", "", "吕钦", "9/12/2026", "红方 vs 吕钦 9-12-2026"},
+    };
+    for (const auto& n : names) {
+        GameInfo info;
+        info.redPlayer = fromQt(QString::fromUtf8(n.red));
+        info.blackPlayer = fromQt(QString::fromUtf8(n.black));
+        info.date = n.date;
+        QCOMPARE(proposedSaveName(n.file, n.source, info), QString::fromUtf8(n.proposed));
+    }
+    QVERIFY(QDir().mkpath("elsewhere"));
+    const QString folder = QDir("elsewhere").absolutePath();
+    move({1, 2}, {4, 2});
+    {
+        FileDialogAnswerer dialog(folder + QStringLiteral("/kept"), TXT_FILTER);
+        w->onCommand(CMD_SAVE_AS);
+        QVERIFY(dialog.seen);
+    }
+    QVERIFY(QFile::exists("elsewhere/kept.txt"));
+    {
+        FileDialogAnswerer dialog(QString{});
+        w->onCommand(CMD_SAVE_AS);
+        QCOMPARE(dialog.directory, folder);
+        QCOMPARE(dialog.selectedFilter, TXT_FILTER);
+        QCOMPARE(dialog.initialName, QStringLiteral("kept"));
+    }
+    FileDialogAnswerer dialog(QString{});
+    w->onCommand(CMD_OPEN);
+    QCOMPARE(dialog.directory, folder);
 }
 
 // "所有文件" lists every file of the folder, one without a dot too.

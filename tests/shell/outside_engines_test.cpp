@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QComboBox>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTreeWidget>
 
 #include "engine/engine.h"
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void aFailingEngineIsReportedAndTheBuiltInEngineTakesOver();
     void aDamagedListIsReportedAndSetAside();
     void theOptionsFormKeepsOnlyChangedValues();
+    void theWheelTurnsOnlyAFocusedField();
     void theLogKeepsTheLatestLines();
 
 private:
@@ -306,6 +309,41 @@ void OutsideEnginesTest::theOptionsFormKeepsOnlyChangedValues() {
     form.restoreDefaults();
     values = form.values();
     QVERIFY(!values.contains(QStringLiteral("Hash")));
+}
+
+// Scrolling the form past a number box or a list leaves it as it was;
+// once clicked into, the wheel changes it.
+void OutsideEnginesTest::theWheelTurnsOnlyAFocusedField() {
+    EngineEntry e;
+    e.name = QStringLiteral("Fake");
+    e.path = QStringLiteral("/x");
+    e.options = {{QStringLiteral("Slow Mover"), QStringLiteral("spin"), QStringLiteral("84"), 10, 1000, {}},
+                 {QStringLiteral("Style"), QStringLiteral("combo"), QStringLiteral("Normal"), 0, 0,
+                  {QStringLiteral("Solid"), QStringLiteral("Normal"), QStringLiteral("Risky")}}};
+    EngineOptionsDialog form(e, w);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto turn = [](QWidget* field) {
+        const QPointF at(field->width() / 2.0, field->height() / 2.0);
+        QWheelEvent wheel(at, field->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(field, &wheel);
+    };
+    auto* mover = qobject_cast<QSpinBox*>(form.field(QStringLiteral("Slow Mover")));
+    auto* style = qobject_cast<QComboBox*>(form.field(QStringLiteral("Style")));
+    QVERIFY(mover && style);
+    form.setFocus();
+    turn(mover);
+    turn(style);
+    QCOMPARE(mover->value(), 84);
+    QCOMPARE(style->currentText(), QStringLiteral("Normal"));
+    mover->setFocus();
+    turn(mover);
+    QCOMPARE(mover->value(), 83);
+    style->setFocus();
+    turn(style);
+    QCOMPARE(style->currentText(), QStringLiteral("Risky"));
 }
 
 void OutsideEnginesTest::theLogKeepsTheLatestLines() {

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void refusedWhileTheOtherKingIsInCheck();
     void acceptedPositionGoesToTheGame();
     void theCloseBoxAcceptsToo();
+    void cancelGivesTheGameBack();
 
 private:
     MainWindow* w = nullptr;
@@ -213,6 +214,41 @@ void SetupWindowTest::theCloseBoxAcceptsToo() {
     QVERIFY(!setup().isOpen());
     QCOMPARE(game->board(), INITIAL_BOARD);
     QCOMPARE(game->sideToMove(), SIDE_RED);
+}
+
+// 取消 and Esc: the record, position, title, unsaved mark and rotation
+// come back as set-up found them, whatever was edited meanwhile.
+void SetupWindowTest::cancelGivesTheGameBack() {
+    const struct {
+        bool byEscape;
+        bool modified;
+    } cases[] = {{true, false}, {false, true}};
+    for (const auto& c : cases) {
+        if (setup().isOpen()) setup().cancel();
+        game->setModified(c.modified);
+        const std::string title = w->windowTitle();
+        const Board90 board = game->board();
+        const bool reversed = w->boardReversed();
+        game->enterSetup();
+        pump(30);
+        click(IDC_CLEAR_BOARD);
+        click(IDC_BLACK_FIRST);
+        click(IDC_SWAP_COLOURS);
+        if (c.byEscape) {
+            QTest::keyClick(setup().window(), Qt::Key_Escape);
+        } else {
+            click(IDC_CANCEL_SETUP);
+        }
+        pump(30);
+        QVERIFY(!setup().isOpen());
+        QCOMPARE(game->moveCount(), 1);
+        QCOMPARE(game->board(), board);
+        QCOMPARE(int(game->sideToMove()), int(SIDE_BLACK));
+        QCOMPARE(w->windowTitle(), title);
+        QCOMPARE(game->modified(), c.modified);
+        QCOMPARE(w->boardReversed(), reversed);
+        QCOMPARE(view().viewBoard(), board);
+    }
 }
 
 SHELL_TEST(SetupWindowTest);

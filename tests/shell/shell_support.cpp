@@ -131,6 +131,7 @@ void FileDialogAnswerer::timerEvent(QTimerEvent*) {
     seen = true;
     filters = dialog->nameFilters();
     directory = dialog->directory().absolutePath();
+    selectedFilter = dialog->selectedNameFilter();
     if (auto* edit = dialog->findChild<QLineEdit*>()) initialName = edit->text();
     if (name.isEmpty()) {
         QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);

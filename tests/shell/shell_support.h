@@ -82,6 +82,7 @@ public:
     QStringList filters;
     QString directory;
     QString initialName;
+    QString selectedFilter;
 
 private:
     QString name;

@@ -10,6 +10,28 @@
 
 #include "shell_support.h"
 
+namespace {
+
+// Under the offscreen platform: one screen with room for the largest board
+// size, or the size MORLAN_TEST_SCREEN ("1600x1200") asks for.
+void chooseOffscreenScreen(const QString& folder) {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
+    int width = 2560, height = 1600;
+    const QByteArray asked = qgetenv("MORLAN_TEST_SCREEN");
+    if (!asked.isEmpty() && std::sscanf(asked.constData(), "%dx%d", &width, &height) != 2) return;
+    const QString path = folder + QStringLiteral("/screen.json");
+    std::FILE* f = std::fopen(path.toLocal8Bit().constData(), "w");
+    if (!f) return;
+    std::fprintf(f,
+                 "{\"screens\": [{\"name\": \"test\", \"x\": 0, \"y\": 0, \"width\": %d, \"height\": %d, "
+                 "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}\n",
+                 width, height);
+    std::fclose(f);
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc < 2 || !shellTests().count(argv[1])) {
         std::fprintf(stderr, "usage: shell_tests <class>; classes:");
@@ -17,6 +39,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "\n");
         return 2;
     }
+    QTemporaryDir screenFolder;
+    chooseOffscreenScreen(screenFolder.path());
     QApplication app(argc, argv);
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cmath>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void closingMendsAnyOtherBoard();
     void wheelNotchLeavesTheBarFollowingTheResult();
     void guessOfBackgroundThinking();
+    void builtInAnalysisFillsTheEngineLines();
 
 private:
     MainWindow* w = nullptr;
@@ -378,6 +380,37 @@ void SituationWindowTest::guessOfBackgroundThinking() {
     w->showPonderRecord(nullptr);
     settle();
     QCOMPARE(window().control<QLineEdit>(IDC_PREPARED_REPLY)->text(), QString());
+}
+
+// 分析棋局 with the built-in engine: the engine lines show its name, the
+// depth, score, speed and nodes of each iteration and its line in Chinese;
+// the arrow shows the line's first move while the analysis runs.
+void SituationWindowTest::builtInAnalysisFillsTheEngineLines() {
+    game->setMode(MODE_TWO_HUMANS);
+    w->mainMenu().setChecked(CheckMark::NonstopAnalysis, true);
+    window().open();
+    EngineLinesPanel* panel = window().linesPanel();
+    QVERIFY(panel);
+    w->onCommand(CMD_ANALYSE);
+    QCOMPARE(game->thinkingStatus(), THINKING_ANALYSIS);
+    const auto deepEnough = [&] {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("深度 (\\d+)")).match(panel->statsLabel()->text());
+        return m.hasMatch() && m.captured(1).toInt() >= 3;
+    };
+    QVERIFY2(pumpUntil(deepEnough, 30000), qPrintable(panel->statsLabel()->text()));
+    QCOMPARE(panel->nameLabel()->text(), QStringLiteral("Morlan"));
+    for (const char* part : {"分数 ", "速度 ", "节点 "}) QVERIFY(panel->statsLabel()->text().contains(QString::fromUtf8(part)));
+    QCOMPARE(panel->lineList()->topLevelItemCount(), 1);
+    const QString line = panel->lineList()->topLevelItem(0)->text(3);
+    QVERIFY2(line.contains(QChar(0x8FDB)) || line.contains(QChar(0x5E73)), qPrintable(line));  // 进 or 平
+    QVERIFY(!window().variation().empty());
+    BoardView& view = w->boardView();
+    QVERIFY(pumpUntil([&] { return view.arrowShown(); }, 5000));
+    QCOMPARE(view.arrow(), window().variation().front());
+    w->onCommand(CMD_STOP_THINKING);
+    w->mainMenu().setChecked(CheckMark::NonstopAnalysis, false);
+    QCOMPARE(game->thinkingStatus(), THINKING_IDLE);
+    QVERIFY(!view.arrowShown());
 }
 
 SHELL_TEST(SituationWindowTest);
