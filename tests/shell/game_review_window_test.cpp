@@ -164,16 +164,11 @@ void ReviewWindowTest::theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished() 
         dragPoint(w->boardView(), {0, 3}, {0, 4});
         QCOMPARE(game->moveCount(), 10);
         QCOMPARE(answers.texts.size(), 4);
-        // The record list goes along the line, but not into another one.
+        // Nor can the record list leave the position being reviewed.
         QTest::keyClick(list, Qt::Key_Home);
         toolIdle();
-        QCOMPARE(info.choiceCount(), 2);
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Right);
-        QCOMPARE(game->moveCount(), 0);
-        QCOMPARE(answers.texts.size(), 5);
-        QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(game->moveCount(), 10);
+        QCOMPARE(answers.texts.size(), 5);
     }
     // 取消 in the progress window ends it; the finished positions stay.
     auto* cancel = ReviewProgressWindow::instance().control<QAbstractButton>(ID_CANCEL);

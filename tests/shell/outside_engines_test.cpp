@@ -317,8 +317,8 @@ void OutsideEnginesTest::theWheelTurnsOnlyAFocusedField() {
     EngineEntry e;
     e.name = QStringLiteral("Fake");
     e.path = QStringLiteral("/x");
-    e.options = {{QStringLiteral("Slow Mover"), QStringLiteral("spin"), QStringLiteral("84"), 10, 1000, {}},
-                 {QStringLiteral("Style"), QStringLiteral("combo"), QStringLiteral("Normal"), 0, 0,
+    e.options = {{QStringLiteral("Slow Mover"), EngineOption::SPIN, QStringLiteral("84"), 10, 1000, {}},
+                 {QStringLiteral("Style"), EngineOption::COMBO, QStringLiteral("Normal"), 0, 0,
                   {QStringLiteral("Solid"), QStringLiteral("Normal"), QStringLiteral("Risky")}}};
     EngineOptionsDialog form(e, w);
     form.show();
