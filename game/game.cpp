@@ -115,7 +115,7 @@ void Game::updateResult() {
         shell().clockGameResumed();
     }
     result_ = r;
-    shell().setGameInfoResult(resultName(r));
+    shell().setGameInfoResult(r == RESULT_IN_PLAY && !statedResult_.empty() ? statedResult_ : resultName(r));
     if (r != RESULT_IN_PLAY) {
         shell().showMessage(resultName(r), GBK_CAPTION_NOTICE, MessageIcon::Information);
     }

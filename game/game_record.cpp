@@ -54,6 +54,8 @@ void Game::makeMove(PackedMove move) {
         redo();
         return;
     }
+    // A move the record does not hold: from here the rules decide the result.
+    statedResult_.clear();
     syncLineComments();
     const int from = fromIndex(move);
     const int to = toIndex(move);
@@ -136,6 +138,7 @@ void Game::clearRecord() {
     keepVariations_ = keepVariationsDefault;
     keepOnce = false;
     tailFromRecord = false;
+    statedResult_.clear();
     moveCount_ = 0;
     lastCaptureCount_ = 0;
 }

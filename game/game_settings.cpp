@@ -40,6 +40,8 @@ void Game::saveSettings() {
     s.ponder = engine.getPonderEnabled() ? 1 : 0;
     if (const int size = shell().selectedItem(RadioGroup::BoardSize); size >= 0) s.boardSize = size;
     s.keepVariations = keepVariationsByDefault() ? 1 : 0;
+    // Empty unless this run wrote one: a file already announced is forgotten.
+    s.recoveryFile = recoveryFile;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -73,4 +75,5 @@ void Game::loadSettings() {
     if (s.useBook) setUseBook(*s.useBook != 0);
     if (s.ponder) setPonderEnabled(*s.ponder != 0);
     if (s.keepVariations) setKeepVariations(*s.keepVariations != 0);
+    if (s.recoveryFile) recoveryToAnnounce = *s.recoveryFile;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/think.h"
 
@@ -47,6 +48,11 @@ struct StoredSettings {
     std::optional<int> ponder;     // "ponder": 后台思考
     std::optional<int> boardSize;  // "scale": 棋盘大小, its item 0..4 (100% .. 250%)
     std::optional<int> keepVariations;  // "variations": 保留变着, 1 on
+
+    // Texts (GBK), in a section of their own.
+    // "recovery": where the game the program was ended with, unsaved, was
+    // written; the next start names it. Empty: no such file (the key goes).
+    std::optional<std::string> recoveryFile;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

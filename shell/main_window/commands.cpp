@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr char GAME_FOLDER[] = "Sav";
-
 const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
 const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
@@ -275,7 +273,7 @@ bool MainWindow::saveCommand() {
     return game.saveFile(game.fileName());
 }
 
-bool MainWindow::saveWithDialog(bool pgnOnly) {
+bool MainWindow::saveWithDialog(RecordFormat only) {
     QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
     const std::string& name = game.fileName();
     QString initial = name == GBK_UNTITLED ? toQt(name) : pathToQt(name);
@@ -284,13 +282,14 @@ bool MainWindow::saveWithDialog(bool pgnOnly) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (pgnOnly) dialog.setNameFilters({PGN_FILTER});
+    if (only == RecordFormat::Pgn) dialog.setNameFilters({PGN_FILTER});
+    else if (only == RecordFormat::Sav) dialog.setNameFilters({SAV_FILTER});
     else dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER});
     dialog.setDirectory(QString::fromLatin1(GAME_FOLDER));
     dialog.selectFile(initial);
     // A name typed without an extension gets the chosen type's, so a game
     // saved as a game file is not written as a text record.
-    dialog.setDefaultSuffix(pgnOnly ? QStringLiteral("pgn") : QStringLiteral("sav"));
+    dialog.setDefaultSuffix(only == RecordFormat::Pgn ? QStringLiteral("pgn") : QStringLiteral("sav"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(suffixOfFilter(filter));
     });

@@ -40,6 +40,7 @@ public:
     SearchRequest custom{LIMIT_DEPTH, 8, 10};
     TailAnswer tailAnswer = TailAnswer::KeepAsVariation;
     LineSaveAnswer lineSaveAnswer = LineSaveAnswer::Cancel;
+    TextSaveAnswer textSaveAnswer = TextSaveAnswer::Cancel;
 
     int count(const std::string& call) const;
     void clearLog();
@@ -93,6 +94,12 @@ public:
         return lineSaveAnswer;
     }
     void saveAsPgn() override { calls.push_back("saveAsPgn"); }
+    TextSaveAnswer askTextRecordRefused(const std::string& why) override {
+        calls.push_back("askTextRecordRefused");
+        messages.push_back(why);
+        return textSaveAnswer;
+    }
+    void saveAsSav() override { calls.push_back("saveAsSav"); }
 
 private:
     Game& game;
