@@ -134,6 +134,7 @@ TEST_F(GameFilesTest, GameFromASetUpPositionIsNeverWrittenAsATextRecord) {
     for (const TextRefusal& c : TEXT_REFUSALS) {
         shell.clearLog();
         shell.messages.clear();
+        shell.textSaveAnswer = c.answer;
         const std::string path = dir.file(c.name);
         EXPECT_FALSE(game.saveFile(path)) << c.name;
         EXPECT_FALSE(std::filesystem::exists(path)) << c.name;
