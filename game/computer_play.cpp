@@ -81,6 +81,9 @@ void Game::resumePlay() {
     Engine& rules = plainEngine();
     rules.setPosition(board_, sideToMove_);
     if (rules.gameStatus() != RESULT_IN_PLAY) return;
+    // A record whose game has ended is not played on by itself; the player
+    // may still ask the computer to move.
+    if (!statedResult_.empty()) return;
     // The side group says who moves first: with the computer on Red it
     // starts whichever side is to move.
     if ((mode() == MODE_HUMAN_COMPUTER && computerPlaysRed()) || mode() == MODE_DEMO) computerMove();

@@ -171,7 +171,7 @@ void Game::updateResult() {
         shell().clockGameResumed();
     }
     result_ = r;
-    shell().setGameInfoResult(resultName(r));
+    shell().setGameInfoResult(r == RESULT_IN_PLAY && !statedResult_.empty() ? statedResult_ : resultName(r));
     if (r != RESULT_IN_PLAY) {
         const std::string ruling = rulingText(lastEnd_.ruling);
         shell().showMessage(ruling.empty() ? resultName(r) : ruling, GBK_CAPTION_NOTICE, MessageIcon::Information);

@@ -72,6 +72,11 @@ public:
     int recordSize() const { return static_cast<int>(record.size()); }
     const RecordEntry* recordEntry(int i) const;
     GameResult result() const { return result_; }
+    // The result the game's record states (GBK: 红方胜, 黑方胜, 和棋 or a
+    // record's own text) while the game is still the record's: the game
+    // information shows it where the rules see the game in play, and saving
+    // keeps it. Empty once a move the record does not hold is played.
+    const std::string& statedResult() const { return statedResult_; }
     const std::string& fileName() const { return fileName_; }
     // The record an untitled game was read from (its title names it); empty
     // when it came from none.
@@ -194,6 +199,16 @@ public:
     bool newGameFromFen(const std::string& fen);
     void saveSettings();
     void loadSettings();
+    // The program is being ended without a chance to ask (SIGTERM, SIGHUP):
+    // writes the game, unasked, to a new file in folder named by the local
+    // date and time ("恢复-20261209-103100.sav"; .pgn when it has
+    // variations), and the next saveSettings names it so that the next start
+    // can say where it is. The title and the unsaved mark stay. Answers the
+    // file's path, empty when it could not be written.
+    std::string saveRecovery(const std::string& folder);
+    // After start-up: says where the recovery file the settings named is,
+    // once; the settings then forget it.
+    void announceRecovery();
 
     // ---- computer play (computer_play.cpp) ----
     void resumePlay();
@@ -256,6 +271,8 @@ private:
     void syncLineComments();
     bool tailWorthAsking() const;
     void replaceGame(const GameDocument& doc);
+    GameDocument documentToSave(bool withTree) const;
+    bool textRecordAgreed(const GameDocument& doc);
     void startReplacedGame();
     void resetGameInfo();
     void settleBoard();
@@ -275,6 +292,9 @@ private:
     std::string recordSource_;
     bool modified_ = false;
     GameResult result_ = RESULT_IN_PLAY;
+    std::string statedResult_;
+    std::string recoveryFile;     // written this run, for the settings (absolute, GBK)
+    std::string recoveryToAnnounce;  // named by the settings read at start
     Board90 startBoard_ = INITIAL_BOARD;
     Side startSide_ = SIDE_RED;
     Board90 board_ = INITIAL_BOARD;

@@ -71,7 +71,8 @@ bool GameFile::writeSav(const std::string& path) {
 }
 
 bool GameFile::writeTxt(const std::string& path) {
-    if (!held) return false;
+    // A text record that would not open as the game it came from is never written.
+    if (!held || TxtRecord::loss(*held) != TxtLoss::None) return false;
     const std::string text = TxtRecord::encode(*held);
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
                        writeFunction);

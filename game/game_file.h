@@ -30,8 +30,9 @@ public:
     int load(const std::string& path);
 
     // Writes the held document: ".sav" (any case) as a game file, ".pgn" as
-    // one PGN game, anything else as a text record. False when nothing is held or the file could
-    // not be written; the old file is then as it was.
+    // one PGN game, anything else as a text record. False when nothing is held, when a text
+    // record would not read back as the held game (TxtRecord::loss), or when the file could not
+    // be written; the old file is then as it was.
     bool save(const std::string& path);
 
     int readSav(const std::string& path);

@@ -9,6 +9,7 @@
 #include "game/pgn_collection.h"
 #include "game/record_format.h"
 #include "game/record_import.h"
+#include "game/txt_record.h"
 #include "game/xqf_file.h"
 #include "game/xqf_writer.h"
 
@@ -41,6 +42,16 @@ std::vector<int> lineIn(const MoveTree& tree, const std::vector<DocumentMove>& m
         nodes.push_back(node);
     }
     return nodes;
+}
+
+// The formats GameFile::save writes as a text record.
+bool writesTextRecord(RecordFormat format) { return format == RecordFormat::Txt || format == RecordFormat::Unknown; }
+
+// A game played against the computer names its sides where the player
+// left them empty, for the records written for others.
+void namePlayers(GameInfo& info, bool computerPlaysRed) {
+    if (info.redPlayer.empty()) info.redPlayer = computerPlaysRed ? GBK_COMPUTER_PLAYER : GBK_PLAYER;
+    if (info.blackPlayer.empty()) info.blackPlayer = computerPlaysRed ? GBK_PLAYER : GBK_COMPUTER_PLAYER;
 }
 
 bool hasComments(const GameDocument& doc) {
@@ -167,6 +178,7 @@ void Game::replaceGame(const GameDocument& doc) {
         for (std::size_t i = 0; i < nodes.size(); ++i) tree_.setComment(nodes[i], doc.moves[i].comment);
         showLine(nodes, doc.currentPly);
     }
+    if (doc.info.result != GBK_IN_PLAY) statedResult_ = doc.info.result;
 }
 
 // After replaceGame and the title: the game starts unchanged, clocks anew.
@@ -202,14 +214,10 @@ bool Game::saveFile(const std::string& path) {
         }
     }
     syncLineComments();
-    GameDocument doc;
-    doc.startBoard = startBoard_;
-    doc.startSide = startSide_;
-    doc.currentPly = static_cast<std::int16_t>(moveCount_ & 0xFFFF);
-    doc.moves.reserve(record.size());
-    for (const RecordEntry& e : record) doc.moves.push_back({e.move, e.comment});
-    doc.info = shell().gameInfo();
-    if (keepsTree) doc.tree = tree_;
+    GameDocument doc = documentToSave(keepsTree);
+    if (writesTextRecord(format) && !textRecordAgreed(doc)) return false;
+    if (format == RecordFormat::Pgn && mode() == MODE_HUMAN_COMPUTER && !tailFromRecord)
+        namePlayers(doc.info, computerPlaysRed());
     if (format == RecordFormat::Pgn) addRulingComment(doc);
     GameFile& files = GameFile::instance();
     files.setDocument(doc);
@@ -223,4 +231,30 @@ bool Game::saveFile(const std::string& path) {
     setTitle(path);
     setModified(false);
     return true;
+}
+
+GameDocument Game::documentToSave(bool withTree) const {
+    GameDocument doc;
+    doc.startBoard = startBoard_;
+    doc.startSide = startSide_;
+    doc.currentPly = static_cast<std::int16_t>(moveCount_ & 0xFFFF);
+    doc.moves.reserve(record.size());
+    for (const RecordEntry& e : record) doc.moves.push_back({e.move, e.comment});
+    doc.info = shell().gameInfo();
+    if (withTree) doc.tree = tree_;
+    return doc;
+}
+
+// A text record holds neither the start position nor a move its notation
+// cannot name: such a game is never written as one (it would not open
+// again); the player is offered the formats that keep it.
+bool Game::textRecordAgreed(const GameDocument& doc) {
+    const TxtLoss loss = TxtRecord::loss(doc);
+    if (loss == TxtLoss::None) return true;
+    switch (shell().askTextRecordRefused(loss == TxtLoss::Start ? GBK_TXT_LOSES_START : GBK_TXT_LOSES_MOVES)) {
+    case TextSaveAnswer::SaveAsSav: shell().saveAsSav(); break;
+    case TextSaveAnswer::SaveAsPgn: shell().saveAsPgn(); break;
+    case TextSaveAnswer::Cancel: break;
+    }
+    return false;
 }

@@ -62,6 +62,8 @@ void Game::addMove(PackedMove move) {
         stepForward();
         return;
     }
+    // A move the record does not hold: from here the rules decide the result.
+    statedResult_.clear();
     syncLineComments();
     const BoardPiece captured = board_[toIndex(move)];
     record.resize(static_cast<std::size_t>(moveCount_));
@@ -157,6 +159,7 @@ void Game::clearRecord() {
     keepVariations_ = keepVariationsDefault;
     keepOnce = false;
     tailFromRecord = false;
+    statedResult_.clear();
     moveCount_ = 0;
     lastCaptureCount_ = 0;
 }

@@ -44,6 +44,8 @@ void Game::saveSettings() {
     if (const int n = shell().selectedItem(RadioGroup::Notation); n >= 0) s.notation = n;
     if (const int p = shell().selectedItem(RadioGroup::PieceSet); p >= 0) s.pieceSet = p;
     s.nonstopAnalysis = shell().isChecked(CheckMark::NonstopAnalysis) ? 1 : 0;
+    // Empty unless this run wrote one: a file already announced is forgotten.
+    s.recoveryFile = recoveryFile;
     SettingsFile& file = SettingsFile::instance();
     file.storeSettings(s);
     file.save();
@@ -81,4 +83,5 @@ void Game::loadSettings() {
     if (s.keepVariations) setKeepVariations(*s.keepVariations != 0);
     if (s.repetitionRulings) setRepetitionRulings(*s.repetitionRulings == 1);
     if (s.nonstopAnalysis) shell().setChecked(CheckMark::NonstopAnalysis, *s.nonstopAnalysis != 0);
+    if (s.recoveryFile) recoveryToAnnounce = *s.recoveryFile;
 }

@@ -1,6 +1,7 @@
 #include "game/pgn_writer.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "engine/fen.h"
 #include "game/gbk.h"
 #include "game/notation.h"
+#include "game/pgn_date.h"
+#include "game/record_import.h"
 #include "game/rules.h"
 #include "game/text_move_judge.h"
 
@@ -198,15 +201,19 @@ std::string encodePgn(const GameDocument& doc) {
     writeTag(out, "Game", "Chinese Chess");
     writeTag(out, "Event", "");
     writeTag(out, "Site", tagValue(doc.info.place));
-    writeTag(out, "Date", tagValue(doc.info.date));
+    // A date PGN cannot write as one is kept in the opening comment.
+    const std::optional<std::string> date = pgnDate(doc.info.date);
+    writeTag(out, "Date", date ? *date : PGN_UNKNOWN_DATE);
     writeTag(out, "Red", tagValue(doc.info.redPlayer));
     writeTag(out, "Black", tagValue(doc.info.blackPlayer));
     const char* result = resultTag(doc.info.result);
     writeTag(out, "Result", result);
     if (!startsFromStandardPosition(doc)) writeTag(out, "FEN", writeFen(doc.startBoard, doc.startSide));
     out += '\n';
-    if (!doc.info.notes.empty()) {
-        writeComment(out, doc.info.notes);
+    std::string opening = doc.info.notes;
+    if (!date) appendLine(opening, GBK_DATE_LABEL + doc.info.date);
+    if (!opening.empty()) {
+        writeComment(out, opening);
         out += '\n';
     }
     if (!doc.tree.empty()) writeTree(out, doc);

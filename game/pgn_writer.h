@@ -13,7 +13,8 @@
 #include "game/game_document.h"
 
 // The PGN text of doc (UTF-8). A result text the program does not know is
-// written as "*".
+// written as "*"; a date that is no calendar date (pgnDate) is written as
+// "????.??.??", the text itself in the opening comment after the notes.
 std::string encodePgn(const GameDocument& doc);
 
 // A game with its own tags (GBK values, written in their order; FEN comes

@@ -13,6 +13,9 @@ constexpr std::uint16_t SECTION_WINDOWS = 3;
 // layout, so that older readers (which skip unknown sections) never meet
 // a key they do not know.
 constexpr std::uint16_t SECTION_MORE_WINDOWS = 4;
+// Texts by name: key, zero byte, value, zero byte (GBK). A section older
+// readers skip.
+constexpr std::uint16_t SECTION_TEXTS = 5;
 constexpr const char* FIRST_WINDOWS[] = {"book", "info", "main", "status", "time"};
 
 bool isFirstWindow(const std::string& key) {
@@ -52,6 +55,15 @@ bool readWindows(SectionContent& in, std::map<std::string, WindowPlacement>& win
         std::uint32_t x = 0, y = 0;
         if (!in.getText(key) || !in.getByte(visible) || !in.getU32(x) || !in.getU32(y)) return false;
         windows[key] = {visible != 0, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
+    }
+    return true;
+}
+
+bool readTexts(SectionContent& in, std::map<std::string, std::string>& texts) {
+    while (!in.atEnd()) {
+        std::string key, value;
+        if (!in.getText(key) || !in.getText(value)) return false;
+        texts[key] = value;
     }
     return true;
 }
@@ -123,6 +135,14 @@ bool SettingsFile::encode(std::vector<std::uint8_t>& out) const {
         }
         payload.endSection();
     }
+    if (!texts.empty()) {
+        payload.beginSection(SECTION_TEXTS);
+        for (const auto& [key, value] : texts) {
+            payload.putText(key);
+            payload.putText(value);
+        }
+        payload.endSection();
+    }
     if (payload.overflowed()) return false;
     const SectionFile file{SECTION_FILE_SETTINGS, payload.payload()};
     return file.encode(SETTINGS_FILE_LIMIT, out);
@@ -140,6 +160,7 @@ bool SettingsFile::merge(std::span<const std::uint8_t> bytes) {
         case SECTION_LEVEL: readLevel(section.content, level, customLimits); break;
         case SECTION_WINDOWS:
         case SECTION_MORE_WINDOWS: walking = readWindows(section.content, windows); break;
+        case SECTION_TEXTS: walking = readTexts(section.content, texts); break;
         default: break;
         }
     }
@@ -200,6 +221,7 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "notation", s.notation);
     copyStored(ints, "pieces", s.pieceSet);
     copyStored(ints, "nonstop", s.nonstopAnalysis);
+    copyStored(texts, "recovery", s.recoveryFile);
     return s;
 }
 
@@ -224,4 +246,6 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "notation", s.notation);
     storeGiven(ints, "pieces", s.pieceSet);
     storeGiven(ints, "nonstop", s.nonstopAnalysis);
+    if (s.recoveryFile && s.recoveryFile->empty()) texts.erase("recovery");
+    else storeGiven(texts, "recovery", s.recoveryFile);
 }

@@ -1,7 +1,7 @@
 // The settings file "Tevrin.cfg" in the working directory: a SectionFile
 // of type 1 read once at start-up and written once at exit. The store
-// keeps three groups: window placements by name, integers by name, and the
-// level record.
+// keeps window placements by name, integers by name, the level record and,
+// in a section older readers skip, texts by name.
 #pragma once
 
 #include <cstddef>
@@ -54,5 +54,6 @@ private:
     std::uint8_t level = 0;
     SearchRequest customLimits{};
     std::map<std::string, int> ints;
+    std::map<std::string, std::string> texts;
     WriteFunction writeFunction;
 };

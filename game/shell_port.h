@@ -37,6 +37,8 @@ enum class CheckMark { Book, Ponder, Animation, Sound, NonstopAnalysis };
 enum class TailAnswer { KeepAsVariation, Drop, Cancel };
 // Saving a record with variations to a format that keeps one line.
 enum class LineSaveAnswer { Continue, SaveAsPgn, Cancel };
+// Saving, as a text record, a game that would not come back from one.
+enum class TextSaveAnswer { SaveAsSav, SaveAsPgn, Cancel };
 
 // The windows whose placement the settings file remembers.
 enum class ShellWindow { Main, Clock, Info, Book, Situation, Graph };
@@ -134,4 +136,12 @@ public:
     virtual LineSaveAnswer askSaveLineOnly() { return LineSaveAnswer::Cancel; }
     // The player chose 另存为 PGN: the shell asks for a PGN file name and saves there.
     virtual void saveAsPgn() {}
+    // why (GBK) says what a text record would lose; offers 另存为 .sav (the
+    // default), 另存为 PGN and 取消.
+    virtual TextSaveAnswer askTextRecordRefused(const std::string& why) {
+        (void)why;
+        return TextSaveAnswer::Cancel;
+    }
+    // The player chose 另存为 .sav: the shell asks for a game file name and saves there.
+    virtual void saveAsSav() {}
 };

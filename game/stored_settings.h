@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/think.h"
 
@@ -51,6 +52,11 @@ struct StoredSettings {
     std::optional<int> notation;   // "notation": 记谱方式, 0 中文, 1 WXF, 2 坐标
     std::optional<int> pieceSet;   // "pieces": 棋子样式, 0 中文棋子, 1 国际符号
     std::optional<int> nonstopAnalysis;  // "nonstop": 持续分析, 1 on
+
+    // Texts (GBK), in a section of their own.
+    // "recovery": where the game the program was ended with, unsaved, was
+    // written; the next start names it. Empty: no such file (the key goes).
+    std::optional<std::string> recoveryFile;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

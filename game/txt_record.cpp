@@ -50,3 +50,12 @@ int TxtRecord::decode(const std::string& text, GameDocument& doc) {
     doc = std::move(read);
     return 0;
 }
+
+TxtLoss TxtRecord::loss(const GameDocument& doc) {
+    if (doc.startBoard != INITIAL_BOARD || doc.startSide != SIDE_RED) return TxtLoss::Start;
+    GameDocument back;
+    if (decode(encode(doc), back) != 0 || back.moves.size() != doc.moves.size()) return TxtLoss::Moves;
+    for (std::size_t i = 0; i < doc.moves.size(); ++i)
+        if (back.moves[i].move != doc.moves[i].move) return TxtLoss::Moves;
+    return TxtLoss::None;
+}

@@ -8,6 +8,7 @@
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/menu_resources.h"
 #include "shell/main_window/modal_scope.h"
+#include "shell/platform/end_signals.h"
 #include "shell/platform/resource_blob.h"
 #include "review/review_session.h"
 #include "shell/platform/sound_set.h"
@@ -42,6 +43,8 @@ void App::init() {
     window.activateWindow();
     window.loadEngineList();
     Game::instance().newGame();
+    // Once the loop runs, so that the window is up before the message.
+    QTimer::singleShot(0, &window, [] { Game::instance().announceRecovery(); });
 }
 
 void App::openStartFile(const std::string& path) {
@@ -52,6 +55,12 @@ int App::run() {
     if (!timer) {
         timer = new QTimer(qApp);
         QObject::connect(timer, &QTimer::timeout, [this] { idle(); });
+    }
+    if (!watchingEndSignals) {
+        watchingEndSignals = watchEndSignals(qApp, [](int) {
+            if (MainWindow::exists()) MainWindow::instance().endOnSignal();
+            else QCoreApplication::exit(0);
+        });
     }
     timer->start(IDLE_INTERVAL_MS);
     const int code = QApplication::exec();

@@ -17,7 +17,8 @@ public:
     void init();
     // Opens the game file or record the command line names, if it names one.
     void openStartFile(const std::string& path);
-    // The event loop; returns the exit code when the main window has closed.
+    // The event loop; returns the exit code when the main window has closed,
+    // or when SIGTERM or SIGHUP ended the program (MainWindow::endOnSignal).
     int run();
     // One idle pass: engine poll, view, tool windows, the game's idle step.
     // Skipped while a modal dialog is open or when called from inside itself.
@@ -32,4 +33,5 @@ private:
     QTimer* timer = nullptr;
     int modalDepth = 0;
     bool inIdle = false;
+    bool watchingEndSignals = false;
 };

@@ -34,8 +34,6 @@
 
 namespace {
 
-constexpr char GAME_FOLDER[] = "Sav";
-
 const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
 const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
 const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
@@ -283,19 +281,21 @@ QString MainWindow::dialogFolder() const {
     return QString::fromLatin1(GAME_FOLDER);
 }
 
-bool MainWindow::saveWithDialog(bool pgnOnly) {
+bool MainWindow::saveWithDialog(RecordFormat only) {
+    const bool oneType = only != RecordFormat::Unknown;
     QDir().mkdir(QString::fromLatin1(GAME_FOLDER));
     QFileDialog dialog(this);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (pgnOnly) dialog.setNameFilters({PGN_FILTER});
+    if (only == RecordFormat::Pgn) dialog.setNameFilters({PGN_FILTER});
+    else if (only == RecordFormat::Sav) dialog.setNameFilters({SAV_FILTER});
     else dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER});
     dialog.setDirectory(dialogFolder());
     dialog.selectFile(proposedSaveName(game.fileName(), game.recordSource(), gameInfo()));
     // A name typed without an extension gets the chosen type's, so a game
     // saved as a game file is not written as a text record.
-    const QString filter = pgnOnly || !dialog.nameFilters().contains(lastSaveFilter) ? dialog.nameFilters().first() : lastSaveFilter;
+    const QString filter = oneType || !dialog.nameFilters().contains(lastSaveFilter) ? dialog.nameFilters().first() : lastSaveFilter;
     dialog.selectNameFilter(filter);
     dialog.setDefaultSuffix(suffixOfFilter(filter));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
@@ -308,7 +308,7 @@ bool MainWindow::saveWithDialog(bool pgnOnly) {
     }
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString chosen = dialog.selectedFiles().first();
-    if (!pgnOnly) lastSaveFilter = dialog.selectedNameFilter();
+    if (!oneType) lastSaveFilter = dialog.selectedNameFilter();
     if (!game.saveFile(pathFromQt(QDir::toNativeSeparators(chosen)))) return false;
     // A folder the game could not be written to is not offered again.
     lastFolder = QFileInfo(chosen).absolutePath();

@@ -427,7 +427,27 @@ LineSaveAnswer MainWindow::askSaveLineOnly() {
 }
 
 void MainWindow::saveAsPgn() {
-    QTimer::singleShot(0, this, [this] { saveWithDialog(true); });
+    QTimer::singleShot(0, this, [this] { saveWithDialog(RecordFormat::Pgn); });
+}
+
+// Why a text record would not read back: 另存为 .sav (the default), 另存为 PGN, 取消.
+TextSaveAnswer MainWindow::askTextRecordRefused(const std::string& why) {
+    QMessageBox box(QMessageBox::Warning, toQt(windowTitle()), toQt(why), QMessageBox::NoButton, this);
+    QPushButton* sav = box.addButton(toQt(GBK_SAVE_AS_SAV), QMessageBox::AcceptRole);
+    QPushButton* pgn = box.addButton(toQt(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(sav);
+    {
+        ModalScope modal;
+        box.exec();
+    }
+    if (box.clickedButton() == sav) return TextSaveAnswer::SaveAsSav;
+    if (box.clickedButton() == pgn) return TextSaveAnswer::SaveAsPgn;
+    return TextSaveAnswer::Cancel;
+}
+
+void MainWindow::saveAsSav() {
+    QTimer::singleShot(0, this, [this] { saveWithDialog(RecordFormat::Sav); });
 }
 
 // ------------------------------------------------------------- closing
@@ -444,6 +464,16 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     closing = true;
     shutdown();
     e->accept();
+}
+
+void MainWindow::endOnSignal() {
+    if (closing) return;
+    closing = true;
+    game.finishAnimation();
+    game.stopThinking();
+    if (game.modified()) game.saveRecovery(GAME_FOLDER);
+    shutdown();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::shutdown() {

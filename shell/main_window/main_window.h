@@ -11,6 +11,7 @@
 
 #include "engine/think.h"
 #include "game/game_info.h"
+#include "game/record_format.h"
 #include "game/stored_settings.h"
 #include "game/shell_port.h"
 #include "shell/main_window/main_menu.h"
@@ -23,6 +24,8 @@ class QAction;
 class QToolBar;
 
 constexpr int UNSET_POSITION = 800000;
+// Where the file dialogs start, and where a game the program was ended with goes.
+inline constexpr char GAME_FOLDER[] = "Sav";
 
 class MainWindow final : public QMainWindow, public ShellPort {
 public:
@@ -52,6 +55,11 @@ public:
     // when the record is locked, after saying why, or the save prompt was
     // cancelled.
     bool askToReplaceRecord();
+    // The program is ended from outside (SIGTERM, SIGHUP): no question can
+    // be asked, so an unsaved game goes to a recovery file in Sav/, the
+    // settings are written as a normal close writes them, and the event
+    // loop ends (a dialog open at the time included).
+    void endOnSignal();
     // Opens a game file or record; a PGN collection of several games lets
     // the user choose one first (record_opening.cpp).
     void openRecord(const std::string& path);
@@ -98,6 +106,8 @@ public:
     LineSaveAnswer askSaveLineOnly() override;
     bool reviewMarksFrom(int i) const override;
     void saveAsPgn() override;
+    TextSaveAnswer askTextRecordRefused(const std::string& why) override;
+    void saveAsSav() override;
     MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok) override;
     // The board size is the one chosen (stored), not always the one shown.
@@ -143,8 +153,10 @@ private:
     void undoWithAnimation();
     void redoWithAnimation();
     // Both answer whether the game reached its file (false: cancelled or failed).
-    // pgnOnly: 另存为 PGN, offered when a one-line format would leave variations out.
-    bool saveWithDialog(bool pgnOnly = false);
+    // only: the one type offered (另存为 PGN when a one-line format would leave
+    // variations out, 另存为 .sav or PGN when a text record would not read back);
+    // Unknown offers every type.
+    bool saveWithDialog(RecordFormat only = RecordFormat::Unknown);
     bool saveCommand();
     void openWithDialog();
     // Where the open and save dialogs start: the folder last used in this

@@ -43,6 +43,7 @@ public:
     TailAnswer tailAnswer = TailAnswer::KeepAsVariation;
     int reviewedMoves = 0;  // a review marked the line's moves before this one
     LineSaveAnswer lineSaveAnswer = LineSaveAnswer::Cancel;
+    TextSaveAnswer textSaveAnswer = TextSaveAnswer::Cancel;
 
     int count(const std::string& call) const;
     void clearLog();
@@ -98,6 +99,12 @@ public:
         return lineSaveAnswer;
     }
     void saveAsPgn() override { calls.push_back("saveAsPgn"); }
+    TextSaveAnswer askTextRecordRefused(const std::string& why) override {
+        calls.push_back("askTextRecordRefused");
+        messages.push_back(why);
+        return textSaveAnswer;
+    }
+    void saveAsSav() override { calls.push_back("saveAsSav"); }
 
 private:
     Game& game;

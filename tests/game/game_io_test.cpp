@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "engine/engine.h"
 #include "engine/service.h"
 #include "fake_shell_support.h"
@@ -105,6 +107,45 @@ TEST_F(GameFilesTest, TextRecordOpensAtItsEnd) {
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_EQ(game.moveCount(), 2);
     EXPECT_EQ(game.recordEntry(1)->move, packMove(7, 9, 6, 7));
+}
+
+struct TextRefusal {
+    const char* name;
+    TextSaveAnswer answer;
+    const char* call;
+};
+
+constexpr TextRefusal TEXT_REFUSALS[] = {
+    {"g.txt", TextSaveAnswer::SaveAsSav, "saveAsSav"},
+    {"g.TXT", TextSaveAnswer::SaveAsPgn, "saveAsPgn"},
+    {"g.txt", TextSaveAnswer::Cancel, ""},
+    {"no-extension", TextSaveAnswer::Cancel, ""},
+};
+
+TEST_F(GameFilesTest, GameFromASetUpPositionIsNeverWrittenAsATextRecord) {
+    Board90 start = INITIAL_BOARD;
+    start[boardIndex(0, 0)] = NO_PIECE;
+    game.enterSetup();
+    shell.setupOpen = false;
+    game.setBoard(start, SIDE_RED);
+    game.commitStartPosition();
+    ASSERT_TRUE(game.tryUserMove(RED_HORSE_OUT));
+    game.setModified(true);
+    for (const TextRefusal& c : TEXT_REFUSALS) {
+        shell.clearLog();
+        shell.messages.clear();
+        shell.textSaveAnswer = c.answer;
+        const std::string path = dir.file(c.name);
+        EXPECT_FALSE(game.saveFile(path)) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(path)) << c.name;
+        EXPECT_EQ(shell.messages, std::vector<std::string>{GBK_TXT_LOSES_START}) << c.name;
+        EXPECT_EQ(shell.count(c.call), *c.call ? 1 : 0) << c.name;
+        EXPECT_TRUE(game.modified()) << c.name;
+    }
+    // Below the game: the held document is not written as text either.
+    ASSERT_TRUE(game.saveFile(dir.file("g.sav")));
+    EXPECT_FALSE(GameFile::instance().save(dir.file("direct.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("direct.txt")));
 }
 
 TEST_F(GameFilesTest, FailedSaveIsReportedAndChangesNothing) {

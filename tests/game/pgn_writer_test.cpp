@@ -26,7 +26,7 @@ TEST(PgnWriter, WritesTheSevenTagsAndSimplifiedNotation) {
               "[Game \"Chinese Chess\"]\n"
               "[Event \"\"]\n"
               "[Site \"北京  中山公园\"]\n"
-              "[Date \"1997年5月1日\"]\n"
+              "[Date \"1997.05.01\"]\n"
               "[Red \"赵国荣\"]\n"
               "[Black \"柯\\\"永\\\\庆\"]\n"
               "[Result \"1-0\"]\n"
@@ -35,6 +35,38 @@ TEST(PgnWriter, WritesTheSevenTagsAndSimplifiedNotation) {
               "1. 炮二平五 {中炮} 马８进７\n"
               "2. 马二进三 {a｝b}\n"
               "1-0\n\n");
+}
+
+struct DateCase {
+    const char* date;  // as the game information holds it
+    const char* tag;
+    const char* comment;  // the opening comment, "" for none
+};
+
+constexpr DateCase DATES[] = {
+    {"2026年12月9日", "2026.12.09", ""},   {"2026-12-09", "2026.12.09", ""},
+    {" 2026.12.9 ", "2026.12.09", ""},     {"2026/12", "2026.12.??", ""},
+    {"2026年12月", "2026.12.??", ""},       {"2026年", "2026.??.??", ""},
+    {"2026", "2026.??.??", ""},           {"2026.??.09", "2026.??.09", ""},
+    {"????.??.??", "????.??.??", ""},     {"", "????.??.??", ""},
+    {"2026年13月1日", "????.??.??", "{日期：2026年13月1日}"},
+    {"2026-12.09", "????.??.??", "{日期：2026-12.09}"},
+    {"去年春天", "????.??.??", "{日期：去年春天}"},
+    {"26.12.09", "????.??.??", "{日期：26.12.09}"},
+};
+
+TEST(PgnWriter, DatesAreWrittenAsPgnDatesAndOtherTextsKeptInAComment) {
+    for (const DateCase& c : DATES) {
+        GameDocument doc = openingGame();
+        doc.info.date = gbk(c.date);
+        doc.info.notes.clear();
+        const std::string text = encodePgn(doc);
+        EXPECT_NE(text.find(std::string("[Date \"") + c.tag + "\"]"), std::string::npos) << c.date << "\n" << text;
+        EXPECT_EQ(text.find("\n\n{") != std::string::npos, *c.comment != 0) << c.date << "\n" << text;
+        if (*c.comment) {
+            EXPECT_NE(text.find(std::string("\n\n") + c.comment + "\n1. "), std::string::npos) << text;
+        }
+    }
 }
 
 TEST(PgnWriter, OtherStartsCarryTheirFenAndBlackMayStart) {
@@ -59,7 +91,7 @@ TEST(PgnWriter, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(utf8(back.moves[2].comment), "a｝b");
     EXPECT_EQ(back.info.redPlayer, doc.info.redPlayer);
     EXPECT_EQ(back.info.blackPlayer, doc.info.blackPlayer);
-    EXPECT_EQ(back.info.date, doc.info.date);
+    EXPECT_EQ(back.info.date, "1997.05.01");
     EXPECT_EQ(back.info.result, doc.info.result);
     EXPECT_EQ(back.info.notes, doc.info.notes);
     EXPECT_EQ(back.currentPly, 3);

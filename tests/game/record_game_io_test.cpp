@@ -127,6 +127,88 @@ TEST_F(RecordGameTest, SavingAsPgnWritesOneGameThatOpensAgain) {
     EXPECT_EQ(shell.info.notes, "mine");
 }
 
+// The tag's value in a PGN file the game wrote.
+std::string pgnTag(const std::string& path, const std::string& name) {
+    const Bytes bytes = readBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    const std::string start = "[" + name + " \"";
+    const std::size_t at = text.find(start);
+    if (at == std::string::npos) return "(none)";
+    const std::size_t from = at + start.size();
+    return text.substr(from, text.find('"', from) - from);
+}
+
+struct StatedResult {
+    const char* tag;
+    int xqfByte;
+    const char* shown;
+};
+
+constexpr StatedResult STATED_RESULTS[] = {
+    {"1-0", 1, "红方胜"}, {"0-1", 2, "黑方胜"}, {"1/2-1/2", 3, "和棋"},
+};
+
+TEST_F(RecordGameTest, TheResultARecordStatesStaysUntilAMoveIsPlayedAfterIt) {
+    shell.radio[0] = 0;
+    shell.radio[1] = 0;  // the computer on Red does not play on from a finished record
+    const std::string saved = dir.file("saved.pgn");
+    for (const StatedResult& r : STATED_RESULTS) {
+        const std::string pgnPath = dir.file("stated.pgn");
+        writeBytes(pgnPath, bytesOf(std::string("[Result \"") + r.tag + "\"]\n\n1. 炮二平五 马８进７ " + r.tag + "\n"));
+        XqfBuilder b;
+        b.result = r.xqfByte;
+        b.records = {{72, 42, true, false, {}}, {79, 67, false, false, {}}};
+        const std::string xqfPath = dir.file("stated.xqf");
+        writeBytes(xqfPath, b.bytes());
+        for (const std::string& path : {pgnPath, xqfPath}) {
+            ASSERT_TRUE(game.openFile(path)) << path;
+            EXPECT_EQ(game.thinkingStatus(), THINKING_IDLE) << path;
+            game.idle();
+            EXPECT_EQ(utf8(shell.info.result), r.shown) << path;
+            game.undo();
+            game.idle();
+            EXPECT_EQ(utf8(shell.info.result), r.shown) << path;
+            game.redo();
+            ASSERT_TRUE(game.saveFile(saved)) << path;
+            EXPECT_EQ(pgnTag(saved, "Result"), r.tag) << path;
+        }
+        // Played on, the game is the rules' again.
+        ASSERT_TRUE(game.tryUserMove(packMove(1, 0, 2, 2)));
+        game.idle();
+        EXPECT_EQ(utf8(shell.info.result), "对弈中") << r.tag;
+        ASSERT_TRUE(game.saveFile(saved));
+        EXPECT_EQ(pgnTag(saved, "Result"), "*") << r.tag;
+    }
+}
+
+struct PlayerNames {
+    int mode, computerSide;  // menu items: 人机对弈 0, 两人对弈 1; 电脑执红 0, 电脑执黑 1
+    const char* red;
+    const char* black;
+};
+
+constexpr PlayerNames PLAYER_NAMES[] = {
+    {0, 1, "玩家", "Morlan"}, {0, 0, "Morlan", "玩家"}, {1, 1, "", ""},
+};
+
+TEST_F(RecordGameTest, AGameAgainstTheComputerNamesItsSidesInPgn) {
+    const std::string path = dir.file("named.pgn");
+    for (const PlayerNames& c : PLAYER_NAMES) {
+        shell.radio[0] = c.mode;
+        shell.radio[1] = c.computerSide;
+        game.setPonderEnabled(false);
+        ASSERT_TRUE(game.saveFile(path));
+        EXPECT_EQ(pgnTag(path, "Red"), c.red) << c.mode << c.computerSide;
+        EXPECT_EQ(pgnTag(path, "Black"), c.black) << c.mode << c.computerSide;
+    }
+    // Names the player gave are kept.
+    shell.radio[0] = 0;
+    shell.info.redPlayer = gbk("胡荣华");
+    ASSERT_TRUE(game.saveFile(path));
+    EXPECT_EQ(pgnTag(path, "Red"), "胡荣华");
+    EXPECT_EQ(pgnTag(path, "Black"), "Morlan");
+}
+
 TEST_F(RecordGameTest, APastedPositionStartsANewGame) {
     playSomething();
     EXPECT_TRUE(game.newGameFromFen("3k5/9/9/9/9/9/9/9/4R4/4K4 b - - 0 1\n"));
