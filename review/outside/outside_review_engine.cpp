@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "engines/engine_client.h"
+#include "game/gbk.h"
 
 OutsideReviewEngine::OutsideReviewEngine(const QString& path)
     : program(path), client(std::make_unique<EngineClient>()) {
@@ -47,7 +48,7 @@ void OutsideReviewEngine::send() {
     last = {};
     const ReviewPosition& p = request->position;
     if (!client->go(p.startBoard, p.startSide, p.moves, limits)) {
-        failed(QStringLiteral("the engine refused the position"));
+        failed(QString::fromStdString(gbkToUtf8Lossy(GBK_REVIEW_ENGINE_REFUSED)));
         return;
     }
     sent = true;
