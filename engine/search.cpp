@@ -306,7 +306,6 @@ std::int8_t withoutBannedMoves(const Engine& engine, MoveEntry* list, int count)
 }  // namespace
 
 std::int16_t Engine::searchRoot(int depth, int alpha, int beta) {
-    tables->searched = true;
     followingPV = true;
     onlyOneMove = false;
     inNullMove = false;

@@ -85,6 +85,7 @@ std::int16_t Engine::probe(int depth, int alpha, int beta, EngineMove* hashMoves
 
 void Engine::store(int depth, std::uint8_t bound, int score, EngineMove move, bool forced) {
     if (stopRequested()) return;
+    tables->searched = true;
     TT& tt = tables->transposition;
     TTEntry& p = tt.primary(hashLow);
     TTEntry& s = tt.secondary(hashLow);
