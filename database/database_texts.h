@@ -11,7 +11,4 @@ inline constexpr char GBK_DB_NEWER[] = "\xD5\xE2\xB8\xF6\xC6\xE5\xBF\xE2\xD3\xC9
 inline constexpr char GBK_DB_WRITE_FAILED[] = "\xC6\xE5\xBF\xE2\xD0\xB4\xC8\xEB\xCA\xA7\xB0\xDC\xA3\xBA%s";
 // a game of a file: the file, its number there: %s 第%d局
 inline constexpr char GBK_DB_GAME_OF_FILE[] = "%s \xB5\xDA%d\xBE\xD6";
-// a file that cannot be read, and why: 无法读取：%s
-inline constexpr char GBK_DB_CANNOT_READ_FILE[] = "\xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1\xA3\xBA%s";
-// a file that is no game collection or record: 不是棋谱文件
-inline constexpr char GBK_DB_UNKNOWN_FORMAT[] = "\xB2\xBB\xCA\xC7\xC6\xE5\xC6\xD7\xCE\xC4\xBC\xFE";
+// Why a file cannot be read comes from the record readers (game/gbk.h).

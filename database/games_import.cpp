@@ -14,6 +14,7 @@
 #include "game/pgn_reader.h"
 #include "game/record_format.h"
 #include "game/record_import.h"
+#include "game/refused_move_text.h"
 #include "game/xqf_file.h"
 
 namespace {
@@ -291,7 +292,7 @@ bool GamesImport::importFile(const std::string& path, ImportReport& report) {
     if (format == RecordFormat::Pgn) return importPgn(path, report);
     if (format == RecordFormat::Xqf) return importXqfFile(path, report);
     ++report.refused;
-    report.refusals.push_back(path + ": " + GBK_DB_UNKNOWN_FORMAT);
+    report.refusals.push_back(path + ": " + GBK_NOT_A_RECORD);
     return true;
 }
 
@@ -299,7 +300,7 @@ bool GamesImport::importPgn(const std::string& path, ImportReport& report) {
     PgnReader reader;
     if (!reader.open(path)) {
         ++report.refused;
-        report.refusals.push_back(path + ": " + formatMessage(GBK_DB_CANNOT_READ_FILE, 0, utf8ToGbkLossy(reader.error())));
+        report.refusals.push_back(path + ": " + reader.error());
         return true;
     }
     const std::int64_t start = progress.bytesDone;
@@ -316,15 +317,16 @@ bool GamesImport::importPgn(const std::string& path, ImportReport& report) {
         const std::string label = gameOfFile(path, game.index);
         if (!game.error.empty()) {
             ++report.refused;
-            report.refusals.push_back(label + ": " + utf8ToGbkLossy(game.error));
+            report.refusals.push_back(label + ": " + game.error);
             continue;
         }
         moves.clear();
         const std::size_t read = judgePgnMoves(game, moves);
         if (read < game.gbkTexts.size()) {
             ++report.refused;
-            report.refusals.push_back(label + ": " + formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(read + 1),
-                                                                   game.gbkTexts[read]));
+            report.refusals.push_back(label + ": " +
+                                      formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(read + 1),
+                                                    writtenMoveText(game.writtenTexts[read], game.gbkTexts[read])));
             continue;
         }
         StoredGame stored = storedGameOf(game, moves);
@@ -333,7 +335,7 @@ bool GamesImport::importPgn(const std::string& path, ImportReport& report) {
     }
     if (!reader.error().empty()) {
         ++report.refused;
-        report.refusals.push_back(path + ": " + formatMessage(GBK_DB_CANNOT_READ_FILE, 0, utf8ToGbkLossy(reader.error())));
+        report.refusals.push_back(path + ": " + reader.error());
     }
     return true;
 }

@@ -1,6 +1,9 @@
 // Transposition-table probe, store and walk; line extraction.
 #include "engine/engine.h"
 
+#include <cstdlib>
+#include <new>
+
 namespace {
 
 using TT = TranspositionTable;
@@ -38,12 +41,24 @@ void undoBoardSteps(std::int8_t* board, const WalkStep* steps, int count) {
 
 }  // namespace
 
+void* SearchTables::operator new(std::size_t size) {
+    void* memory = std::calloc(1, size);
+    if (!memory) throw std::bad_alloc();
+    return memory;
+}
+
+void SearchTables::operator delete(void* memory) { std::free(memory); }
+
 void Engine::createSearchTables() {
-    if (!tables) tables = std::make_unique<SearchTables>();
+    // Not make_unique: its value-initialisation would write every byte.
+    if (!tables) tables.reset(new SearchTables);
 }
 
 void Engine::clearTable() {
-    if (tables) tables->transposition.clear();
+    // A table no search has written is clear already; its pages stay untouched.
+    if (!tables || !tables->searched) return;
+    tables->transposition.clear();
+    tables->searched = false;
 }
 
 std::int16_t Engine::probe(int depth, int alpha, int beta, EngineMove* hashMoves) {
@@ -70,6 +85,7 @@ std::int16_t Engine::probe(int depth, int alpha, int beta, EngineMove* hashMoves
 
 void Engine::store(int depth, std::uint8_t bound, int score, EngineMove move, bool forced) {
     if (stopRequested()) return;
+    tables->searched = true;
     TT& tt = tables->transposition;
     TTEntry& p = tt.primary(hashLow);
     TTEntry& s = tt.secondary(hashLow);

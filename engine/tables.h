@@ -5,6 +5,7 @@
 // position key.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -108,11 +109,18 @@ struct WalkStep {
 constexpr int WALK_STEPS = 128;
 
 // Everything only the thinking engine has: built once, zero-filled, when
-// that engine is made; the plain engine never gets one.
+// that engine is made; the plain engine never gets one. Its megabytes come
+// zeroed from the system and are first touched by the first search, so
+// making the engine at start-up costs no time.
 struct SearchTables {
     TranspositionTable transposition;
     RepetitionTable repetition;
     WalkStep walk[WALK_STEPS];
+    bool searched = false;  // a search may have written the transposition table since it was last clear
+
+    // From calloc, whose large blocks are fresh zero pages (tables.cpp).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory);
 };
 
 // Whether a move taken from a table or a remembered line can be played in

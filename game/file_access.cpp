@@ -66,6 +66,7 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, const WriteFunction& 
         const long n = write ? write(fd, bytes.data() + done, bytes.size() - done)
                              : ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = ENOSPC;  // a write that takes nothing has run out of room
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -97,7 +98,10 @@ ReadFileResult readWholeFile(const std::string& path, std::size_t maxSize, std::
 }
 
 bool replaceFile(const std::string& givenPath, std::span<const std::uint8_t> bytes, const WriteFunction& write) {
-    if (givenPath.empty() || givenPath.back() == '/') return false;
+    if (givenPath.empty() || givenPath.back() == '/') {
+        errno = givenPath.empty() ? ENOENT : EISDIR;
+        return false;
+    }
     const std::string path = targetOf(givenPath);
     const mode_t mode = modeFor(path);
     const std::string folder = folderOf(path);
@@ -105,10 +109,14 @@ bool replaceFile(const std::string& givenPath, std::span<const std::uint8_t> byt
     FileDescriptor file{::mkostemp(temp.data(), O_CLOEXEC)};
     if (file.fd < 0) return false;
     bool ok = writeAll(file.fd, bytes, write) && ::fchmod(file.fd, mode) == 0 && ::fsync(file.fd) == 0;
-    ok = ::close(file.release()) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    int failure = ok ? 0 : errno;
+    const bool closed = ::close(file.release()) == 0;
+    if (ok && !closed) failure = errno;
+    ok = ok && closed && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
+        if (failure == 0) failure = errno;
         ::unlink(temp.c_str());
+        errno = failure;  // the caller tells the user why
         return false;
     }
     syncFolder(folder);

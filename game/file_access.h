@@ -26,5 +26,5 @@ ReadFileResult readWholeFile(const std::string& path, std::size_t maxSize, std::
 using WriteFunction = std::function<long(int fd, const void* data, std::size_t size)>;
 
 // Replaces the file at path by bytes. On failure the old file (if any) is
-// left as it was and no temporary file stays behind.
+// left as it was, no temporary file stays behind and errno says why.
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes, const WriteFunction& write = {});

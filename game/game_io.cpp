@@ -1,6 +1,10 @@
 // Opening and saving the game: the program's own files through GameFile,
 // records from the world (PGN, XQF) through their importers, and a new
 // game from a pasted position.
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "game/game_document.h"
 #include "game/game_file.h"
 #include "game/game.h"
@@ -10,6 +14,7 @@
 #include "game/record_format.h"
 #include "game/record_import.h"
 #include "game/txt_record.h"
+#include "game/system_reason.h"
 #include "game/xqf_file.h"
 #include "game/xqf_writer.h"
 
@@ -22,6 +27,11 @@ std::string withPath(const char* format, const std::string& path) {
     const auto at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, utf8ToGbkLossy(path));
     return text;
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 // The message for a record that could not be read: the file, then why.
@@ -77,7 +87,10 @@ bool Game::openFile(const std::string& path) {
         if (loaded == 0) doc = files.document();
     }
     if (loaded != 0) {
-        shell().showMessage(readFailure(loaded, path, detail), GBK_CAPTION_ERROR, MessageIcon::Error);
+        // A file of no record format (a picture dropped on the window) is named so.
+        const bool notRecord = format == RecordFormat::Unknown && exists(path);
+        shell().showMessage(notRecord ? withPath(GBK_FILE_NOT_A_RECORD, path) : readFailure(loaded, path, detail),
+                            GBK_CAPTION_ERROR, MessageIcon::Error);
         return false;
     }
     replaceGame(doc);
@@ -223,9 +236,11 @@ bool Game::saveFile(const std::string& path) {
     files.setDocument(doc);
     // A save that did not reach the disk must not look like one that did:
     // the title and the unsaved-changes mark stay as they were.
+    errno = 0;
     const bool saved = format == RecordFormat::Xqf ? writeXqf(path, doc) : files.save(path);
     if (!saved) {
-        shell().showMessage(withPath(GBK_SAVE_FAILED, path), GBK_CAPTION_ERROR, MessageIcon::Error);
+        const std::string why = systemReason(errno, FileUse::Writing);
+        shell().showMessage(withPath(GBK_SAVE_FAILED, path) + "\n" + why, GBK_CAPTION_ERROR, MessageIcon::Error);
         return false;
     }
     setTitle(path);

@@ -160,6 +160,68 @@ inline constexpr char GBK_MAKE_MAIN_LINE[] = "\xC9\xE8\xCE\xAA\xD6\xF7\xB1\xE4";
 inline constexpr char GBK_DELETE_VARIATION[] = "\xC9\xBE\xB3\xFD\xB1\xE4\xD7\xC5";
 inline constexpr char GBK_EDIT_COMMENT[] = "\xB1\xE0\xBC\xAD\xD7\xA2\xCA\xCD";
 
+// ---- a refused move named in a message ----
+// 十, １０: the tenth rank, in Red's and in Black's numerals
+inline constexpr char GBK_TEN[] = "\xCA\xAE";
+inline constexpr char GBK_FULLWIDTH_TEN[] = "\xA3\xB1\xA3\xB0";
+// %s路第%s行 (a point: the file, then the rank from the mover's own side)
+inline constexpr char GBK_POINT[] = "%s\xC2\xB7\xB5\xDA%s\xD0\xD0";
+// 棋盘外
+inline constexpr char GBK_OFF_BOARD[] = "\xC6\xE5\xC5\xCC\xCD\xE2";
+// %s从%s到%s (the piece, its point, the point it was sent to)
+inline constexpr char GBK_MOVE_BY_POINTS[] = "%s\xB4\xD3%s\xB5\xBD%s";
+// 从%s到%s（起点无子）
+inline constexpr char GBK_MOVE_FROM_EMPTY[] = "\xB4\xD3%s\xB5\xBD%s\xA3\xA8\xC6\xF0\xB5\xE3\xCE\xDE\xD7\xD3\xA3\xA9";
+// 无法识别的字节 %s (the bytes in hex)
+inline constexpr char GBK_UNREADABLE_BYTES[] = "\xCE\xDE\xB7\xA8\xCA\xB6\xB1\xF0\xB5\xC4\xD7\xD6\xBD\xDA %s";
+
+// ---- why a game of a collection cannot be read ----
+// FEN 标记不是正确的局面
+inline constexpr char GBK_PGN_BAD_FEN[] = "FEN \xB1\xEA\xBC\xC7\xB2\xBB\xCA\xC7\xD5\xFD\xC8\xB7\xB5\xC4\xBE\xD6\xC3\xE6";
+// FEN 标记的局面棋子摆放不正确
+inline constexpr char GBK_PGN_FEN_BAD_PIECES[] = "FEN \xB1\xEA\xBC\xC7\xB5\xC4\xBE\xD6\xC3\xE6\xC6\xE5\xD7\xD3\xB0\xDA\xB7\xC5\xB2\xBB\xD5\xFD\xC8\xB7";
+// 着法太多，一局棋容纳不下
+inline constexpr char GBK_PGN_TOO_MANY_MOVES[] = "\xD7\xC5\xB7\xA8\xCC\xAB\xB6\xE0\xA3\xAC\xD2\xBB\xBE\xD6\xC6\xE5\xC8\xDD\xC4\xC9\xB2\xBB\xCF\xC2";
+// 变着太长，一局棋容纳不下
+inline constexpr char GBK_PGN_LINE_TOO_LONG[] = "\xB1\xE4\xD7\xC5\xCC\xAB\xB3\xA4\xA3\xAC\xD2\xBB\xBE\xD6\xC6\xE5\xC8\xDD\xC4\xC9\xB2\xBB\xCF\xC2";
+// 注释太长，一局棋容纳不下
+inline constexpr char GBK_PGN_COMMENTS_TOO_LONG[] = "\xD7\xA2\xCA\xCD\xCC\xAB\xB3\xA4\xA3\xAC\xD2\xBB\xBE\xD6\xC6\xE5\xC8\xDD\xC4\xC9\xB2\xBB\xCF\xC2";
+// 无法打开文件：%s (the reason)
+inline constexpr char GBK_CANNOT_OPEN_BECAUSE[] = "\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\xA3\xBA%s";
+// 读取文件出错，文件可能已损坏
+inline constexpr char GBK_READ_FAILED[] = "\xB6\xC1\xC8\xA1\xCE\xC4\xBC\xFE\xB3\xF6\xB4\xED\xA3\xAC\xCE\xC4\xBC\xFE\xBF\xC9\xC4\xDC\xD2\xD1\xCB\xF0\xBB\xB5";
+// 不是棋谱文件; %s 不是棋谱文件 (a file of no record format)
+inline constexpr char GBK_NOT_A_RECORD[] = "\xB2\xBB\xCA\xC7\xC6\xE5\xC6\xD7\xCE\xC4\xBC\xFE";
+inline constexpr char GBK_FILE_NOT_A_RECORD[] = "%s \xB2\xBB\xCA\xC7\xC6\xE5\xC6\xD7\xCE\xC4\xBC\xFE";
+
+// ---- why the system refused to open or write a file ----
+inline constexpr char GBK_REASON_NO_PERMISSION[] = "\xC3\xBB\xD3\xD0\xC8\xA8\xCF\xDE";               // 没有权限
+inline constexpr char GBK_REASON_DISK_FULL[] = "\xB4\xC5\xC5\xCC\xD2\xD1\xC2\xFA";                   // 磁盘已满
+inline constexpr char GBK_REASON_NO_FOLDER[] = "\xCE\xC4\xBC\xFE\xBC\xD0\xB2\xBB\xB4\xE6\xD4\xDA";       // 文件夹不存在
+inline constexpr char GBK_REASON_READ_ONLY[] = "\xB4\xC5\xC5\xCC\xD6\xBB\xB6\xC1";                   // 磁盘只读
+inline constexpr char GBK_REASON_NO_FILE[] = "\xCE\xC4\xBC\xFE\xB2\xBB\xB4\xE6\xD4\xDA";               // 文件不存在
+inline constexpr char GBK_REASON_IS_FOLDER[] = "\xD5\xE2\xCA\xC7\xD2\xBB\xB8\xF6\xCE\xC4\xBC\xFE\xBC\xD0"; // 这是一个文件夹
+inline constexpr char GBK_REASON_NAME_TOO_LONG[] = "\xCE\xC4\xBC\xFE\xC3\xFB\xCC\xAB\xB3\xA4";         // 文件名太长
+inline constexpr char GBK_REASON_SYSTEM[] = "\xCF\xB5\xCD\xB3\xB4\xED\xCE\xF3 %d";                   // 系统错误 %d
+inline constexpr char GBK_REASON_UNKNOWN[] = "\xD4\xAD\xD2\xF2\xB2\xBB\xC3\xF7";                     // 原因不明
+
+// ---- the review ----
+inline constexpr char GBK_RED_SIDE[] = "\xBA\xEC\xB7\xBD";    // 红方
+inline constexpr char GBK_BLACK_SIDE[] = "\xBA\xDA\xB7\xBD";  // 黑方
+// 引擎不接受这个局面
+inline constexpr char GBK_REVIEW_ENGINE_REFUSED[] = "\xD2\xFD\xC7\xE6\xB2\xBB\xBD\xD3\xCA\xDC\xD5\xE2\xB8\xF6\xBE\xD6\xC3\xE6";
+// 棋谱第%d步不合规则; 引擎现在不能分析; 引擎出错
+inline constexpr char GBK_REVIEW_ILLEGAL_MOVE[] = "\xC6\xE5\xC6\xD7\xB5\xDA%d\xB2\xBD\xB2\xBB\xBA\xCF\xB9\xE6\xD4\xF2";
+inline constexpr char GBK_REVIEW_ENGINE_BUSY[] = "\xD2\xFD\xC7\xE6\xCF\xD6\xD4\xDA\xB2\xBB\xC4\xDC\xB7\xD6\xCE\xF6";
+inline constexpr char GBK_REVIEW_ENGINE_FAILED[] = "\xD2\xFD\xC7\xE6\xB3\xF6\xB4\xED";
+// 起始局面
+inline constexpr char GBK_REVIEW_START_POSITION[] = "\xC6\xF0\xCA\xBC\xBE\xD6\xC3\xE6";
+// %s：判断 %d 步，失误 %d 步（%s %d，%s %d，%s %d），%s %d，平均损失 %.1f
+// (the side; judged, mistakes; each kind of mistake with its count; book moves; average loss)
+inline constexpr char GBK_REVIEW_SIDE_SUMMARY[] =
+    "%s\xA3\xBA\xC5\xD0\xB6\xCF %d \xB2\xBD\xA3\xAC\xCA\xA7\xCE\xF3 %d \xB2\xBD\xA3\xA8%s %d\xA3\xAC%s %d\xA3\xAC%s "
+    "%d\xA3\xA9\xA3\xAC%s %d\xA3\xAC\xC6\xBD\xBE\xF9\xCB\xF0\xCA\xA7 %.1f";
+
 // ---- GBK <-> UTF-8 (glibc iconv) ----
 
 // A byte of 0x81..0xFE starts a two-byte GBK character.

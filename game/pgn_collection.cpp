@@ -11,6 +11,7 @@
 #include "game/pgn_moves.h"
 #include "game/pgn_reader.h"
 #include "game/record_import.h"
+#include "game/refused_move_text.h"
 #include "game/rules.h"
 
 namespace {
@@ -57,7 +58,8 @@ int importGame(const PgnGame& game, GameDocument& doc, std::string& message) {
     const std::size_t read = judgePgnMoves(game, moves);
     if (read < game.gbkTexts.size()) {
         message = gameLabel(game.index) + " " +
-                  formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(read + 1), game.gbkTexts[read]);
+                  formatMessage(GBK_RECORD_BAD_MOVE, static_cast<int>(read + 1),
+                                writtenMoveText(game.writtenTexts[read], game.gbkTexts[read]));
         return 2;
     }
     GameDocument read_ = pgnGameDocument(game, moves);
@@ -99,13 +101,13 @@ GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>&
 bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, std::string& error) {
     PgnReader reader;
     if (!reader.open(path)) {
-        error = utf8ToGbkLossy(reader.error());
+        error = reader.error();
         return false;
     }
     reader.setTagsOnly(true);
     PgnGame game;
     while (reader.next(game)) games.push_back(summaryOf(game));
-    error = utf8ToGbkLossy(reader.error());
+    error = reader.error();
     return error.empty();
 }
 
@@ -193,7 +195,7 @@ bool readPgnCollection(const std::string& path, PgnCollection& collection, std::
             return false;
         }
     }
-    error = utf8ToGbkLossy(reader.error());
+    error = reader.error();
     return error.empty();
 }
 
@@ -210,7 +212,7 @@ int importCollectionGame(const PgnCollection& collection, int index, GameDocumen
 int importPgnGame(const std::string& path, int index, GameDocument& doc, std::string& message) {
     PgnReader reader;
     if (!reader.open(path)) {
-        message = utf8ToGbkLossy(reader.error());
+        message = reader.error();
         return 1;
     }
     return importFrom(reader, index, doc, message);

@@ -8,7 +8,9 @@
 
 #include "engine/fen.h"
 #include "game/gbk.h"
+#include "game/record_import.h"
 #include "game/rules.h"
+#include "game/system_reason.h"
 
 namespace {
 
@@ -179,7 +181,7 @@ bool PgnReader::open(const std::string& path) {
     // gzopen reads files that are not compressed as they are.
     source->file = gzopen(path.c_str(), "rb");
     if (!source->file) {
-        failure = std::string("cannot open: ") + std::strerror(errno);
+        failure = formatMessage(GBK_CANNOT_OPEN_BECAUSE, 0, systemReason(errno, FileUse::Reading));
         source.reset();
         return false;
     }
@@ -217,9 +219,7 @@ bool PgnReader::readLine(std::string& line) {
             if (s.atEnd) break;
             const int n = s.readChunk();
             if (n < 0) {
-                int code = 0;
-                const char* message = gzerror(s.file, &code);
-                failure = std::string("read error: ") + (message ? message : "unknown");
+                failure = GBK_READ_FAILED;
                 s.atEnd = true;
                 return false;
             }
@@ -306,9 +306,9 @@ void setStartPosition(PgnGame& game) {
     Side side;
     std::string error;
     if (!readFen(fen, board, side, error)) {
-        game.error = "bad FEN tag: " + error;
+        game.error = GBK_PGN_BAD_FEN;
     } else if (!isSoundPieceSet(board)) {
-        game.error = "FEN tag: not a playable set of pieces";
+        game.error = GBK_PGN_FEN_BAD_PIECES;
     } else {
         game.startBoard = board;
         game.startSide = side;
@@ -438,16 +438,16 @@ public:
     void move(std::string_view written, std::string gbk) {
         if (skipped > 0) return;
         VariationLevel& level = levels.back();
-        if (game.treeMoves.size() >= PGN_MAX_TREE_MOVES) return fail("more moves than a game may hold");
+        if (game.treeMoves.size() >= PGN_MAX_TREE_MOVES) return fail(GBK_PGN_TOO_MANY_MOVES);
         const int depth = level.parent < 0 ? 1 : game.treeMoves[static_cast<std::size_t>(level.parent)].depth + 1;
-        if (levels.size() == 1 && game.moveTexts.size() >= PGN_MAX_MOVES) return fail("more moves than a game may hold");
-        if (depth > MOVE_TREE_MAX_DEPTH) return fail("a line longer than a game may hold");
+        if (levels.size() == 1 && game.moveTexts.size() >= PGN_MAX_MOVES) return fail(GBK_PGN_TOO_MANY_MOVES);
+        if (depth > MOVE_TREE_MAX_DEPTH) return fail(GBK_PGN_LINE_TOO_LONG);
         const Side side = static_cast<Side>((game.startSide + depth - 1) & 1);
         PgnTreeMove m{level.parent, depth, std::string(written), std::move(gbk), {}, std::move(level.pendingComment)};
         m.text = normalizeMoveText(m.gbk, side);
         level.pendingComment.clear();
         if (levels.size() == 1) {
-            if (game.moveTexts.size() >= PGN_MAX_MOVES) return fail("more moves than a game may hold");
+            if (game.moveTexts.size() >= PGN_MAX_MOVES) return fail(GBK_PGN_TOO_MANY_MOVES);
             game.writtenTexts.push_back(m.written);
             game.gbkTexts.push_back(m.gbk);
             game.moveTexts.push_back(m.text);
@@ -460,11 +460,11 @@ public:
     void comment(const std::string& text) {
         if (text.empty() || skipped > 0) return;
         treeCommentBytes += text.size();
-        if (treeCommentBytes > PGN_MAX_TREE_COMMENT_BYTES) return fail("comments longer than a game may hold");
+        if (treeCommentBytes > PGN_MAX_TREE_COMMENT_BYTES) return fail(GBK_PGN_COMMENTS_TOO_LONG);
         VariationLevel& level = levels.back();
         if (levels.size() == 1) {
             mainCommentBytes += text.size();
-            if (mainCommentBytes > PGN_MAX_COMMENT_BYTES) return fail("comments longer than a game may hold");
+            if (mainCommentBytes > PGN_MAX_COMMENT_BYTES) return fail(GBK_PGN_COMMENTS_TOO_LONG);
             appendComment(game.comments.empty() ? game.openingComment : game.comments.back(), text);
         }
         if (level.last >= 0) appendComment(game.treeMoves[static_cast<std::size_t>(level.last)].comment, text);

@@ -53,7 +53,7 @@ struct PgnGame {
     // variations', in file order: a move's parent comes before it.
     std::vector<PgnTreeMove> treeMoves;
     // Why the game cannot be replayed (a bad FEN tag, comments or moves past
-    // what a game may hold); empty when none.
+    // what a game may hold), in GBK; empty when none.
     std::string error;
 
     // The value of the first tag of that name; empty when there is none.
@@ -74,7 +74,7 @@ public:
     PgnReader(const PgnReader&) = delete;
     PgnReader& operator=(const PgnReader&) = delete;
 
-    // Opens a collection; false, with error() telling why, when it cannot.
+    // Opens a collection; false, with error() telling why (GBK), when it cannot.
     bool open(const std::string& path);
     // Reads a collection held in memory, as a file would hold it.
     void openText(std::string text);

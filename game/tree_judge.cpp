@@ -37,6 +37,8 @@ JudgedTree judgeTree(const MoveTree& read, const Board90& start, Side side, cons
                 if (out.refusedPly < 0 && read.firstChild(read.parent(n)) == n && onMainLine(n)) {
                     out.refusedPly = read.depth(n);
                     out.refusedNode = n;
+                    out.refusedBoard = board;
+                    out.refusedSide = toMove;
                 }
                 ++out.cutBranches;
                 return false;

@@ -15,6 +15,8 @@ struct JudgedTree {
     int cutMoves = 0;       // moves dropped with them
     int refusedPly = -1;    // the main line's first refused ply (1 for the first move); -1: none
     int refusedNode = MoveTree::NONE;  // that move's node in the tree read
+    Board90 refusedBoard{};            // the position it was refused in
+    Side refusedSide = SIDE_RED;       // and the side to move there
 };
 
 // The legal move node of the tree read stands for, in board with side to

@@ -7,6 +7,7 @@
 #include "game/file_access.h"
 #include "game/gbk.h"
 #include "game/record_import.h"
+#include "game/refused_move_text.h"
 #include "game/rules.h"
 #include "game/tree_judge.h"
 
@@ -198,18 +199,15 @@ GameInfo infoOf(std::span<const std::uint8_t> h, const std::string& openingComme
     return info;
 }
 
-// The move as coordinates, for a message about it.
-std::string codeText(std::uint8_t from, std::uint8_t to) {
-    auto squareText = [](std::uint8_t c) {
-        if (c >= NOWHERE) return std::string("??");
-        return std::string{static_cast<char>('a' + c / 10), static_cast<char>('0' + c % 10)};
-    };
-    return squareText(from) + squareText(to);
+// Position codes count files from Red's left; the board from Red's right.
+GridPoint pointOfCode(std::uint8_t c) {
+    if (c >= NOWHERE) return NO_POINT;
+    return {static_cast<std::int8_t>(8 - c / 10), static_cast<std::int8_t>(c % 10)};
 }
 
 PackedMove moveOfCodes(std::uint8_t from, std::uint8_t to) {
     if (from >= NOWHERE || to >= NOWHERE) return 0;
-    return packMove(8 - from / 10, from % 10, 8 - to / 10, to % 10);
+    return packMove(pointOfCode(from), pointOfCode(to));
 }
 
 // Judges every move of the tree from the start: a refused move off the main
@@ -222,7 +220,9 @@ int judgeXqfTree(const XqfTree& tree, GameDocument& doc, JudgedTree& judged, std
     });
     if (judged.refusedPly > 0) {
         const PackedMove raw = tree.raw.move(judged.refusedNode);
-        message = formatMessage(GBK_RECORD_BAD_MOVE, judged.refusedPly, codeText(rawFrom(raw), rawTo(raw)));
+        message = formatMessage(GBK_RECORD_BAD_MOVE, judged.refusedPly,
+                                refusedMoveText(judged.refusedBoard, judged.refusedSide, pointOfCode(rawFrom(raw)),
+                                                pointOfCode(rawTo(raw))));
         return 2;
     }
     for (int node : judged.tree.mainLine()) doc.moves.push_back({judged.tree.move(node), judged.tree.comment(node)});

@@ -6,7 +6,9 @@
 #include "engine/book.h"
 #include "engine/engine.h"
 #include "engine/perft.h"
+#include "game/gbk.h"
 #include "game/notation.h"
+#include "game/record_import.h"
 #include "game/review_comment.h"
 
 ReviewLimit clampedLimit(ReviewLimit limit) {
@@ -54,7 +56,7 @@ bool GameReview::start(const Board90& startBoard, Side startSide, const std::vec
         Board90 next = boards.back();
         Side side = sides.back();
         if (!playIfLegal(rules, next, side, moves[i])) {
-            fail("move " + std::to_string(i + 1) + " of the record is not legal");
+            fail(gbkToUtf8Lossy(formatMessage(GBK_REVIEW_ILLEGAL_MOVE, static_cast<int>(i + 1))));
             boards.resize(1);
             return false;
         }
@@ -103,13 +105,13 @@ void GameReview::analyseNext() {
     }
     if (onProgress) onProgress();
     if (!engine.analyse(positionAt(analysed_), options_.limit, [this](const PositionAnalysis& a) { accept(a); }))
-        fail("the engine cannot analyse now");
+        fail(gbkToUtf8Lossy(GBK_REVIEW_ENGINE_BUSY));
 }
 
 void GameReview::accept(const PositionAnalysis& a) {
     if (!running_) return;
     if (!a.ok) {
-        fail(a.error.empty() ? "the engine failed" : a.error);
+        fail(a.error.empty() ? gbkToUtf8Lossy(GBK_REVIEW_ENGINE_FAILED) : a.error);
         return;
     }
     msSpent = static_cast<long>(

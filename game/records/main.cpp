@@ -16,11 +16,14 @@
 // tree and comments included. With --xqf each is written to OUTDIR as an
 // XQF record, read back and compared the same way. With --notation each
 // game read whole prints its main line in that notation instead of the
-// counts: "label: 1. C2=5 H8+7 2. ...".
+// counts: "label: 1. C2=5 H8+7 2. ...". Exit status 0 when every game
+// read whole, 1 when any file or game was refused or a written record did
+// not read back, 2 for a usage error.
 //
 // morlan-records --rulings FILE replays each game of FILE with the
 // repetition rulings on and prints where the rules end it (rulings.h).
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -35,6 +38,7 @@
 #include "game/pgn_reader.h"
 #include "game/pgn_writer.h"
 #include "game/record_format.h"
+#include "game/refused_move_text.h"
 #include "game/text_move_judge.h"
 #include "game/xqf_file.h"
 #include "game/xqf_writer.h"
@@ -170,14 +174,16 @@ void checkGame(const std::string& path, const PgnGame& game, bool utf8, Run& run
     ++run.games;
     const std::string label = gameLabel(path, game);
     if (!game.error.empty()) {
-        std::printf("%s: %s\n", label.c_str(), game.error.c_str());
+        std::printf("%s: %s\n", label.c_str(), gbkToUtf8Lossy(game.error).c_str());
         return;
     }
     std::vector<PackedMove> moves;
     const std::size_t read = judgePgnMoves(game, moves);
     if (read < game.moveTexts.size()) {
-        std::printf("%s: ply %zu: %s\n", label.c_str(), read + 1,
-                    consoleText(game.writtenTexts[read], utf8).c_str());
+        const std::string& written = game.writtenTexts[read];
+        const std::string shown = readsAsText(written, game.gbkTexts[read]) ? consoleText(written, utf8)
+                                                                              : "bytes " + hexBytes(written);
+        std::printf("%s: ply %zu: %s\n", label.c_str(), read + 1, shown.c_str());
         return;
     }
     ++run.whole;
@@ -197,13 +203,13 @@ void checkGame(const std::string& path, const PgnGame& game, bool utf8, Run& run
 bool checkCollection(const std::string& path, Run& run) {
     PgnReader reader;
     if (!reader.open(path)) {
-        std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), reader.error().c_str());
+        std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), gbkToUtf8Lossy(reader.error()).c_str());
         return false;
     }
     PgnGame game;
     while (reader.next(game)) checkGame(path, game, reader.isUtf8(), run);
     if (!reader.error().empty()) {
-        std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), reader.error().c_str());
+        std::fprintf(stderr, "morlan-records: %s: %s\n", path.c_str(), gbkToUtf8Lossy(reader.error()).c_str());
         return false;
     }
     return true;
@@ -294,16 +300,46 @@ bool writeCollection(const Run& run) {
     return count == run.pgnMoves.size() && same == count;
 }
 
+constexpr char USAGE[] = "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] "
+                        "[--notation chinese|wxf|iccs] FILE...\n"
+                        "       morlan-records --rulings FILE\n"
+                        "       morlan-records --help | --version\n";
+
+constexpr char HELP[] =
+    "\n"
+    "Reads game collections (PGN, plain or gzip), XQF records and text records\n"
+    "with the game's rules and prints one line for each game that does not\n"
+    "read whole, then how many games read whole.\n"
+    "\n"
+    "  --txt OUTDIR  also write each game from the standard position as a\n"
+    "                text record and check that it reads back\n"
+    "  --pgn FILE    also write every game read whole into one PGN collection\n"
+    "                and check that it reads back\n"
+    "  --xqf OUTDIR  also write each game as an XQF record and check it\n"
+    "  --notation chinese|wxf|iccs\n"
+    "                print each game's moves in that notation instead\n"
+    "  --rulings FILE  replay each game under the Asian repetition rulings and\n"
+    "                print where the rules end it\n"
+    "\n"
+    "Exit status: 0 every game read whole, 1 a file or game was refused or a\n"
+    "written record did not read back, 2 a usage error.\n";
+
 int usage() {
-    std::fprintf(stderr, "usage: morlan-records [--txt OUTDIR] [--pgn FILE] [--xqf OUTDIR] "
-                         "[--notation chinese|wxf|iccs] FILE...\n"
-                         "       morlan-records --rulings FILE\n");
+    std::fputs(USAGE, stderr);
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::printf("%s%s", USAGE, HELP);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("morlan-records %s\n", MORLAN_VERSION);
+        return 0;
+    }
     if (argc >= 2 && std::string(argv[1]) == "--rulings") return argc == 3 ? printRulings(argv[2]) : usage();
     Run run;
     int first = 1;
@@ -324,6 +360,9 @@ int main(int argc, char** argv) {
         (option == "--txt" ? run.txtDir : option == "--pgn" ? run.pgnPath : run.xqfDir) = argv[first + 1];
         first += 2;
     }
+    if (first >= argc) return usage();
+    for (int i = first; i < argc; ++i)
+        if (std::strncmp(argv[i], "--", 2) == 0) return usage();  // an option unknown or without its value
     for (const std::string* dir : {&run.txtDir, &run.xqfDir}) {
         if (dir->empty()) continue;
         std::error_code error;
@@ -333,7 +372,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (first >= argc || isOption(argv[first])) return usage();
     bool allRead = true;
     for (int i = first; i < argc; ++i) {
         const std::string path = argv[i];
@@ -353,5 +391,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "morlan-records: %ld games read whole start from another position; "
                              "no text record was written for them\n", run.notWritten);
     std::printf("%ld games, %ld read whole\n", run.games, run.whole);
-    return allRead ? 0 : 1;
+    return allRead && run.whole == run.games ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 // move, the loss and the mark; then each side's mistakes and average loss.
 // --out writes the game with the review's lines in the move comments; a
 // .pgn also gets each better move as a variation beside its mistake.
+// Exit status 0, 1 for bad arguments or input, 2 when the engine failed.
 #include <unistd.h>
 
 #include <chrono>
@@ -45,11 +46,30 @@ struct Arguments {
     int game = 1;
 };
 
-void usage() {
-    std::fprintf(stderr,
-                 "usage: morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]\n"
-                 "                     [--red | --black] [--out FILE.sav|FILE.pgn] FILE\n");
-}
+constexpr char USAGE[] =
+    "usage: morlan-review [--engine PATH] [--movetime MS | --depth D] [--game N]\n"
+    "                     [--red | --black] [--out FILE.sav|FILE.pgn] FILE\n"
+    "       morlan-review --help | --version\n";
+
+constexpr char HELP[] =
+    "\n"
+    "Reviews a game (.sav, .txt, .xqf, or game N of a .pgn collection): every\n"
+    "position is analysed and each move is printed with its score from Red's\n"
+    "side, the engine's better move, the loss and the mark; then a summary\n"
+    "for each side.\n"
+    "\n"
+    "  --engine PATH    analyse with an outside engine (UCI or UCCI) instead\n"
+    "                   of the built-in one\n"
+    "  --movetime MS    time for each position\n"
+    "  --depth D        depth for each position instead of a time\n"
+    "  --game N         the game of a collection (1 for the first)\n"
+    "  --red, --black   judge only that side's moves\n"
+    "  --out FILE       write the game with the review in its comments\n"
+    "\n"
+    "Exit status: 0, 1 for bad arguments or a game that cannot be read or\n"
+    "written, 2 when the engine failed.\n";
+
+void usage() { std::fputs(USAGE, stderr); }
 
 bool parseArguments(int argc, char** argv, Arguments& a) {
     for (int i = 1; i < argc; ++i) {
@@ -87,7 +107,7 @@ std::string padded(const std::string& text, int width) {
 void printPly(const GameReview& r, int ply) {
     const std::string score = r.ply(ply).scored ? scoreText(r.redScore(ply)) : "?";
     if (ply == 0) {
-        std::printf("%4d  %s %7s  %s\n", 0, padded("(start)", 18).c_str(), score.c_str(),
+        std::printf("%4d  %s %7s  %s\n", 0, padded(gbkToUtf8Lossy(GBK_REVIEW_START_POSITION), 18).c_str(), score.c_str(),
                     moveTexts(r.boardAt(0), r.ply(0).bestMove).c_str());
         return;
     }
@@ -105,10 +125,13 @@ void printPly(const GameReview& r, int ply) {
 void printSummary(const GameReview& r) {
     for (const Side side : {SIDE_RED, SIDE_BLACK}) {
         const SideSummary s = r.summary(side);
-        std::printf("%s: %d judged, %d mistakes (%s %d, %s %d, %s %d), %s %d, average loss %.1f\n",
-                    side == SIDE_RED ? "红方" : "黑方", s.judged, s.mistakes(), "缓着", s.marks[MARK_INACCURACY],
-                    "疑问手", s.marks[MARK_MISTAKE], "败着", s.marks[MARK_BLUNDER], "开局库", s.marks[MARK_BOOK],
-                    s.averageLoss());
+        auto name = [](ReviewMark m) { return std::string(markName(m)); };
+        char line[256];
+        std::snprintf(line, sizeof line, GBK_REVIEW_SIDE_SUMMARY, side == SIDE_RED ? GBK_RED_SIDE : GBK_BLACK_SIDE,
+                      s.judged, s.mistakes(), name(MARK_INACCURACY).c_str(), s.marks[MARK_INACCURACY],
+                      name(MARK_MISTAKE).c_str(), s.marks[MARK_MISTAKE], name(MARK_BLUNDER).c_str(),
+                      s.marks[MARK_BLUNDER], name(MARK_BOOK).c_str(), s.marks[MARK_BOOK], s.averageLoss());
+        std::printf("%s\n", gbkToUtf8Lossy(line).c_str());
     }
 }
 
@@ -192,6 +215,14 @@ int main(int argc, char** argv) {
 #ifdef MORLAN_OUTSIDE_ENGINES
     QCoreApplication app(argc, argv);
 #endif
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::printf("%s%s", USAGE, HELP);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("morlan-review %s\n", MORLAN_VERSION);
+        return 0;
+    }
     Arguments args;
     if (!parseArguments(argc, argv, args)) {
         usage();

@@ -4,6 +4,7 @@
 
 #include "engines/engine_client.h"
 #include "engines/engine_setup.h"
+#include "game/gbk.h"
 
 OutsideReviewEngine::OutsideReviewEngine(const EngineEntry& e) : entry(e), client(std::make_unique<EngineClient>()) {
     QObject::connect(client.get(), &EngineClient::ready, client.get(), [this] {
@@ -48,7 +49,7 @@ void OutsideReviewEngine::send() {
     last = {};
     const ReviewPosition& p = request->position;
     if (!client->go(p.startBoard, p.startSide, p.moves, limits)) {
-        failed(QStringLiteral("the engine refused the position"));
+        failed(QString::fromStdString(gbkToUtf8Lossy(GBK_REVIEW_ENGINE_REFUSED)));
         return;
     }
     sent = true;

@@ -1,6 +1,7 @@
 #include "shell/main_window/app.h"
 
 #include <QApplication>
+#include <thread>
 
 #include "engine/book.h"
 #include "engine/engine.h"
@@ -28,14 +29,17 @@ ModalScope::ModalScope() { App::instance().enterModal(); }
 ModalScope::~ModalScope() { App::instance().leaveModal(); }
 
 void App::init() {
-    {
+    // The book is read beside the window being made: nothing asks it
+    // before the settings are applied.
+    std::thread bookReader([] {
         ResourceBlob book;
         book.load("DAT", DAT_BOOK);
         if (book.size() > 0) openingBook().loadBook(book.data(), book.size());
-    }
+    });
     MenuResources::instance();
     SoundSet::instance().load();
     MainWindow& window = MainWindow::instance();
+    bookReader.join();
     Game::instance().loadSettings();
     window.show();
     window.repaint();

@@ -224,3 +224,25 @@ TEST_F(WalkTest, StoredMoveThatDoesNotFitThePositionIsNeverPlayed) {
 }
 
 }  // namespace
+
+namespace {
+
+std::size_t usedEntries(const TranspositionTable& tt) {
+    std::size_t used = 0;
+    for (const TTEntry& e : tt.entries) used += e.keyLow != 0 || e.keyHigh != 0 || e.flags != 0;
+    return used;
+}
+
+}  // namespace
+
+// The table starts zeroed without being written; a search fills it and
+// clearing it then leaves nothing of that search behind, search after search.
+TEST_F(TableTest, ClearingAfterASearchLeavesNothingBehind) {
+    EXPECT_EQ(usedEntries(engine->transpositionTable()), 0u);
+    for (int round = 0; round < 2; ++round) {
+        engine->searchRoot(3, -INFINITE_SCORE, INFINITE_SCORE);
+        EXPECT_GT(usedEntries(engine->transpositionTable()), 0u) << round;
+        engine->clearTable();
+        EXPECT_EQ(usedEntries(engine->transpositionTable()), 0u) << round;
+    }
+}

@@ -156,7 +156,7 @@ TEST_F(GameFilesTest, FailedSaveIsReportedAndChangesNothing) {
     const std::string path = dir.file("missing-folder/game.sav");
     EXPECT_FALSE(game.saveFile(path));
     ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0], message(GBK_SAVE_FAILED, path) + "|" + GBK_CAPTION_ERROR);
+    EXPECT_EQ(shell.messages[0], message(GBK_SAVE_FAILED, path) + "\n" + GBK_REASON_NO_FOLDER + "|" + GBK_CAPTION_ERROR);
     EXPECT_TRUE(game.modified());
     EXPECT_EQ(shell.title, title);
     EXPECT_EQ(game.fileName(), dir.file("old.sav"));
@@ -170,9 +170,16 @@ TEST_F(GameFilesTest, FailedOpenShowsWhyAndKeepsTheGame) {
     const std::string bad = dir.file("bad.sav");
     writeBytes(bad, bytesOf("not a game at all"));
     game.openFile(bad);
-    ASSERT_EQ(shell.messages.size(), 2u);
+    // A file of no record format, as a picture dropped on the window; one that is not there is not found.
+    const std::string picture = dir.file("board.png");
+    writeBytes(picture, bytesOf("\x89PNG\r\n\x1A\n"));
+    game.openFile(picture);
+    game.openFile(dir.file("none.png"));
+    ASSERT_EQ(shell.messages.size(), 4u);
     EXPECT_EQ(shell.messages[0], message(GBK_FILE_NOT_FOUND, missing) + "|" + GBK_CAPTION_ERROR);
     EXPECT_EQ(shell.messages[1], message(GBK_BAD_FILE_FORMAT, bad) + "|" + GBK_CAPTION_ERROR);
+    EXPECT_EQ(shell.messages[2], message(GBK_FILE_NOT_A_RECORD, picture) + "|" + GBK_CAPTION_ERROR);
+    EXPECT_EQ(shell.messages[3], message(GBK_FILE_NOT_FOUND, dir.file("none.png")) + "|" + GBK_CAPTION_ERROR);
     EXPECT_EQ(game.moveCount(), 1);
     EXPECT_TRUE(game.modified());
 }

@@ -50,11 +50,11 @@ protected:
 
 TEST_F(RecordsCommand, ReportsEachGameThatDoesNotReadWhole) {
     const CommandResult r = runRecords((dir / "games.pgn").string());
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);  // games were refused
     EXPECT_EQ(r.out,
               "good: 3 plies, 3 moves in all, 0 variations\n"
               "illegal: ply 5: 車一進三\n"
-              "position: FEN tag: not a playable set of pieces\n" +
+              "position: FEN 标记的局面棋子摆放不正确\n" +
                   (dir / "games.pgn").string() + " game 4: ply 1: 兵五進二\n"
               "4 games, 1 read whole\n");
 }
@@ -62,7 +62,7 @@ TEST_F(RecordsCommand, ReportsEachGameThatDoesNotReadWhole) {
 TEST_F(RecordsCommand, WritesTextRecordsThatReadBack) {
     const fs::path out = dir / "txt";
     const CommandResult written = runRecords("--txt " + out.string() + " " + (dir / "games.pgn").string());
-    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.status, 1);
     ASSERT_TRUE(fs::exists(out / "000001.txt"));
     EXPECT_EQ(fs::file_size(out / "000001.txt"), std::string("1. ").size() + 8 + 1 + 8 + 2 + 3 + 8);
     const CommandResult back = runRecords((out / "000001.txt").string());
@@ -91,7 +91,7 @@ TEST_F(RecordsCommand, ReadsXqfAndOtherNotationsAndWritesOneCollectionThatReadsB
     const fs::path collection = dir / "all.pgn";
     const CommandResult written =
         runRecords("--pgn " + collection.string() + " --xqf " + (dir / "xqf").string() + " " + files);
-    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.status, 1);  // four games were refused
     EXPECT_NE(written.out.find((dir / "game.xqf").string() + ": 2 plies, 2 moves in all, 0 variations\n"),
               std::string::npos)
         << written.out;

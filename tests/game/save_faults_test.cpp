@@ -13,8 +13,10 @@
 
 #include "fake_shell_support.h"
 #include "file_test_support.h"
+#include "text_support.h"
 #include "game/game.h"
 #include "game/game_file.h"
+#include "game/gbk.h"
 #include "game/settings_file.h"
 
 namespace {
@@ -129,6 +131,29 @@ TEST_F(GameSaveFaults, AFullDiskIsReportedAndTheGameStaysModified) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
+// The message says why in the user's language, whatever the format.
+TEST_F(GameSaveFaults, TheSystemsReasonIsShown) {
+    struct Refusal {
+        int error;
+        const char* reason;  // UTF-8
+    };
+    constexpr Refusal REFUSALS[] = {
+        {ENOSPC, "磁盘已满"}, {EDQUOT, "磁盘已满"}, {EACCES, "没有权限"}, {EROFS, "磁盘只读"}, {EIO, "系统错误 5"},
+    };
+    for (const char* name : {"game.sav", "game.txt", "game.pgn"}) {
+        for (const Refusal& r : REFUSALS) {
+            shell.clearLog();
+            GameFile::instance().setWriteFunction([&r](int, const void*, std::size_t) -> long {
+                errno = r.error;
+                return -1;
+            });
+            EXPECT_FALSE(game.saveFile(dir.file(name)));
+            ASSERT_EQ(shell.messages.size(), 1u);
+            EXPECT_NE(shell.messages[0].find("\n" + gbk(r.reason) + "|"), std::string::npos) << name << " " << r.reason;
+        }
+    }
+}
+
 TEST_F(GameSaveFaults, AReadOnlyFolderIsReportedAndTheGameStaysModified) {
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
     // Root writes anywhere; the attempt runs in a child that gives up root.
@@ -137,7 +162,8 @@ TEST_F(GameSaveFaults, AReadOnlyFolderIsReportedAndTheGameStaysModified) {
     if (child == 0) {
         if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
         const bool saved = game.saveFile(dir.file("game.txt"));
-        const bool reported = shell.messages.size() == 1 && game.modified() && game.fileName() == nameBefore;
+        const bool reported = shell.messages.size() == 1 && game.modified() && game.fileName() == nameBefore &&
+                              shell.messages[0].find(GBK_REASON_NO_PERMISSION) != std::string::npos;
         ::_exit(saved ? 1 : reported ? 0 : 2);
     }
     int status = 0;

@@ -160,12 +160,31 @@ TEST(XqfFile, DamagedAndHostileFilesAreRefusedAndChangeNothing) {
         b = openingWithVariation(version);
         b.slots[20] = 200;  // no Black king
         expectRefused(b.bytes(), "开局局面不合规则", "no king");
-        b = openingWithVariation(version);
-        b.records[2] = move("h0h5", false);  // a horse does not go so
-        expectRefused(b.bytes(), "第3步 h0h5 不合规则", "illegal move");
+        // A refused move is named in the notation when it says exactly that
+        // move, else by its piece and points, counted from the mover's side.
+        struct RefusedMove {
+            std::size_t record;  // 1: Black's first move, 2: Red's second
+            const char* move;
+            const char* expected;
+        };
+        constexpr RefusedMove REFUSED[] = {
+            {2, "h0h5", "第3步 马从二路第一行到二路第六行 不合规则"},  // a horse does not go so
+            {2, "i0i5", "第3步 车一进五 不合规则"},                    // past its own pawn
+            {1, "b9b4", "第2步 马从２路第１行到２路第６行 不合规则"},
+            {1, "d9d7", "第2步 士从４路第１行到４路第３行 不合规则"},
+        };
+        for (const RefusedMove& r : REFUSED) {
+            b = openingWithVariation(version);
+            const XqfBuildRecord kept = b.records[r.record];
+            b.records[r.record] = move(r.move, kept.next, kept.variation);
+            expectRefused(b.bytes(), r.expected, r.move);
+        }
         b = openingWithVariation(version);
         b.records[0].from = 95;
-        expectRefused(b.bytes(), "第1步 ??e2 不合规则", "off the board");
+        expectRefused(b.bytes(), "第1步 从棋盘外到五路第三行（起点无子） 不合规则", "off the board");
+        b = openingWithVariation(version);
+        b.records[2] = move("a1a2", false);
+        expectRefused(b.bytes(), "第3步 从九路第二行到九路第三行（起点无子） 不合规则", "an empty point");
     }
     // A comment length past the end of the file, in both kinds of record.
     XqfBuilder b = openingWithVariation(0x0A);

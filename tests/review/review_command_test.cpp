@@ -73,11 +73,11 @@ TEST_F(ReviewCommand, PrintsEveryPlyASummaryAndWritesTheReview) {
     ASSERT_EQ(r.status, 0) << r.errors;
     // A heading, plies 0..10, two summary lines.
     ASSERT_EQ(r.lines.size(), 14u);
-    EXPECT_NE(r.lines[1].find("(start)"), std::string::npos);
+    EXPECT_NE(r.lines[1].find("起始局面"), std::string::npos);
     EXPECT_NE(r.lines[10].find("车二进一 h6h7"), std::string::npos) << r.lines[10];
     EXPECT_NE(r.lines[10].find("败着"), std::string::npos) << r.lines[10];
     EXPECT_NE(r.lines[2].find("开局库"), std::string::npos);
-    EXPECT_EQ(r.lines[12].rfind("红方: ", 0), 0u);
+    EXPECT_EQ(r.lines[12].rfind("红方：判断 ", 0), 0u) << r.lines[12];
     EXPECT_NE(r.lines[12].find("败着 1"), std::string::npos) << r.lines[12];
     // No progress line when standard error is not a terminal.
     EXPECT_TRUE(r.errors.empty()) << r.errors;
@@ -110,8 +110,8 @@ TEST_F(ReviewCommand, BestMovesWithoutScoresJudgeNothing) {
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.lines.size(), 14u);
     EXPECT_NE(r.lines[11].find(" ? "), std::string::npos) << r.lines[11];
-    EXPECT_NE(r.lines[12].find("0 judged"), std::string::npos) << r.lines[12];
-    EXPECT_NE(r.lines[13].find("0 judged"), std::string::npos) << r.lines[13];
+    EXPECT_NE(r.lines[12].find("判断 0 步"), std::string::npos) << r.lines[12];
+    EXPECT_NE(r.lines[13].find("判断 0 步"), std::string::npos) << r.lines[13];
     GameFile file;
     ASSERT_EQ(file.load(out), 0);
     for (const auto& move : file.document().moves) EXPECT_EQ(reviewMarkOf(move.comment), MARK_NONE) << move.comment;
