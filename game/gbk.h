@@ -206,8 +206,6 @@ inline constexpr char GBK_REASON_SYSTEM[] = "\xCF\xB5\xCD\xB3\xB4\xED\xCE\xF3 %d
 inline constexpr char GBK_REASON_UNKNOWN[] = "\xD4\xAD\xD2\xF2\xB2\xBB\xC3\xF7";                     // 原因不明
 
 // ---- the review ----
-inline constexpr char GBK_RED_SIDE[] = "\xBA\xEC\xB7\xBD";    // 红方
-inline constexpr char GBK_BLACK_SIDE[] = "\xBA\xDA\xB7\xBD";  // 黑方
 // 引擎不接受这个局面
 inline constexpr char GBK_REVIEW_ENGINE_REFUSED[] = "\xD2\xFD\xC7\xE6\xB2\xBB\xBD\xD3\xCA\xDC\xD5\xE2\xB8\xF6\xBE\xD6\xC3\xE6";
 // 棋谱第%d步不合规则; 引擎现在不能分析; 引擎出错
