@@ -157,15 +157,19 @@ bool readWhole(const std::string& path, PgnCollection& collection, std::string& 
         return false;
     }
     constexpr unsigned CHUNK = 1u << 20;
-    std::string& text = collection.text;
-    text.reserve(expectedSize(path) + CHUNK);  // room for the last chunk read
+    HeldText& text = collection.text;
     const long long fileSize = fileLength(path);
     int n = 0;
     do {
-        const std::size_t had = text.size();
-        text.resize(had + CHUNK);
-        n = gzread(file, text.data() + had, CHUNK);
-        text.resize(had + static_cast<std::size_t>(std::max(n, 0)));
+        // Room for the next chunk: the size expected at first, twice as much
+        // when a file holds more than its trailer said.
+        if (text.room() < CHUNK &&
+            !text.reserve(std::max(text.size() == 0 ? expectedSize(path) + CHUNK : 2 * text.size(), text.size() + CHUNK))) {
+            n = -1;
+            break;
+        }
+        n = gzread(file, text.end(), CHUNK);
+        text.grow(static_cast<std::size_t>(std::max(n, 0)));
         if (progress && fileSize > 0 && !progress(static_cast<int>(gzoffset(file) * 500 / fileSize))) {
             collection.cancelled = true;
             break;
@@ -183,7 +187,7 @@ bool readPgnCollection(const std::string& path, PgnCollection& collection, std::
                        const CollectionProgress& progress) {
     if (!readWhole(path, collection, error, progress)) return false;
     PgnReader reader;
-    reader.openView(collection.text);
+    reader.openView(collection.text.view());
     reader.setTagsOnly(true);
     PgnGame game;
     const double size = static_cast<double>(std::max<std::size_t>(collection.text.size(), 1));
@@ -205,7 +209,7 @@ int importCollectionGame(const PgnCollection& collection, int index, GameDocumen
         return 2;
     }
     PgnReader reader;
-    reader.openView(collection.text);
+    reader.openView(collection.text.view());
     return importFrom(reader, index, doc, message);
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/types.h"
 #include "game/game_document.h"
+#include "game/held_text.h"
 #include "game/pgn_reader.h"
 
 // One game of a collection, for the list to choose from. Texts are GBK.
@@ -29,7 +30,7 @@ bool listPgnGames(const std::string& path, std::vector<PgnGameSummary>& games, s
 // from the list opens without reading the file again.
 struct PgnCollection {
     std::vector<PgnGameSummary> games;
-    std::string text;  // the file's bytes, uncompressed
+    HeldText text;  // the file's bytes, uncompressed
     bool cancelled = false;  // the reader's observer stopped it
 };
 // Told now and then how much of a collection is read and listed, in

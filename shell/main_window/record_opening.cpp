@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "game/game.h"
+#include "game/gbk.h"
 #include "game/pgn_collection.h"
 #include "game/record_format.h"
 #include "shell/main_window/command_ids.h"
@@ -20,12 +21,17 @@
 
 namespace {
 
+// One converter for all the rows: tens of thousands of games would open
+// one each per text otherwise.
 std::vector<ChooserGame> chooserGames(const std::vector<PgnGameSummary>& games) {
+    TextConverter toUtf8(TextConverter::GBK_TO_UTF8);
+    const auto text = [&toUtf8](const std::string& gbk) {
+        return gbk.empty() ? QString() : QString::fromStdString(toUtf8.convertLossy(gbk));
+    };
     std::vector<ChooserGame> rows;
     rows.reserve(games.size());
-    for (const PgnGameSummary& g : games) {
-        rows.push_back({g.index, toQt(g.red), toQt(g.black), toQt(g.result), toQt(g.date), toQt(g.event), g.plies});
-    }
+    for (const PgnGameSummary& g : games)
+        rows.push_back({g.index, text(g.red), text(g.black), text(g.result), text(g.date), text(g.event), g.plies});
     return rows;
 }
 
