@@ -1,11 +1,16 @@
 #include "shell/dialogs/about_dialog.h"
 
 #include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-#include "shell/windows/dialog_units.h"
+#include "shell/dialogs/em_size.h"
 #include "shell/main_window/main_window.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/windows/dialog_units.h"
 
 #ifndef MORLAN_VERSION
 #define MORLAN_VERSION "0.0.0"
@@ -13,20 +18,18 @@
 
 namespace {
 
-constexpr DialogTemplate ABOUT_TEMPLATE{105, "关于", 206, 136};
-
 constexpr char PROGRAM_VERSION[] = "Morlan " MORLAN_VERSION;
 
 struct CreditLine {
     const char* text;  // UTF-8
-    int y;
+    bool gapBefore;    // a blank half-line sets it apart from the one above
 };
 
 constexpr CreditLine CREDIT_LINES[] = {
-    {"中国象棋对弈程序", 22},
-    {"程序与引擎：Morlan 项目组", 36},
-    {"界面使用 Qt 6，压缩使用 zlib", 48},
-    {"开局库数据：", 62},
+    {"中国象棋对弈程序", false},
+    {"程序与引擎：Morlan 项目组", true},
+    {"界面使用 Qt 6，压缩使用 zlib", false},
+    {"开局库数据：", true},
 };
 
 }  // namespace
@@ -41,28 +44,45 @@ AboutBox& AboutBox::instance() {
     return box;
 }
 
-AboutBox::AboutBox() : ToolWindow(ABOUT_TEMPLATE, true) {}
+void AboutBox::run() {
+    QWidget* owner = MainWindow::exists() ? &MainWindow::instance() : nullptr;
+    QDialog box(owner);
+    box.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    box.setFont(dialogFont());
+    box.setWindowTitle(QStringLiteral("关于"));
+    const int em = emPixels(box);
 
-void AboutBox::createControls() {
-    auto* icon = new QLabel(parentForControls());
-    placeControl(icon, IDC_ABOUT_ICON, 10, 10, 22, 22);
-    if (MainWindow::exists()) {
-        const QIcon programIcon = MainWindow::instance().windowIcon();
-        icon->setPixmap(programIcon.pixmap(dialogUnits().toX(22), dialogUnits().toY(22)));
-    }
-    QLabel* title = addStatic(IDC_ABOUT_TITLE, PROGRAM_VERSION, 40, 10);
+    auto* icon = new QLabel(&box);
+    if (owner) icon->setPixmap(owner->windowIcon().pixmap(em * 11 / 4, em * 11 / 4));
+    auto* title = new QLabel(QString::fromUtf8(PROGRAM_VERSION), &box);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    title->adjustSize();
-    for (const CreditLine& line : CREDIT_LINES) addStatic(0, line.text, 40, line.y);
-    QLabel* credit = addStatic(0, BOOK_DATA_CREDIT, 40, 73, 158, 36);
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(0);
+    lines->addWidget(title);
+    for (const CreditLine& line : CREDIT_LINES) {
+        lines->addSpacing(line.gapBefore ? em / 2 : em / 4);
+        lines->addWidget(new QLabel(QString::fromUtf8(line.text), &box));
+    }
+    auto* credit = new QLabel(QString::fromUtf8(BOOK_DATA_CREDIT), &box);
     credit->setWordWrap(true);
     credit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addButton(ID_OK, "确定", 84, 115, 38, 14, true);
-}
+    credit->setFixedWidth(em * 20);
+    lines->addWidget(credit);
 
-bool AboutBox::onInitialise() {
-    if (auto* ok = control<QPushButton>(ID_OK)) ok->setFocus();
-    return false;
+    auto* ok = new QPushButton(QStringLiteral("确定"), &box);
+    ok->setAutoDefault(false);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    auto* grid = new QGridLayout(&box);
+    grid->setHorizontalSpacing(em);
+    grid->addWidget(icon, 0, 0, Qt::AlignTop);
+    grid->addLayout(lines, 0, 1);
+    grid->addWidget(ok, 1, 0, 1, 2, Qt::AlignHCenter);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    ok->setFocus();
+
+    ModalScope modal;
+    box.exec();
 }

@@ -2,20 +2,14 @@
 // its opening book comes from.
 #pragma once
 
-#include "shell/windows/tool_window.h"
-
-constexpr int IDC_ABOUT_ICON = 1001;
-constexpr int IDC_ABOUT_TITLE = 1002;
-
-class AboutBox final : public ToolWindow {
+class AboutBox final {
 public:
     static AboutBox& instance();
-    void run() { runModal(); }
+    // Shows the box until 确定, Enter, Esc or the close box.
+    void run();
 
 private:
-    AboutBox();
-    void createControls() override;
-    bool onInitialise() override;
+    AboutBox() = default;
 };
 
 // "Morlan 0.1.0": the program's name with the version it was built as.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/dialogs/em_size.h"
 #include "shell/platform/variant_folding.h"
 #include "shell/windows/dialog_units.h"
 
@@ -22,9 +23,11 @@ constexpr int COLUMN_COUNT = static_cast<int>(std::size(COLUMN_TITLES));
 constexpr int NUMBER_COLUMN = 0;
 constexpr int PLIES_COLUMN = 6;
 // Widths in dialog units, by column.
-constexpr int COLUMN_WIDTHS[] = {28, 52, 52, 36, 52, 90, 28};
-constexpr int LIST_WIDTH = 360;
-constexpr int LIST_HEIGHT = 200;
+// In quarters of the font's height.
+constexpr int COLUMN_WIDTHS[] = {14, 26, 26, 18, 26, 45, 14};
+constexpr int LIST_WIDTH = 180;
+constexpr int LIST_HEIGHT = 100;
+constexpr int ROW_HEIGHT = 5;
 
 // Every column's text of one game, folded (see variant_folding.h), one
 // column after another with a separator no word holds.
@@ -146,7 +149,6 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("选择棋局 - %1").arg(fileName));
     setFont(dialogFont());
-    const DialogUnits& du = dialogUnits();
 
     filter = new QLineEdit(this);
     filter->setPlaceholderText(QStringLiteral("输入文字筛选棋局"));
@@ -165,13 +167,13 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setTabKeyNavigation(false);
     list->verticalHeader()->hide();
-    list->verticalHeader()->setDefaultSectionSize(du.toY(10));
+    list->verticalHeader()->setDefaultSectionSize(emQuarters(*this, ROW_HEIGHT));
     list->horizontalHeader()->setStretchLastSection(false);
     list->setWordWrap(false);
-    for (int c = 0; c < COLUMN_COUNT; ++c) list->setColumnWidth(c, du.toX(COLUMN_WIDTHS[c]));
+    for (int c = 0; c < COLUMN_COUNT; ++c) list->setColumnWidth(c, emQuarters(*this, COLUMN_WIDTHS[c]));
     list->setSortingEnabled(true);
     list->sortByColumn(NUMBER_COLUMN, Qt::AscendingOrder);
-    list->setMinimumSize(du.toPixels(LIST_WIDTH, LIST_HEIGHT));
+    list->setMinimumSize(emQuarters(*this, LIST_WIDTH), emQuarters(*this, LIST_HEIGHT));
     list->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox(this);

@@ -1,17 +1,130 @@
 #include "shell/dialogs/review_dialog.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
 
+#include "shell/dialogs/em_size.h"
 #include "review/review_session.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/modal_scope.h"
+#include "shell/windows/dialog_units.h"
 
 namespace {
 
-constexpr DialogTemplate REVIEW_TEMPLATE{132, "复盘分析", 164, 104};
 constexpr const char* SIDE_CHOICES[] = {"双方", "红方", "黑方"};
+
+// What the user chose, as the dialog shows it.
+struct ReviewChoice {
+    int engine;
+    ReviewOptions options;
+    int depth;  // kept while the limit is a time
+};
+
+class ReviewChoices final : public QDialog {
+public:
+    explicit ReviewChoices(QWidget* parent);
+    void showChoice(const ReviewChoice& c);
+    // Writes what the dialog shows into c.
+    void take(ReviewChoice& c) const;
+
+private:
+    QPushButton* button(const char* text);
+
+    QComboBox* engines;
+    QRadioButton* byTime;
+    QDoubleSpinBox* seconds;
+    QRadioButton* byDepth;
+    QSpinBox* depth;
+    QComboBox* sides;
+};
+
+ReviewChoices::ReviewChoices(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(dialogFont());
+    setWindowTitle(QStringLiteral("复盘分析"));
+
+    engines = new QComboBox(this);
+    for (const std::string& name : reviewEngineNames()) engines->addItem(QString::fromStdString(name));
+    engines->setMinimumWidth(emPixels(*this) * 13);
+    byTime = new QRadioButton(QStringLiteral("每步时间"), this);
+    seconds = new QDoubleSpinBox(this);
+    seconds->setRange(REVIEW_MIN_TIME_MS / 1000.0, REVIEW_MAX_TIME_MS / 1000.0);
+    seconds->setDecimals(1);
+    seconds->setSingleStep(0.1);
+    seconds->setSuffix(QStringLiteral(" 秒"));
+    byDepth = new QRadioButton(QStringLiteral("搜索深度"), this);
+    depth = new QSpinBox(this);
+    depth->setRange(1, REVIEW_MAX_DEPTH);
+    depth->setSuffix(QStringLiteral(" 层"));
+    sides = new QComboBox(this);
+    for (const char* s : SIDE_CHOICES) sides->addItem(QString::fromUtf8(s));
+    auto* limits = new QButtonGroup(this);
+    limits->addButton(byTime);
+    limits->addButton(byDepth);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("引擎"), this), 0, 0);
+    grid->addWidget(engines, 0, 1, 1, 2);
+    grid->addWidget(byTime, 1, 0);
+    grid->addWidget(seconds, 1, 1);
+    grid->addWidget(byDepth, 2, 0);
+    grid->addWidget(depth, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("评判"), this), 3, 0);
+    grid->addWidget(sides, 3, 1);
+    grid->setColumnStretch(2, 1);
+
+    QPushButton* start = button("开始");
+    start->setDefault(true);
+    connect(start, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* cancel = button("取消");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(start);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* ReviewChoices::button(const char* text) {
+    auto* b = new QPushButton(QString::fromUtf8(text), this);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void ReviewChoices::showChoice(const ReviewChoice& c) {
+    engines->setCurrentIndex(c.engine < engines->count() ? c.engine : 0);
+    const ReviewLimit& l = c.options.limit;
+    (l.byDepth() ? byDepth : byTime)->setChecked(true);
+    seconds->setValue(l.moveTimeMs / 1000.0);
+    depth->setValue(l.byDepth() ? l.depth : c.depth);
+    sides->setCurrentIndex(c.options.judgeRed && c.options.judgeBlack ? 0 : c.options.judgeRed ? 1 : 2);
+}
+
+void ReviewChoices::take(ReviewChoice& c) const {
+    c.engine = std::max(0, engines->currentIndex());
+    c.depth = depth->value();
+    c.options.limit.moveTimeMs = static_cast<int>(seconds->value() * 1000 + 0.5);
+    c.options.limit.depth = byDepth->isChecked() ? c.depth : 0;
+    c.options.limit = clampedLimit(c.options.limit);
+    const int side = sides->currentIndex();
+    c.options.judgeRed = side != 2;
+    c.options.judgeBlack = side != 1;
+}
 
 }  // namespace
 
@@ -20,67 +133,19 @@ ReviewDialog& ReviewDialog::instance() {
     return dialog;
 }
 
-ReviewDialog::ReviewDialog() : ToolWindow(REVIEW_TEMPLATE, true) {}
-
-void ReviewDialog::createControls() {
-    QDialog* parent = parentForControls();
-    addStatic(0, "引擎", 10, 11);
-    auto* engines = new QComboBox(parent);
-    for (const std::string& name : reviewEngineNames()) engines->addItem(QString::fromStdString(name));
-    placeControl(engines, IDC_REVIEW_ENGINE, 44, 8, 110, 14);
-    addRadioButton(IDC_REVIEW_BY_TIME, "每步时间", 10, 29, 50, 10);
-    auto* seconds = new QDoubleSpinBox(parent);
-    seconds->setRange(REVIEW_MIN_TIME_MS / 1000.0, REVIEW_MAX_TIME_MS / 1000.0);
-    seconds->setDecimals(1);
-    seconds->setSingleStep(0.1);
-    seconds->setSuffix(QStringLiteral(" 秒"));
-    placeControl(seconds, IDC_REVIEW_SECONDS, 70, 27, 60, 13);
-    addRadioButton(IDC_REVIEW_BY_DEPTH, "搜索深度", 10, 47, 50, 10);
-    auto* depthBox = new QSpinBox(parent);
-    depthBox->setRange(1, REVIEW_MAX_DEPTH);
-    depthBox->setSuffix(QStringLiteral(" 层"));
-    placeControl(depthBox, IDC_REVIEW_DEPTH, 70, 45, 60, 13);
-    addStatic(0, "评判", 10, 67);
-    auto* sides = new QComboBox(parent);
-    for (const char* s : SIDE_CHOICES) sides->addItem(QString::fromUtf8(s));
-    placeControl(sides, IDC_REVIEW_SIDES, 44, 64, 60, 14);
-    addButton(ID_OK, "开始", 36, 84, 40, 14, true);
-    addButton(ID_CANCEL, "取消", 88, 84, 40, 14);
-}
-
-bool ReviewDialog::onInitialise() {
-    ToolWindow::onInitialise();
-    if (auto* e = control<QComboBox>(IDC_REVIEW_ENGINE)) e->setCurrentIndex(engine < e->count() ? engine : 0);
-    const ReviewLimit& l = chosen.limit;
-    if (auto* r = control<QRadioButton>(l.byDepth() ? IDC_REVIEW_BY_DEPTH : IDC_REVIEW_BY_TIME)) r->setChecked(true);
-    if (auto* s = control<QDoubleSpinBox>(IDC_REVIEW_SECONDS)) s->setValue(l.moveTimeMs / 1000.0);
-    if (auto* d = control<QSpinBox>(IDC_REVIEW_DEPTH)) d->setValue(l.byDepth() ? l.depth : depth);
-    if (auto* s = control<QComboBox>(IDC_REVIEW_SIDES))
-        s->setCurrentIndex(chosen.judgeRed && chosen.judgeBlack ? 0 : chosen.judgeRed ? 1 : 2);
+bool ReviewDialog::run() {
+    ReviewChoices dialog(MainWindow::exists() ? &MainWindow::instance() : nullptr);
+    ReviewChoice c{engine, chosen, depth};
+    dialog.showChoice(c);
+    int code = 0;
+    {
+        ModalScope modal;
+        code = dialog.exec();
+    }
+    if (code != QDialog::Accepted) return false;
+    dialog.take(c);
+    engine = c.engine;
+    chosen = c.options;
+    depth = c.depth;
     return true;
 }
-
-void ReviewDialog::take() {
-    if (auto* e = control<QComboBox>(IDC_REVIEW_ENGINE)) engine = std::max(0, e->currentIndex());
-    const auto* s = control<QDoubleSpinBox>(IDC_REVIEW_SECONDS);
-    const auto* d = control<QSpinBox>(IDC_REVIEW_DEPTH);
-    const auto* byDepth = control<QRadioButton>(IDC_REVIEW_BY_DEPTH);
-    if (s) chosen.limit.moveTimeMs = static_cast<int>(s->value() * 1000 + 0.5);
-    if (d) depth = d->value();
-    chosen.limit.depth = byDepth && byDepth->isChecked() ? depth : 0;
-    chosen.limit = clampedLimit(chosen.limit);
-    const int sides = control<QComboBox>(IDC_REVIEW_SIDES) ? control<QComboBox>(IDC_REVIEW_SIDES)->currentIndex() : 0;
-    chosen.judgeRed = sides != 2;
-    chosen.judgeBlack = sides != 1;
-}
-
-void ReviewDialog::onCommand(int id, int code) {
-    if (id == ID_OK && code == NOTIFY_CLICKED) {
-        take();
-        endDialog(1);
-        return;
-    }
-    ToolWindow::onCommand(id, code);
-}
-
-bool ReviewDialog::run() { return runModal() == 1; }

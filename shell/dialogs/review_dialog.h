@@ -4,16 +4,8 @@
 #pragma once
 
 #include "review/game_review.h"
-#include "shell/windows/tool_window.h"
 
-constexpr int IDC_REVIEW_ENGINE = 1111;
-constexpr int IDC_REVIEW_BY_TIME = 1112;
-constexpr int IDC_REVIEW_SECONDS = 1113;
-constexpr int IDC_REVIEW_BY_DEPTH = 1114;
-constexpr int IDC_REVIEW_DEPTH = 1115;
-constexpr int IDC_REVIEW_SIDES = 1116;
-
-class ReviewDialog final : public ToolWindow {
+class ReviewDialog final {
 public:
     static ReviewDialog& instance();
     // Shows the dialog; true when the user chose 开始.
@@ -22,11 +14,7 @@ public:
     const ReviewOptions& options() const { return chosen; }
 
 private:
-    ReviewDialog();
-    void createControls() override;
-    bool onInitialise() override;
-    void onCommand(int id, int code) override;
-    void take();
+    ReviewDialog() = default;
 
     int engine = 0;
     ReviewOptions chosen;

@@ -2,24 +2,33 @@
 // time left, and 取消, which ends the review keeping what is finished.
 #pragma once
 
-#include "shell/windows/tool_window.h"
+#include <QPointer>
+#include <QString>
+
+#include "shell/dialogs/floating_window.h"
 
 class GameReview;
-
-constexpr int IDC_REVIEW_POSITION = 1101;
-constexpr int IDC_REVIEW_PROGRESS = 1102;
-constexpr int IDC_REVIEW_TIME_LEFT = 1103;
+class QLabel;
+class QProgressBar;
+class QPushButton;
 
 // "1 分 20 秒", "45 秒" (UTF-8).
 QString timeLeftText(long milliseconds);
 
-class ReviewProgressWindow final : public ToolWindow {
+class ReviewProgressWindow final : public FloatingWindow {
 public:
     static ReviewProgressWindow& instance();
     void update(const GameReview& review);
+    // Esc and the close box, as 取消.
+    void closeRequested() override;
+    QPushButton* cancelButton() const;
 
 private:
     ReviewProgressWindow();
-    void createControls() override;
-    void onCommand(int id, int code) override;
+    void build(QDialog& window) override;
+
+    QPointer<QLabel> position;
+    QPointer<QProgressBar> bar;
+    QPointer<QLabel> timeLeft;
+    QPointer<QPushButton> cancel;
 };

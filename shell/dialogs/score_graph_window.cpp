@@ -2,8 +2,12 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 
+#include "shell/dialogs/em_size.h"
 #include "game/game.h"
 #include "game/gbk.h"
 #include "shell/main_window/modal_scope.h"
@@ -12,8 +16,6 @@
 #include "shell/dialogs/score_graph.h"
 
 namespace {
-
-constexpr DialogTemplate GRAPH_TEMPLATE{133, "局势图", 320, 160};
 
 Game& game() { return Game::instance(); }
 
@@ -24,25 +26,37 @@ ScoreGraphWindow& ScoreGraphWindow::instance() {
     return window;
 }
 
-ScoreGraphWindow::ScoreGraphWindow() : ToolWindow(GRAPH_TEMPLATE, false) {}
+ScoreGraphWindow::ScoreGraphWindow() : FloatingWindow("局势图") {}
 
-void ScoreGraphWindow::createControls() {
-    auto* g = new ScoreGraph(parentForControls());
-    placeControl(g, IDC_SCORE_GRAPH, 7, 7, 306, 126);
-    g->plyClicked = [this](int ply) { goTo(ply); };
-    addButton(IDC_SAVE_PICTURE, "保存图片", 213, 139, 48, 14);
-    addButton(ID_CANCEL, "关闭", 267, 139, 46, 14, true);
+void ScoreGraphWindow::build(QDialog& window) {
+    graph_ = new ScoreGraph(&window);
+    const int em = emPixels(window);
+    graph_->setMinimumSize(em * 38, em * 16);
+    graph_->plyClicked = [this](int ply) { goTo(ply); };
+    auto* save = new QPushButton(QStringLiteral("保存图片"), &window);
+    save->setAutoDefault(false);
+    QObject::connect(save, &QPushButton::clicked, save, [this] { savePictureWithDialog(); });
+    auto* close = new QPushButton(QStringLiteral("关闭"), &window);
+    close->setAutoDefault(false);
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, close, [this] { closeRequested(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(graph_, 1);
+    layout->addLayout(buttons);
 }
 
-bool ScoreGraphWindow::onInitialise() {
-    ToolWindow::onInitialise();
+void ScoreGraphWindow::opened() {
     shownVersion = -1;
     shownPly = -1;
     idle();
-    return false;
 }
 
-ScoreGraph* ScoreGraphWindow::graph() const { return control<ScoreGraph>(IDC_SCORE_GRAPH); }
+ScoreGraph* ScoreGraphWindow::graph() const { return isOpen() ? graph_.data() : nullptr; }
 
 void ScoreGraphWindow::idle() {
     ScoreGraph* g = graph();
@@ -84,12 +98,4 @@ void ScoreGraphWindow::savePictureWithDialog() {
     const QString path = dialog.selectedFiles().first();
     if (savePicture(path)) return;
     game().shell().showMessage(utf8ToGbkLossy("无法写入 ") + pathFromQt(path), GBK_CAPTION_ERROR, MessageIcon::Error);
-}
-
-void ScoreGraphWindow::onCommand(int id, int code) {
-    if (id == IDC_SAVE_PICTURE) {
-        if (code == NOTIFY_CLICKED) savePictureWithDialog();
-        return;
-    }
-    ToolWindow::onCommand(id, code);
 }

@@ -2,16 +2,14 @@
 // ply, 保存图片 writes the picture as PNG.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
-#include "shell/windows/tool_window.h"
+#include "shell/dialogs/floating_window.h"
 
 class ScoreGraph;
 
-constexpr int IDC_SCORE_GRAPH = 1120;
-constexpr int IDC_SAVE_PICTURE = 1121;
-
-class ScoreGraphWindow final : public ToolWindow {
+class ScoreGraphWindow final : public FloatingWindow {
 public:
     static ScoreGraphWindow& instance();
 
@@ -25,11 +23,11 @@ public:
 
 private:
     ScoreGraphWindow();
-    void createControls() override;
-    bool onInitialise() override;
-    void onCommand(int id, int code) override;
+    void build(QDialog& window) override;
+    void opened() override;
     void savePictureWithDialog();
 
+    QPointer<ScoreGraph> graph_;
     int shownVersion = -1;
     int shownPly = -1;
 };

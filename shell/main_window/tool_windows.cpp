@@ -28,10 +28,21 @@ ToolWindow* toolWindow(ShellWindow window) {
     case ShellWindow::Info: return &GameInfoWindow::instance();
     case ShellWindow::Book: return &BookWindow::instance();
     case ShellWindow::Situation: return &SituationWindow::instance();
-    case ShellWindow::Graph: return &ScoreGraphWindow::instance();
+    case ShellWindow::Graph:
     case ShellWindow::Main: break;
     }
     return nullptr;
+}
+
+template <class W>
+WindowPlacement placementOf(const W& w) {
+    return {w.isOpen(), w.position().x(), w.position().y()};
+}
+
+template <class W>
+void place(W& w, const WindowPlacement& placement) {
+    w.setPosition(placement.x, placement.y);
+    if (placement.visible) w.open();
 }
 
 }  // namespace
@@ -83,15 +94,14 @@ void MainWindow::openSetupWindow() { SetupWindow::instance().open(); }
 SearchRequest MainWindow::customLimits() const { return LevelDialog::instance().kept(); }
 void MainWindow::setCustomLimits(const SearchRequest& limits) { LevelDialog::instance().keep(limits); }
 
+// The graph is no tool window of the template kind, but it is placed alike.
 WindowPlacement MainWindow::toolWindowPlacement(ShellWindow window) const {
+    if (window == ShellWindow::Graph) return placementOf(ScoreGraphWindow::instance());
     const ToolWindow* w = toolWindow(window);
-    if (!w) return {};
-    return {w->isOpen(), w->position().x(), w->position().y()};
+    return w ? placementOf(*w) : WindowPlacement{};
 }
 
 void MainWindow::placeWindow(ShellWindow window, const WindowPlacement& placement) {
-    ToolWindow* w = toolWindow(window);
-    if (!w) return;
-    w->setPosition(placement.x, placement.y);
-    if (placement.visible) w->open();
+    if (window == ShellWindow::Graph) return place(ScoreGraphWindow::instance(), placement);
+    if (ToolWindow* w = toolWindow(window)) place(*w, placement);
 }

@@ -1,18 +1,15 @@
 #include "shell/windows/engine_log_window.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/dialogs/em_size.h"
 #include "engines/engine_log.h"
-
-namespace {
-
-constexpr DialogTemplate ENGINE_LOG_TEMPLATE{150, "引擎通信", 320, 220};
-
-}  // namespace
 
 QString logLineText(const EngineLog::Line& line) {
     return (line.sent ? QStringLiteral("> ") : QStringLiteral("< ")) + line.text;
@@ -23,39 +20,49 @@ EngineLogWindow& EngineLogWindow::instance() {
     return window;
 }
 
-EngineLogWindow::EngineLogWindow() : ToolWindow(ENGINE_LOG_TEMPLATE, false) {}
+EngineLogWindow::EngineLogWindow() : FloatingWindow("引擎通信") {}
 
-void EngineLogWindow::createControls() {
-    auto* text = new QPlainTextEdit(parentForControls());
-    text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setMaximumBlockCount(static_cast<int>(EngineLog::CAPACITY));
-    placeControl(text, IDC_ENGINE_LOG_TEXT, 7, 7, 306, 186);
-    addButton(IDC_ENGINE_LOG_CLEAR, "清除", 214, 199, 46, 14);
-    addButton(ID_OK, "关闭", 267, 199, 46, 14, true);
+void EngineLogWindow::build(QDialog& window) {
+    text_ = new QPlainTextEdit(&window);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setMaximumBlockCount(static_cast<int>(EngineLog::CAPACITY));
+    const int em = emPixels(window);
+    text_->setMinimumSize(em * 38, em * 23);
+    auto* clearButton = new QPushButton(QStringLiteral("清除"), &window);
+    clearButton->setAutoDefault(false);
+    QObject::connect(clearButton, &QPushButton::clicked, clearButton, [this] { clear(); });
+    close_ = new QPushButton(QStringLiteral("关闭"), &window);
+    close_->setAutoDefault(false);
+    close_->setDefault(true);
+    QObject::connect(close_, &QPushButton::clicked, close_, [this] { closeRequested(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(clearButton);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(text_, 1);
+    layout->addLayout(buttons);
 }
 
-bool EngineLogWindow::onInitialise() {
-    ToolWindow::onInitialise();
+QPlainTextEdit* EngineLogWindow::text() const { return isOpen() ? text_.data() : nullptr; }
+
+void EngineLogWindow::opened() {
     shownTotal = 0;
     idle();
-    if (auto* close = control<QPushButton>(ID_OK)) close->setFocus();
-    return false;
+    close_->setFocus();
 }
 
-void EngineLogWindow::onCommand(int id, int code) {
-    if (id == IDC_ENGINE_LOG_CLEAR && code == NOTIFY_CLICKED) {
-        if (auto* text = control<QPlainTextEdit>(IDC_ENGINE_LOG_TEXT)) text->clear();
-        if (log_) shownTotal = log_->total();
-        return;
-    }
-    ToolWindow::onCommand(id, code);
+void EngineLogWindow::clear() {
+    text_->clear();
+    if (log_) shownTotal = log_->total();
 }
 
 void EngineLogWindow::idle() {
     if (!isOpen() || !log_) return;
-    auto* text = control<QPlainTextEdit>(IDC_ENGINE_LOG_TEXT);
-    if (!text || log_->total() == shownTotal) return;
+    QPlainTextEdit* text = text_;
+    if (log_->total() == shownTotal) return;
     if (log_->total() < shownTotal) {  // the log was emptied
         text->clear();
         shownTotal = 0;

@@ -2,7 +2,7 @@
 // verdicts into the comments and the record list, the graph follows it and
 // goes to a clicked ply, its picture is saved, and while it runs the record
 // is guarded; cancelling keeps what was finished.
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -171,7 +171,7 @@ void ReviewWindowTest::theRecordIsGuardedWhileItRunsAndCancelKeepsTheFinished() 
         QCOMPARE(answers.texts.size(), 5);
     }
     // 取消 in the progress window ends it; the finished positions stay.
-    auto* cancel = ReviewProgressWindow::instance().control<QAbstractButton>(ID_CANCEL);
+    auto* cancel = ReviewProgressWindow::instance().cancelButton();
     QVERIFY(cancel);
     cancel->click();
     QVERIFY(!session().running());
