@@ -34,7 +34,7 @@ private:
 
 }  // namespace
 
-FloatingWindow::FloatingWindow(const char* title) : title_(title), x_(UNSET_POSITION) {}
+FloatingWindow::FloatingWindow(const char* title) : title_(title) {}
 
 // At exit an open window goes with the application; only the object ends here.
 FloatingWindow::~FloatingWindow() = default;
@@ -55,7 +55,7 @@ void FloatingWindow::open() {
     d->setModal(false);
     dialog_ = d;
     build(*d);
-    setPosition(x_, y_);
+    setPosition(position_.point().x(), position_.point().y());
     opened();
     if (!dialog_) return;  // closed itself while starting
     d->show();
@@ -71,23 +71,8 @@ void FloatingWindow::close() {
     d->deleteLater();
 }
 
-void FloatingWindow::setPosition(int x, int y) {
-    if (x == UNSET_POSITION) {
-        if (dialog_) {
-            x_ = dialog_->pos().x();
-            y_ = dialog_->pos().y();
-        }
-        return;
-    }
-    x_ = x;
-    y_ = y;
-    if (!dialog_) return;
-    dialog_->move(x, y);
-    keepOnScreen(*dialog_);
-}
+void FloatingWindow::setPosition(int x, int y) { position_.set(dialog_, x, y); }
 
 void FloatingWindow::moved(QPoint topLeft) {
-    if (!dialog_) return;
-    x_ = topLeft.x();
-    y_ = topLeft.y();
+    if (dialog_) position_.follow(topLeft);
 }

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QPointer>
 
+#include "shell/windows/remembered_position.h"
+
 class QDialog;
 
 class FloatingWindow {
@@ -25,7 +27,7 @@ public:
     // lost); UNSET_POSITION takes the window's present place.
     void setPosition(int x, int y);
     // The remembered top-left corner; x is UNSET_POSITION when there is none.
-    QPoint position() const { return {x_, y_}; }
+    QPoint position() const { return position_.point(); }
 
     // ---- from the window ----
     void moved(QPoint topLeft);
@@ -44,7 +46,6 @@ protected:
 private:
     const char* title_;
     QPointer<QDialog> dialog_;
-    int x_;
-    int y_ = 0;
+    RememberedPosition position_;
 };
 

@@ -43,7 +43,7 @@ private:
 
 QString controlName(int id) { return QString::number(id); }
 
-ToolWindow::ToolWindow(const DialogTemplate& t, bool modal) : tmpl(t), modal_(modal), x_(UNSET_POSITION) {}
+ToolWindow::ToolWindow(const DialogTemplate& t, bool modal) : tmpl(t), modal_(modal) {}
 
 // At exit an open window goes with the application; only the object ends here.
 ToolWindow::~ToolWindow() = default;
@@ -114,7 +114,7 @@ void ToolWindow::close() {
 }
 
 bool ToolWindow::onInitialise() {
-    if (!modal_) setPosition(x_, y_);
+    if (!modal_) setPosition(position_.point().x(), position_.point().y());
     return true;
 }
 
@@ -127,25 +127,10 @@ void ToolWindow::onCommand(int id, int code) {
     }
 }
 
-void ToolWindow::setPosition(int x, int y) {
-    if (x == UNSET_POSITION) {
-        if (dialog_) {
-            x_ = dialog_->pos().x();
-            y_ = dialog_->pos().y();
-        }
-        return;
-    }
-    x_ = x;
-    y_ = y;
-    if (!dialog_) return;
-    dialog_->move(x, y);
-    keepOnScreen(*dialog_);
-}
+void ToolWindow::setPosition(int x, int y) { position_.set(dialog_, x, y); }
 
 void ToolWindow::moved(QPoint topLeft) {
-    if (!dialog_) return;
-    x_ = topLeft.x();
-    y_ = topLeft.y();
+    if (dialog_) position_.follow(topLeft);
 }
 
 // ------------------------------------------------------------- controls

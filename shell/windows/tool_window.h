@@ -13,6 +13,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "shell/windows/remembered_position.h"
+
 class QCheckBox;
 class QDialog;
 class QGroupBox;
@@ -71,7 +73,7 @@ public:
     // lost); UNSET_POSITION takes the window's present place.
     void setPosition(int x, int y);
     // The remembered top-left corner; x is UNSET_POSITION when there is none.
-    QPoint position() const { return {x_, y_}; }
+    QPoint position() const { return position_.point(); }
 
     // The control with template id `id`, while the window is open.
     template <class T>
@@ -129,8 +131,7 @@ private:
     DialogTemplate tmpl;
     bool modal_;
     QPointer<ToolDialog> dialog_;
-    int x_;
-    int y_ = 0;
+    RememberedPosition position_;
 };
 
 // The step a move list's paging scroll bar asks for, from `current`: a ply
