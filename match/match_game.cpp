@@ -170,7 +170,7 @@ void MatchGame::answered(Side side, PackedMove move) {
     const std::int64_t spent = thinking_.elapsed();
     sinceAnswer_.start();
     flag_.stop();
-    if (allowedMs_ >= 0 && spent > allowedMs_) return flagFell();
+    if (allowedMs_ >= 0 && spent > allowedMs_) return loseOnTime(spent);
     if (!settings_.time.control.unlimited()) {
         const std::int64_t allowed = timeUntilFlag(settings_.time.control, clocks_[side], 0);
         chargeMove(settings_.time.control, clocks_[side], std::min(spent, allowed));
@@ -204,9 +204,14 @@ void MatchGame::flagFell() {
         flag_.start(static_cast<int>(allowedMs_ - thinking_.elapsed() + 1));
         return;
     }
-    timeLoss_ = true;
-    clocks_[side_].flagged = true;
     clients_[side_]->stop();  // its answer, if it comes, is of no use
+    loseOnTime(thinking_.elapsed());
+}
+
+void MatchGame::loseOnTime(std::int64_t thoughtMs) {
+    timeLoss_ = true;
+    forfeitThought_ = thoughtMs;
+    clocks_[side_].flagged = true;
     finish(winnerOf(otherSide(side_)), QString::fromLatin1(TERMINATION_TIME));
 }
 

@@ -53,8 +53,11 @@ public:
     const GameDocument& record() const { return record_; }
     // Microseconds from each engine answer to the next go sent.
     const std::vector<qint64>& overheadsUs() const { return overheads_; }
-    // Moves whose side ran past its time with the margin (lost on time).
+    // The game was lost on time: how long the move had taken when the flag
+    // was seen, and what it was allowed (the margin included).
     bool lostOnTime() const { return timeLoss_; }
+    std::int64_t forfeitThoughtMs() const { return forfeitThought_; }
+    std::int64_t forfeitAllowedMs() const { return allowedMs_; }
 
 Q_SIGNALS:
     void movePlayed(const QString& move, qint64 redClockMs, qint64 blackClockMs);
@@ -67,6 +70,7 @@ private:
     void answered(Side side, PackedMove move);
     void failed(Side side, const QString& message);
     void flagFell();
+    void loseOnTime(std::int64_t thoughtMs);
     void finish(GameResult result, const QString& termination);
     void disconnectClients();
     std::vector<PackedMove> playedMoves() const;
@@ -93,5 +97,6 @@ private:
     QElapsedTimer sinceAnswer_;    // from the last answer to the next go
     std::vector<qint64> overheads_;
     bool timeLoss_ = false;
+    std::int64_t forfeitThought_ = 0;
     bool started_ = false;
 };

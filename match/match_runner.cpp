@@ -184,7 +184,16 @@ void MatchRunner::gameEnded(MatchSlot* slot) {
     if (!game || !game->over()) return;
     const ScheduledGame& g = game->scheduled();
     overheads_.insert(overheads_.end(), game->overheadsUs().begin(), game->overheadsUs().end());
-    if (game->lostOnTime()) ++timeLosses_;
+    if (game->lostOnTime()) {
+        ++timeLosses_;
+        const Side loser = game->verdict().result == RESULT_RED_WINS ? SIDE_BLACK : SIDE_RED;
+        Q_EMIT message(QStringLiteral("第 %1 局：%2 超时（本步已用 %3 毫秒，限 %4 毫秒，含余量 %5 毫秒）")
+                           .arg(g.index + 1)
+                           .arg(playerName(loser == SIDE_RED ? g.red : g.black))
+                           .arg(game->forfeitThoughtMs())
+                           .arg(game->forfeitAllowedMs())
+                           .arg(settings_.time.marginMs));
+    }
     if (!writeGame(*game)) Q_EMIT message(QStringLiteral("无法写入棋谱 %1").arg(settings_.pgnPath));
     done_[static_cast<std::size_t>(g.index)] = true;
     finished_.push_back({g.index, game->verdict().result});
