@@ -16,7 +16,7 @@ const TextCase TEXT_CASES[] = {
     {{}, "Elo -"},
     {{4, 0, 0}, "Elo +inf +/- inf, LOS 97.7%"},
     {{0, 6, 0}, "Elo 0.0 +/- 0.0, LOS 50.0%"},
-    {{1, 999, 1}, "Elo 0.0 +/- 1.0, LOS 50.0%"},  // 1.96 x sqrt(0.5 / 1001) / 1001 x 1600 / ln 10
+    {{1, 999, 1}, "Elo 0.0 +/- 1.0, LOS 50.0%"},  // 1.96 sqrt(0.0005 / 1001) 1600 / ln 10 = 0.96
 };
 
 TEST(EloTextTest, StandingsLineFromKnownResults) {
