@@ -8,7 +8,8 @@
 #   hang     no answer, not even to "stop"
 #   illegal  an answer that is no legal move
 # Past the line's end it repeats the last word. With MATCH_ENGINE_LOG set,
-# every start of the program appends "start" to that file.
+# every start of the program appends "start" to that file, and every
+# "go" line it reads.
 score=$1
 shift
 [ -n "$MATCH_ENGINE_LOG" ] && echo start >> "$MATCH_ENGINE_LOG"
@@ -24,6 +25,7 @@ while IFS= read -r line; do
         set -- $moves
         played=$# ;;
     go*)
+        [ -n "$MATCH_ENGINE_LOG" ] && echo "$line" >> "$MATCH_ENGINE_LOG"
         set -- $line_words
         k=0
         answer=$1

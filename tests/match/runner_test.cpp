@@ -215,3 +215,37 @@ TEST(MatchRunner, TwoShardsMergedCountAsOneRun) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MatchRunner, TheEnginesAreToldBothClocks) {
+    ensureApplication();
+    const QString folder = testFolder(QStringLiteral("clocks"));
+    const QString log = QDir(folder).filePath(QStringLiteral("heard"));
+    qputenv("MATCH_ENGINE_LOG", log.toLocal8Bit());
+    MatchSettings s = scriptedMatch(OPENING, 1500, OPENING, -1500);
+    s.adjudication = RESIGN;
+    s.time.control = {TimeControlKind::Increment, 60000, 1000, 0, 0};
+    MatchRunner runner(s);
+    const bool played = playMatch(runner);
+    qunsetenv("MATCH_ENGINE_LOG");
+    ASSERT_TRUE(played);
+    EXPECT_EQ(runner.timeLosses(), 0);
+    QFile heard(log);
+    ASSERT_TRUE(heard.open(QIODevice::ReadOnly));
+    QStringList goes;
+    for (const QByteArray& line : heard.readAll().split('\n'))
+        if (line.startsWith("go")) goes << QString::fromLatin1(line);
+    ASSERT_GE(goes.size(), 3);
+    EXPECT_EQ(goes[0], QStringLiteral("go wtime 60000 btime 60000 winc 1000 binc 1000"));
+    // Black's first move: Red's clock has its increment for the move it made.
+    const QStringList words = goes[1].split(QLatin1Char(' '));
+    ASSERT_EQ(words.size(), 9);
+    EXPECT_EQ(words[1], QStringLiteral("wtime"));
+    const int red = words[2].toInt();
+    EXPECT_GT(red, 60000 - 5000);  // the script answers at once
+    EXPECT_LE(red, 61000);
+    EXPECT_EQ(words[4], QStringLiteral("60000"));
+}
+
+}  // namespace
