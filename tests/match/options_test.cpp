@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
+#include "engines/engine_list.h"
 #include "match/match_options.h"
 #include "match/match_state.h"
 
@@ -92,6 +96,35 @@ TEST(MatchOptions, TheFingerprintFollowsWhatDecidesTheGamesOnly) {
         change(b);
         EXPECT_NE(matchFingerprint(b), base);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MatchOptions, AnEngineOfTheListComesWithItsSavedOptions) {
+    const QString path = QDir::temp().filePath(QStringLiteral("morlan-match-engines.json"));
+    EngineList list;
+    EngineEntry entry;
+    entry.name = QStringLiteral("Outside");
+    entry.path = QStringLiteral("/usr/games/outside");
+    entry.protocol = QStringLiteral("ucci");
+    entry.values.insert(QStringLiteral("hashsize"), QStringLiteral("128"));
+    entry.values.insert(QStringLiteral("UCI_Variant"), QStringLiteral("xiangqi"));  // the program's own
+    ASSERT_GE(list.add(entry), 1);
+    ASSERT_TRUE(list.save(path));
+    MatchSettings s;
+    QStringList rest;
+    QString problem;
+    ASSERT_TRUE(parseMatchOptions({"--engine-list", path, "--engine", "list=Outside", "--engine", "builtin"}, s, rest, problem))
+        << problem.toStdString();
+    ASSERT_EQ(s.players.size(), 2u);
+    EXPECT_EQ(s.players[0].program, entry.path);
+    EXPECT_EQ(s.players[0].name, entry.name);
+    EXPECT_EQ(s.players[0].protocol, QStringLiteral("ucci"));
+    EXPECT_EQ(s.players[0].options, (QMap<QString, QString>{{QStringLiteral("hashsize"), QStringLiteral("128")}}));
+    EXPECT_FALSE(parseMatchOptions({"--engine-list", path, "--engine", "list=Missing"}, s, rest, problem));
+    QFile::remove(path);
 }
 
 }  // namespace
