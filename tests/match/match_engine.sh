@@ -1,5 +1,5 @@
 #!/bin/sh
-# A stand-in player for the match runner's tests. Its first argument is the
+# A stand-in player for the match runner's tests (UCI or UCCI). Its first argument is the
 # score it reports with every move (centipawns, its own view); the others
 # are a whole game's line, and in a position after k moves it answers the
 # line's move k+1 (whichever side it plays), with an info line. A word of
@@ -18,6 +18,7 @@ played=0
 while IFS= read -r line; do
     case $line in
     uci) echo "id name Scripted"; echo "uciok" ;;
+    ucci) echo "id name Scripted"; echo "ucciok" ;;
     isready) echo "readyok" ;;
     position*)
         moves=${line#*moves}
