@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "engines/engine_list.h"
+#include "game/game.h"
 
 namespace {
 
@@ -79,6 +80,11 @@ bool parseEngineSpec(const QString& spec, MatchPlayer& player, QString& listName
         else if (key.startsWith(QLatin1String("option."))) player.options.insert(key.mid(7), value);
         else if (key == QLatin1String("movetime")) ok = readInt(value, player.moveTimeMs, 1);
         else if (key == QLatin1String("depth")) ok = readInt(value, player.depth, 1);
+        else if (key == QLatin1String("level")) {
+            int level = 0;
+            ok = readInt(value, level, LEVEL_BEGINNER) && level <= LEVEL_ADVANCED;
+            if (ok) player.moveTimeMs = LEVEL_SECONDS[level] * 1000;
+        }
         else if (key == QLatin1String("list")) listName = value;
         else ok = false;
         if (key == QLatin1String("proto")) player.protocol = value;

@@ -2,6 +2,7 @@
 //   --engine SPEC          a player (repeat); SPEC is "builtin" or a program
 //                          path, then ",key=value" parts: name=, proto=uci|ucci,
 //                          arg=, option.NAME=VALUE, movetime=MS, depth=N,
+//                          level=1|2|3 (the built-in levels' 2, 6, 18 s a move),
 //                          or list=NAME for an engine of an Engines.json list
 //   --engine-list FILE     the Engines.json the list= players come from
 //   --format match|round-robin|gauntlet   --games N

@@ -32,6 +32,9 @@ const OptionsCase OPTIONS[] = {
                 s.players[1].protocol == "ucci" && s.players[1].options.value("Hash") == "64" &&
                 s.players[1].arguments == QStringList{"-q"};
      }},
+    {"the built-in engine at a level", {"--engine", "builtin,level=3", "--engine", "builtin,level=1"}, true,
+     [](const MatchSettings& s) { return s.players[0].moveTimeMs == 18000 && s.players[1].moveTimeMs == 2000; }},
+    {"a level that does not exist", {"--engine", "builtin,level=4"}, false, nullptr},
     {"an engine part that is not known", {"--engine", "/usr/games/x,colour=red"}, false, nullptr},
     {"openings from a FEN file, shuffled", {"--openings", "fen:a.fen", "--shuffle", "--seed", "9"}, true,
      [](const MatchSettings& s) {
