@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTimer>
 
 #include "game/pgn_collection.h"
 #include "match/match_merge.h"
@@ -265,6 +267,37 @@ TEST(MatchRunner, TheEnginesAreToldBothClocks) {
         EXPECT_LE(red, 61000);
         EXPECT_EQ(words[4], QStringLiteral("60000"));
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MatchRunner, StopEndsTheEnginesAndKeepsOnlyFinishedGames) {
+    ensureApplication();
+    const QString folder = testFolder(QStringLiteral("stop"));
+    // Game 1 ends at once; game 2's engines think for ever (a fixed depth has no time limit).
+    MatchSettings s = scriptedMatch({"b0b9"}, 0, {"hang"}, 0);
+    s.openings.source = OpeningSource::PositionFile;
+    s.openings.path = writeFile(folder, QStringLiteral("mate.fen"), QByteArray(MATE_IN_ONE) + '\n');
+    s.time.depth = 3;
+    s.pgnPath = QDir(folder).filePath(QStringLiteral("games.pgn"));
+    MatchRunner runner(s);
+    bool finished = false;
+    QObject::connect(&runner, &MatchRunner::finished, [&] { finished = true; });
+    QObject::connect(&runner, &MatchRunner::gameStarted, [&](int index, const QString&, const QString&) {
+        if (index == 1) QTimer::singleShot(200, &runner, &MatchRunner::stop);
+    });
+    ASSERT_TRUE(runner.start());
+    ASSERT_TRUE(waitFor([&] { return finished; }, 30000));
+    EXPECT_FALSE(runner.running());
+    ASSERT_EQ(runner.finishedGames().size(), 1u);
+    EXPECT_EQ(runner.finishedGames()[0].index, 0);
+    MatchState state;
+    QString problem;
+    ASSERT_TRUE(readMatchState(statePath(s.pgnPath), state, problem));
+    ASSERT_EQ(state.games.size(), 1u);
+    EXPECT_EQ(QFileInfo(s.pgnPath).size(), state.games[0].end);
 }
 
 }  // namespace
