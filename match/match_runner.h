@@ -14,8 +14,11 @@
 #include "match/match_settings.h"
 #include "match/match_standings.h"
 
+#include "match/match_openings.h"
+
+class EngineClient;
 class MatchGame;
-struct MatchOpening;
+struct MatchSlot;
 
 class MatchRunner : public QObject {
     Q_OBJECT
@@ -42,6 +45,10 @@ public:
     // Games of this shard already in the PGN when the runner started.
     int resumedGames() const { return resumed_; }
     QString playerName(int player) const;
+    // Microseconds from each engine answer to the next go sent, over the
+    // games this run played; and the games this run lost on time.
+    const std::vector<qint64>& overheadsUs() const { return overheads_; }
+    int timeLosses() const { return timeLosses_; }
 
 Q_SIGNALS:
     void gameStarted(int index, const QString& red, const QString& black);
@@ -58,15 +65,24 @@ Q_SIGNALS:
     void message(const QString& text);
 
 private:
+    bool checkPlayers(QString& problem);
+    bool resume(QString& problem);
     void startGames();
-    void gameEnded(MatchGame* game);
+    void gameEnded(MatchSlot* slot);
+    bool writeGame(const MatchGame& game);
+    void shutDown();
+    EngineClient* clientFor(MatchSlot& slot, int player);
 
     MatchSettings settings_;
     std::vector<ScheduledGame> schedule_;
     std::vector<MatchOpening> openings_;
     std::vector<FinishedGame> finished_;
-    std::vector<std::unique_ptr<MatchGame>> games_;
-    std::size_t next_ = 0;  // into schedule_
+    std::vector<std::unique_ptr<MatchSlot>> slots_;  // one per game played at once
+    std::vector<bool> done_;  // by schedule index: finished, or not this shard's
+    std::size_t next_ = 0;    // into schedule_
+    std::vector<qint64> overheads_;
+    int timeLosses_ = 0;
+    int quitting_ = 0;        // engines still ending after the match
     int resumed_ = 0;
     bool running_ = false;
     bool stopping_ = false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 #include "match/seeded_order.h"
 
 std::vector<std::pair<int, int>> matchPairings(MatchFormat format, int players) {

@@ -63,7 +63,7 @@ struct MatchTime {
     // time: the pipe, the scheduler and the engine's reading of its clock.
     int marginMs = MARGIN_DEFAULT_MS;
 
-    static constexpr int MARGIN_DEFAULT_MS = 50;
+    static constexpr int MARGIN_DEFAULT_MS = 100;
     friend bool operator==(const MatchTime&, const MatchTime&) = default;
 };
 
