@@ -210,6 +210,7 @@ QGroupBox* MatchChoices::gamesBox() {
     openingPlies = counter(box, 1, 60, " 步");
     shuffle = new QCheckBox(QStringLiteral("随机次序"), box);
     seed = counter(box, 0, 2147483647);
+    seed->setPrefix(QStringLiteral("种子 "));
     auto* form = new QFormLayout(box);
     form->addRow(QStringLiteral("赛制"), format);
     form->addRow(QStringLiteral("每对对局数"), games);

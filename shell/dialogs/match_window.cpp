@@ -11,9 +11,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "engine/board_move.h"
 #include "engine/fen.h"
 #include "engines/engine_roster.h"
+#include "match/match_openings.h"
 #include "match/match_runner.h"
 #include "shell/dialogs/em_size.h"
 #include "shell/dialogs/match_board.h"
@@ -77,6 +80,7 @@ void MatchWindow::build(QDialog& w) {
     top->addWidget(status, 1);
 
     games = new QTreeWidget(&w);
+    games->setObjectName(QStringLiteral("games"));
     games->setColumnCount(COLUMNS);
     QStringList titles;
     for (const char* t : COLUMN_TITLES) titles << QString::fromUtf8(t);
@@ -110,6 +114,7 @@ void MatchWindow::build(QDialog& w) {
     middle->addLayout(right);
 
     standings = new QPlainTextEdit(&w);
+    standings->setObjectName(QStringLiteral("standings"));
     standings->setReadOnly(true);
     standings->setLineWrapMode(QPlainTextEdit::NoWrap);
     standings->setMinimumHeight(emPixels(w) * 8);
@@ -175,6 +180,10 @@ void MatchWindow::startMatch() {
         showButtons();
         return;
     }
+    QString unread;
+    openings.clear();
+    const int rounds = (std::max(choice.settings.gamesPerPairing, 1) + 1) / 2;
+    openingsKnown = loadOpenings(choice.settings, rounds, openings, unread);
     if (status) status->setText(QStringLiteral("比赛开始，已有 %1 局在棋谱中").arg(r->resumedGames()));
     showStandings();
     showButtons();
@@ -196,14 +205,29 @@ void MatchWindow::matchFinished() {
 }
 
 void MatchWindow::gameStarted(int index, const QString& red, const QString& black) {
-    // The runner names no start position; the standard one is known.
-    const bool standardStart = choice.settings.openings.source == OpeningSource::None;
     MatchGameTrack& track = tracks[index];
-    track.begin(index, red, black,
-                standardStart ? std::optional<QString>(QString::fromLatin1(START_FEN)) : std::nullopt);
+    track.begin(index, red, black, startOf(index));
     latest = index;
     showGameRow(track);
     showSelectedGame();
+}
+
+std::optional<QString> MatchWindow::startOf(int index) const {
+    if (!runner || !openingsKnown || index < 0 || index >= static_cast<int>(runner->schedule().size()))
+        return std::nullopt;
+    static const MatchOpening standardStart;
+    const int number = runner->schedule()[static_cast<std::size_t>(index)].opening;
+    if (!openings.empty() && (number < 0 || number >= static_cast<int>(openings.size()))) return std::nullopt;
+    const MatchOpening& o = openings.empty() ? standardStart : openings[static_cast<std::size_t>(number)];
+    // The opening's moves are played before the engines move; the runner
+    // reports only the engines' moves.
+    Board90 board = o.board;
+    Side side = o.side;
+    for (PackedMove m : o.moves) {
+        playOnBoard(board, m);
+        side = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
+    }
+    return QString::fromStdString(writeFen(board, side));
 }
 
 void MatchWindow::movePlayed(int index, const QString& move, qint64 redMs, qint64 blackMs) {
@@ -267,8 +291,7 @@ void MatchWindow::showSelectedGame() {
 void MatchWindow::showStandings() {
     if (!runner) return;
     const MatchStandings s = runner->standings();
-    QString text = QStringLiteral("已完成 %1 / %2 局\n").arg(s.gamesDone).arg(s.gamesTotal);
-    text += standingsText(runner->settings(), s);
+    QString text = standingsText(runner->settings(), s);
     for (const PairingStanding& p : s.pairings)
         text += QLatin1Char('\n') + pairingText(runner->playerName(p.first), runner->playerName(p.second), p);
     if (choice.sprtOn && !s.pairings.empty()) {

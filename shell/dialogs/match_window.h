@@ -9,10 +9,14 @@
 
 #include <QPointer>
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "shell/dialogs/floating_window.h"
 #include "shell/dialogs/match_dialog.h"
 #include "shell/dialogs/match_game_track.h"
+
+struct MatchOpening;
 
 class MatchBoard;
 class MatchRunner;
@@ -25,6 +29,9 @@ class MatchWindow final : public FloatingWindow {
 public:
     static MatchWindow& instance();
     bool running() const;
+    // The settings 开始 plays (设置... edits them), and 开始 itself.
+    void setChoice(const MatchChoice& c) { choice = c; }
+    void start() { startMatch(); }
     // Esc and the close box: a running match is stopped first, if the
     // player agrees.
     void closeRequested() override;
@@ -46,10 +53,15 @@ private:
     void showSelectedGame();
     void showStandings();
     const MatchGameTrack* shownGame() const;
+    std::optional<QString> startOf(int index) const;
 
     MatchChoice choice;
     QPointer<MatchRunner> runner;
     std::map<int, MatchGameTrack> tracks;  // this run's games by index
+    // The match's openings, read as the runner reads them (the same
+    // settings give the same ones), for the boards' start positions.
+    std::vector<MatchOpening> openings;
+    bool openingsKnown = false;
     int latest = -1;                       // the game started last
     bool sprtDecided = false;
 
