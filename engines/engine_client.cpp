@@ -255,7 +255,8 @@ QString EngineClient::goCommand(const EngineLimits& limits) const {
 
 // UCI: "wtime btime winc binc [movestogo]" (读秒 as its period, the
 // increment an engine without the notion plans with). UCCI: the own clock
-// and the opponent's ("time increment opptime oppincrement").
+// and the opponent's ("time T increment I opptime T oppincrement I", or
+// movestogo / oppmovestogo for so many moves in a time).
 QString EngineClient::clockWords(const EngineClock& clock, Side side) const {
     const auto part = [](const char* word, std::int64_t value) {
         return QStringLiteral(" %1 %2").arg(QLatin1String(word)).arg(std::max<std::int64_t>(value, 0));
@@ -268,11 +269,13 @@ QString EngineClient::clockWords(const EngineClock& clock, Side side) const {
         if (clock.movesToGo > 0) words += part("movestogo", clock.movesToGo);
         return words;
     }
+    // UCCI gives each side either the moves to go or an increment.
     const Side other = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
-    words = part("time", clock.timeMs[side]);
-    if (clock.movesToGo > 0) words += part("movestogo", clock.movesToGo);
-    words += part("increment", clock.incrementMs[side] + period);
-    words += part("opptime", clock.timeMs[other]) + part("oppincrement", clock.incrementMs[other] + period);
+    const auto rest = [&](Side s, const char* moves, const char* increment) {
+        return clock.movesToGo > 0 ? part(moves, clock.movesToGo) : part(increment, clock.incrementMs[s] + period);
+    };
+    words = part("time", clock.timeMs[side]) + rest(side, "movestogo", "increment");
+    words += part("opptime", clock.timeMs[other]) + rest(other, "oppmovestogo", "oppincrement");
     return words;
 }
 

@@ -145,7 +145,15 @@ bool parseMatchOptions(const QStringList& args, MatchSettings& s, QStringList& r
         else if (a == QLatin1String("--resign")) ok = s.adjudication.resign = readInts(v, {&s.adjudication.resignScore, &s.adjudication.resignMoves});
         else if (a == QLatin1String("--draw"))
             ok = s.adjudication.draw = readInts(v, {&s.adjudication.drawScore, &s.adjudication.drawMoves, &s.adjudication.drawAfterMove});
-        else if (a == QLatin1String("--concurrency")) ok = readInt(v, s.concurrency, 1);
+        else if (a == QLatin1String("--sprt")) {
+            const QStringList parts = v.split(QLatin1Char(','));
+            ok = parts.size() == 4;
+            double values[4] = {};
+            for (int k = 0; ok && k < 4; ++k) values[k] = parts[k].toDouble(&ok);
+            s.sprtSettings = {values[0], values[1], values[2], values[3]};
+            ok = ok && s.sprtSettings.valid();
+            s.sprt = ok;
+        } else if (a == QLatin1String("--concurrency")) ok = readInt(v, s.concurrency, 1);
         else if (a == QLatin1String("--pgn")) s.pgnPath = v;
         else if (a == QLatin1String("--notation")) {
             ok = v == QLatin1String("chinese") || v == QLatin1String("coordinates");

@@ -10,6 +10,7 @@
 //   --margin MS   --resign CP,MOVES   --draw CP,MOVES,AFTER   --no-rulings
 //   --concurrency N   --pgn FILE   --notation chinese|coordinates
 //   --no-comments   --shard K/N   --event TEXT   --builtin-program PATH
+//   --sprt ELO0,ELO1,ALPHA,BETA
 // Words that are not options (merge's input PGNs) are handed back in rest.
 #pragma once
 

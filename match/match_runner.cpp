@@ -201,7 +201,19 @@ void MatchRunner::gameEnded(MatchSlot* slot) {
         Q_EMIT message(QStringLiteral("第 %1 局：引擎崩溃，下一局重新启动").arg(g.index + 1));
     Q_EMIT gameFinished(g.index, QString::fromLatin1(resultText(game->verdict().result)), game->verdict().termination);
     Q_EMIT standingsChanged();
+    if (sprtDecided()) {
+        Q_EMIT message(QStringLiteral("SPRT 已有结论，比赛结束"));
+        return stop();
+    }
     startGames();
+}
+
+bool MatchRunner::sprtDecided() const {
+    if (!settings_.sprt || settings_.players.size() != 2) return false;
+    const MatchStandings now = standings();
+    if (now.pairings.empty()) return false;
+    const double ratio = sprtRatio(settings_.sprtSettings, pairTally(now.pairings[0]));
+    return sprtDecision(settings_.sprtSettings, ratio) != SprtDecision::Continue;
 }
 
 void MatchRunner::stop() {

@@ -71,6 +71,7 @@ private:
     void gameEnded(MatchSlot* slot);
     bool writeGame(const MatchGame& game);
     void shutDown();
+    bool sprtDecided() const;
     EngineClient* clientFor(MatchSlot& slot, int player);
 
     MatchSettings settings_;

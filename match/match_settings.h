@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/time_control.h"
+#include "match/sprt.h"
 
 // One player: an engine program speaking UCI or UCCI, or the built-in
 // engine (program empty: morlan-engine beside the runner).
@@ -103,6 +104,9 @@ struct MatchSettings {
     int shards = 1;
     QString event = QStringLiteral("Engine match");
     QString builtInProgram;   // where morlan-engine is; empty: found beside the runner
+    // A match of two stops when the SPRT on its game pairs decides.
+    bool sprt = false;
+    SprtSettings sprtSettings;
 
     friend bool operator==(const MatchSettings&, const MatchSettings&) = default;
 };

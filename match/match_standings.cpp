@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "match/elo_text.h"
+
 namespace {
 
 // Red's points of a result, in half points.
@@ -15,6 +17,14 @@ void count(int halfPoints, int& wins, int& draws, int& losses) {
 }
 
 }  // namespace
+
+GameTally gameTally(const PairingStanding& p) { return {p.wins, p.draws, p.losses}; }
+
+PairTally pairTally(const PairingStanding& p) {
+    PairTally t;
+    t.counts = p.pentanomial;
+    return t;
+}
 
 MatchStandings computeStandings(const MatchSettings& settings, const std::vector<ScheduledGame>& schedule,
                                 const std::vector<FinishedGame>& games) {
@@ -72,6 +82,12 @@ QString standingsText(const MatchSettings& settings, const MatchStandings& stand
         text += QStringLiteral("%1 vs %2: +%3 =%4 -%5").arg(name(p.first), name(p.second)).arg(p.wins).arg(p.draws).arg(p.losses);
         const auto& n = p.pentanomial;
         text += QStringLiteral(" pairs [%1 %2 %3 %4 %5]\n").arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]).arg(n[4]);
+        text += QStringLiteral("  games: %1\n  pairs: %2\n")
+                    .arg(QString::fromStdString(eloText(eloFromGames(gameTally(p)))),
+                         QString::fromStdString(eloText(eloFromPairs(pairTally(p)))));
+        if (settings.sprt && standings.pairings.size() == 1)
+            text += QStringLiteral("  SPRT: %1\n")
+                        .arg(QString::fromStdString(sprtText(settings.sprtSettings, sprtRatio(settings.sprtSettings, pairTally(p)))));
     }
     return text;
 }

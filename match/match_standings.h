@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/types.h"
+#include "match/elo_stats.h"
 #include "match/match_schedule.h"
 
 struct FinishedGame {
@@ -36,8 +37,13 @@ struct MatchStandings {
     int gamesTotal = 0;  // of this shard
 };
 
+// A pairing's results as the statistics count them.
+GameTally gameTally(const PairingStanding& pairing);
+PairTally pairTally(const PairingStanding& pairing);
+
 MatchStandings computeStandings(const MatchSettings& settings, const std::vector<ScheduledGame>& schedule,
                                 const std::vector<FinishedGame>& games);
 
-// The table printed after each game: one line per player, one per pairing.
+// The table printed after each game: one line per player; for each
+// pairing its results, the Elo from games and from pairs, and the SPRT.
 QString standingsText(const MatchSettings& settings, const MatchStandings& standings);

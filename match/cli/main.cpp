@@ -38,6 +38,10 @@ constexpr char HELP_TEXT[] =
     "  --pgn FILE  games appended as they end; FILE.state beside it lets the\n"
     "              same command, run again, go on after a kill\n"
     "  --notation chinese|coordinates   --no-comments   --event TEXT\n"
+    "Statistics: each pairing's Elo with its 95% error bar and LOS, from games\n"
+    "  and from colour-swapped pairs (pentanomial)\n"
+    "  --sprt ELO0,ELO1,ALPHA,BETA   a match of two stops when the SPRT decides\n"
+    "Running:\n"
     "  --concurrency N (1)   --overhead-log FILE   --builtin-program PATH\n"
     "  --help   --version\n";
 

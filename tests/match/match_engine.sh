@@ -1,5 +1,5 @@
 #!/bin/sh
-# A stand-in player for the match runner's tests. Its first argument is the
+# A stand-in player for the match runner's tests (UCI or UCCI). Its first argument is the
 # score it reports with every move (centipawns, its own view); the others
 # are a whole game's line, and in a position after k moves it answers the
 # line's move k+1 (whichever side it plays), with an info line. A word of
@@ -8,7 +8,8 @@
 #   hang     no answer, not even to "stop"
 #   illegal  an answer that is no legal move
 # Past the line's end it repeats the last word. With MATCH_ENGINE_LOG set,
-# every start of the program appends "start" to that file.
+# every start of the program appends "start" to that file, and every
+# "go" line it reads.
 score=$1
 shift
 [ -n "$MATCH_ENGINE_LOG" ] && echo start >> "$MATCH_ENGINE_LOG"
@@ -17,6 +18,7 @@ played=0
 while IFS= read -r line; do
     case $line in
     uci) echo "id name Scripted"; echo "uciok" ;;
+    ucci) echo "id name Scripted"; echo "ucciok" ;;
     isready) echo "readyok" ;;
     position*)
         moves=${line#*moves}
@@ -24,6 +26,7 @@ while IFS= read -r line; do
         set -- $moves
         played=$# ;;
     go*)
+        [ -n "$MATCH_ENGINE_LOG" ] && echo "$line" >> "$MATCH_ENGINE_LOG"
         set -- $line_words
         k=0
         answer=$1

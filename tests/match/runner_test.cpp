@@ -215,3 +215,56 @@ TEST(MatchRunner, TwoShardsMergedCountAsOneRun) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ClockCase {
+    const char* protocol;
+    TimeControl control;
+    const char* firstGo;
+};
+
+const ClockCase CLOCKS[] = {
+    {"uci", {TimeControlKind::Increment, 60000, 1000, 0, 0}, "go wtime 60000 btime 60000 winc 1000 binc 1000"},
+    {"ucci", {TimeControlKind::Increment, 60000, 1000, 0, 0}, "go time 60000 increment 1000 opptime 60000 oppincrement 1000"},
+    {"uci", {TimeControlKind::MovesInTime, 300000, 0, 0, 40}, "go wtime 300000 btime 300000 winc 0 binc 0 movestogo 40"},
+    {"ucci", {TimeControlKind::MovesInTime, 300000, 0, 0, 40}, "go time 300000 movestogo 40 opptime 300000 oppmovestogo 40"},
+    {"uci", {TimeControlKind::Byoyomi, 60000, 0, 10000, 0}, "go wtime 60000 btime 60000 winc 10000 binc 10000"},
+    {"uci", {TimeControlKind::Sudden, 60000, 0, 0, 0}, "go wtime 60000 btime 60000 winc 0 binc 0"},
+};
+
+TEST(MatchRunner, TheEnginesAreToldBothClocks) {
+    ensureApplication();
+    for (const ClockCase& c : CLOCKS) {
+        const QString folder = testFolder(QStringLiteral("clocks"));
+        const QString log = QDir(folder).filePath(QStringLiteral("heard"));
+        qputenv("MATCH_ENGINE_LOG", log.toLocal8Bit());
+        MatchSettings s = scriptedMatch(OPENING, 1500, OPENING, -1500);
+        for (MatchPlayer& p : s.players) p.protocol = QString::fromLatin1(c.protocol);
+        s.adjudication = RESIGN;
+        s.time.control = c.control;
+        MatchRunner runner(s);
+        const bool played = playMatch(runner);
+        qunsetenv("MATCH_ENGINE_LOG");
+        ASSERT_TRUE(played) << c.firstGo;
+        EXPECT_EQ(runner.timeLosses(), 0) << c.firstGo;
+        QFile heard(log);
+        ASSERT_TRUE(heard.open(QIODevice::ReadOnly));
+        QStringList goes;
+        for (const QByteArray& line : heard.readAll().split('\n'))
+            if (line.startsWith("go")) goes << QString::fromLatin1(line);
+        ASSERT_GE(goes.size(), 3) << c.firstGo;
+        EXPECT_EQ(goes[0], QString::fromLatin1(c.firstGo));
+        if (c.control.kind != TimeControlKind::Increment || QLatin1String(c.protocol) != QLatin1String("uci")) continue;
+        // Black's first move: Red's clock has its increment for the move it made.
+        const QStringList words = goes[1].split(QLatin1Char(' '));
+        ASSERT_EQ(words.size(), 9);
+        EXPECT_EQ(words[1], QStringLiteral("wtime"));
+        const int red = words[2].toInt();
+        EXPECT_GT(red, 60000 - 5000);  // the script answers at once
+        EXPECT_LE(red, 61000);
+        EXPECT_EQ(words[4], QStringLiteral("60000"));
+    }
+}
+
+}  // namespace
