@@ -357,11 +357,11 @@ void MatchChoices::showChoice(const MatchChoice& c) {
     drawMoves->setValue(a.drawMoves);
     drawAfter->setValue(a.drawAfterMove);
     rulings->setChecked(s.rulings);
-    sprt->setChecked(c.sprtOn);
-    elo0->setValue(c.sprt.elo0);
-    elo1->setValue(c.sprt.elo1);
-    alpha->setValue(c.sprt.alpha);
-    beta->setValue(c.sprt.beta);
+    sprt->setChecked(s.sprt);
+    elo0->setValue(s.sprtSettings.elo0);
+    elo1->setValue(s.sprtSettings.elo1);
+    alpha->setValue(s.sprtSettings.alpha);
+    beta->setValue(s.sprtSettings.beta);
     pgn->setText(s.pgnPath);
     notation->setCurrentIndex(s.moveText == MoveText::Chinese ? 0 : 1);
     followChoices();
@@ -406,8 +406,8 @@ void MatchChoices::take(MatchChoice& c) const {
     a.drawMoves = drawMoves->value();
     a.drawAfterMove = drawAfter->value();
     s.rulings = rulings->isChecked();
-    c.sprtOn = sprt->isChecked();
-    c.sprt = {elo0->value(), elo1->value(), alpha->value(), beta->value()};
+    s.sprt = sprt->isChecked();
+    s.sprtSettings = {elo0->value(), elo1->value(), alpha->value(), beta->value()};
     s.pgnPath = pgn->text().trimmed();
     s.moveText = notation->currentIndex() == 0 ? MoveText::Chinese : MoveText::Coordinates;
 }
@@ -423,8 +423,8 @@ QString MatchChoices::problem() const {
     if (needsFile && !QFileInfo(s.openings.path).isFile()) return QStringLiteral("找不到开局文件。");
     if (s.time.control.kind != TimeControlKind::Unlimited && !s.time.control.valid())
         return QStringLiteral("用时设置不完整。");
-    if (c.sprtOn && s.format != MatchFormat::Match) return QStringLiteral("SPRT 检验只用于两方对抗。");
-    if (c.sprtOn && !c.sprt.valid()) return QStringLiteral("SPRT 需要 elo0 小于 elo1，且 α 与 β 之和小于 1。");
+    if (s.sprt && s.format != MatchFormat::Match) return QStringLiteral("SPRT 检验只用于两方对抗。");
+    if (s.sprt && !s.sprtSettings.valid()) return QStringLiteral("SPRT 需要 elo0 小于 elo1，且 α 与 β 之和小于 1。");
     return {};
 }
 

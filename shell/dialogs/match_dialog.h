@@ -6,7 +6,6 @@
 #pragma once
 
 #include "match/match_settings.h"
-#include "match/sprt.h"
 
 class EngineList;
 class QWidget;
@@ -20,8 +19,6 @@ struct MatchChoice {
     BuiltInLimit builtInLimit = BuiltInLimit::Intermediate;
     int builtInMoveTimeMs = 2000;
     int builtInDepth = 8;
-    bool sprtOn = false;
-    SprtSettings sprt;
 };
 
 // The players of the choice, made from the engine list's entries.

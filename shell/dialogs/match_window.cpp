@@ -20,7 +20,7 @@
 #include "match/match_runner.h"
 #include "shell/dialogs/em_size.h"
 #include "shell/dialogs/match_board.h"
-#include "shell/dialogs/match_standings_text.h"
+#include "shell/dialogs/match_clock_text.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/modal_scope.h"
 
@@ -153,7 +153,7 @@ void MatchWindow::startMatch() {
     }
     tracks.clear();
     latest = -1;
-    sprtDecided = false;
+    lastMessage.clear();
     if (games) games->clear();
     auto* r = new MatchRunner(choice.settings, qApp);
     QObject::connect(r, &MatchRunner::gameStarted, r, [this](int i, const QString& red, const QString& black) {
@@ -168,6 +168,7 @@ void MatchWindow::startMatch() {
     QObject::connect(r, &MatchRunner::standingsChanged, r, [this] { showStandings(); });
     QObject::connect(r, &MatchRunner::finished, r, [this] { matchFinished(); });
     QObject::connect(r, &MatchRunner::message, r, [this](const QString& text) {
+        lastMessage = text;
         if (status) status->setText(text);
     });
     runner = r;
@@ -200,7 +201,9 @@ void MatchWindow::matchFinished() {
     showStandings();
     if (runner) runner->deleteLater();
     runner = nullptr;
-    if (status && !sprtDecided) status->setText(QStringLiteral("比赛结束"));
+    if (status)
+        status->setText(lastMessage.isEmpty() ? QStringLiteral("比赛结束")
+                                              : QStringLiteral("比赛结束（%1）").arg(lastMessage));
     showButtons();
 }
 
@@ -290,20 +293,9 @@ void MatchWindow::showSelectedGame() {
 
 void MatchWindow::showStandings() {
     if (!runner) return;
-    const MatchStandings s = runner->standings();
-    QString text = standingsText(runner->settings(), s);
-    for (const PairingStanding& p : s.pairings)
-        text += QLatin1Char('\n') + pairingText(runner->playerName(p.first), runner->playerName(p.second), p);
-    if (choice.sprtOn && !s.pairings.empty()) {
-        SprtDecision decision = SprtDecision::Continue;
-        text += QLatin1Char('\n') + sprtLine(choice.sprt, s.pairings.front(), decision);
-        if (decision != SprtDecision::Continue && !sprtDecided) {
-            sprtDecided = true;
-            stopMatch();
-            if (status) status->setText(QStringLiteral("SPRT 已有结论，比赛停止"));
-        }
-    }
-    if (standings) standings->setPlainText(text);
+    // The same table morlan-match prints: points, each pairing's Elo from
+    // games and from pairs, and the SPRT (which stops the match itself).
+    if (standings) standings->setPlainText(standingsText(runner->settings(), runner->standings()));
 }
 
 void MatchWindow::closeRequested() {

@@ -63,7 +63,7 @@ private:
     std::vector<MatchOpening> openings;
     bool openingsKnown = false;
     int latest = -1;                       // the game started last
-    bool sprtDecided = false;
+    QString lastMessage;  // the runner's last word, kept past the end
 
     QPointer<QPushButton> settingsButton, startButton, stopButton;
     QPointer<QLabel> status;

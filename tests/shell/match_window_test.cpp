@@ -49,7 +49,8 @@ void MatchWindowTest::aMatchLeavesThePlayersGameAlone() {
     for (int row = 0; row < 2; ++row) QVERIFY(!list->topLevelItem(row)->text(6).contains(QStringLiteral("进行中")));
     const QString standings = w.window()->findChild<QPlainTextEdit*>(QStringLiteral("standings"))->toPlainText();
     QVERIFY2(standings.contains(QStringLiteral("games 2 of 2")), qPrintable(standings));
-    QVERIFY2(standings.contains(QStringLiteral("A - B: +")), qPrintable(standings));
+    QVERIFY2(standings.contains(QStringLiteral("A vs B: +")), qPrintable(standings));
+    QVERIFY2(standings.contains(QStringLiteral("pairs: Elo")), qPrintable(standings));
     QFile pgn(QStringLiteral("match.pgn"));
     QVERIFY(pgn.open(QIODevice::ReadOnly));
     QCOMPARE(pgn.readAll().count("[Result "), 2);
