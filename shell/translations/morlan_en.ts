@@ -105,6 +105,11 @@
     </message>
     <message>
         <location filename="../main_window/main_menu.cpp" line="60" />
+        <source>引擎比赛(&amp;M)...</source>
+        <translation>Engine &amp;Match...</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_menu.cpp" line="60" />
         <source>设置(&amp;C)</source>
         <translation>Settings (&amp;C)</translation>
     </message>
