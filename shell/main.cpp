@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
     // The language is chosen before any window is made: the stored choice, else the locale's.
     SettingsFile::instance().load();
     installInterfaceLanguage(chosenLanguage(static_cast<LanguageChoice>(storedLanguageChoice()), systemLanguages()));
-    fonts.finish();
-    startMark("language and fonts");
+    startMark("language");
     App::instance().init();
     App::instance().openStartFile(line.path);
     return App::instance().run();

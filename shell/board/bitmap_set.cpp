@@ -2,11 +2,12 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <atomic>
 #include <cmath>
 
-#include "engine/thread_start.h"
 #include "resources/bitmap_decoder.h"
 #include "shell/board/board_geometry.h"
+#include "shell/platform/read_ahead.h"
 #include "shell/platform/resource_blob.h"
 
 namespace {
@@ -167,8 +168,11 @@ CarriedPictures decodeCarriedPictures() {
 namespace {
 
 // The decoding decodeAhead started, until the first instance() takes it.
+// The read-ahead runs at a low priority: on a busy machine the interface's
+// thread does not wait for it, but decodes the pictures itself.
 struct AheadDecoding {
     std::thread worker;
+    std::atomic<bool> done{false};
     CarriedPictures pictures;
     ~AheadDecoding() {
         if (worker.joinable()) worker.join();
@@ -182,7 +186,7 @@ AheadDecoding& ahead() {
 
 CarriedPictures decodedPictures() {
     AheadDecoding& a = ahead();
-    if (!a.worker.joinable()) return decodeCarriedPictures();
+    if (!a.worker.joinable() || !a.done.load(std::memory_order_acquire)) return decodeCarriedPictures();
     a.worker.join();
     return std::move(a.pictures);
 }
@@ -191,7 +195,11 @@ CarriedPictures decodedPictures() {
 
 void BitmapSet::decodeAhead() {
     AheadDecoding& a = ahead();
-    if (!a.worker.joinable()) a.worker = startThread([&a] { a.pictures = decodeCarriedPictures(); });
+    if (a.worker.joinable()) return;
+    a.worker = startReadAhead([&a] {
+        a.pictures = decodeCarriedPictures();
+        a.done.store(true, std::memory_order_release);
+    });
 }
 
 BitmapSet& BitmapSet::instance() {

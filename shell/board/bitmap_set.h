@@ -32,8 +32,9 @@ class BitmapSet {
 public:
     static BitmapSet& instance();
     // Starts decoding the carried bitmaps on a thread of their own, so that
-    // they are ready when the window is made; the first instance() waits
-    // for them. Called before the application object exists.
+    // they are ready when the window is made; the first instance() takes
+    // them if they are, else decodes them itself. Called before the
+    // application object exists.
     static void decodeAhead();
 
     // The board picture (129), opaque.

@@ -2,15 +2,13 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include "engine/thread_start.h"
+#include "shell/platform/read_ahead.h"
 
 // FcInit keeps the configuration as the current one; Qt's own FcInit then
 // finds it there. Were Qt to come first, each would read one and fontconfig
-// keep the first: slower, never wrong.
-FontWarmUp::FontWarmUp() : worker(startThread([] { FcInit(); })) {}
+// keep the first: Qt never waits for the warm-up.
+FontWarmUp::FontWarmUp() : worker(startReadAhead([] { FcInit(); })) {}
 
-FontWarmUp::~FontWarmUp() { finish(); }
-
-void FontWarmUp::finish() {
+FontWarmUp::~FontWarmUp() {
     if (worker.joinable()) worker.join();
 }

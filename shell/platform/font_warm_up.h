@@ -2,7 +2,8 @@
 // configuration, a few dozen files, and its caches: several milliseconds
 // before the first frame's menus can be measured. A warm-up started before
 // the application object does that reading beside Qt's own start, and Qt
-// finds the configuration ready.
+// finds the configuration ready; on a machine too busy for that, Qt reads
+// its own and does not wait.
 #pragma once
 
 #include <thread>
@@ -13,8 +14,6 @@ public:
     ~FontWarmUp();
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
-    // Waits until the configuration is read.
-    void finish();
 
 private:
     std::thread worker;
