@@ -30,7 +30,7 @@ for f in usr/games/morlan usr/games/morlan-engine usr/games/morlan-records usr/g
          usr/share/icons/hicolor/scalable/apps/morlan.svg \
          usr/share/man/man6/morlan.6.gz usr/share/man/man6/morlan-engine.6.gz \
          usr/share/man/man6/morlan-records.6.gz usr/share/man/man6/morlan-review.6.gz \
-         usr/games/morlan-db usr/share/man/man6/morlan-db.6.gz \
+         usr/games/morlan-db usr/share/man/man6/morlan-db.6.gz usr/lib/morlan/libmorlan-audio.so \
          usr/share/doc/morlan/copyright usr/share/doc/morlan/changelog.gz; do
   [ -f "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   zlib1g-dev libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # Read ahead of the first frame (shell/platform/font_warm_up).
+  libfontconfig-dev
   fonts-noto-cjk
   # Qt's own texts (dialog buttons, file dialogs) in Chinese.
   qt6-translations-l10n

@@ -6,13 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell/board/bitmap_set.h"
 #include "shell/main_window/app.h"
 #include "shell/main_window/command_line.h"
 #include "shell/platform/crash_handler.h"
+#include "shell/platform/font_warm_up.h"
 #include "game/settings_file.h"
 #include "shell/main_window/language_menu.h"
 #include "shell/platform/interface_language.h"
 #include "shell/platform/user_folder.h"
+#include "shell/platform/start_marks.h"
 
 namespace {
 
@@ -33,6 +36,7 @@ void enterUserFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    startMark("main");
     if (argc > 0 && isCrashMessageProcess(argv[0])) return showCrashMessage(argc, argv);
     CommandLine line = parseCommandLine(argc, argv);
     if (!line.error.empty()) {
@@ -52,11 +56,16 @@ int main(int argc, char** argv) {
         enterUserFolder();
     }
     installCrashHandler();
+    // Fonts and pictures are read on threads of their own while Qt starts.
+    FontWarmUp fonts;
+    BitmapSet::decodeAhead();
     QApplication application(argc, argv);
+    startMark("application");
     QApplication::setApplicationName(QStringLiteral("Morlan"));
     // The language is chosen before any window is made: the stored choice, else the locale's.
     SettingsFile::instance().load();
     installInterfaceLanguage(chosenLanguage(static_cast<LanguageChoice>(storedLanguageChoice()), systemLanguages()));
+    startMark("language");
     App::instance().init();
     App::instance().openStartFile(line.path);
     return App::instance().run();

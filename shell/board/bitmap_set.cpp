@@ -2,10 +2,12 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <atomic>
 #include <cmath>
 
 #include "resources/bitmap_decoder.h"
 #include "shell/board/board_geometry.h"
+#include "shell/platform/read_ahead.h"
 #include "shell/platform/resource_blob.h"
 
 namespace {
@@ -144,64 +146,85 @@ QImage withTransparentColour(const QImage& image, QRgb key) {
     return out;
 }
 
+namespace {
+
+// An image with its colour key made transparent, or null if it is null.
+QImage keyed(const QImage& image, QRgb key) { return image.isNull() ? image : withTransparentColour(image, key); }
+
+}  // namespace
+
+CarriedPictures decodeCarriedPictures() {
+    const int toolbarWidth = TOOLBAR_ICON_SIZE * TOOLBAR_ICON_COUNT;
+    CarriedPictures c;
+    c.classic.board = carriedBitmap(BITMAP_BOARD, BOARD_WIDTH, BOARD_HEIGHT);
+    c.classic.pieces = keyed(carriedBitmap(BITMAP_PIECES, CELL_SIZE * PIECE_IMAGE_COUNT, CELL_SIZE), TRANSPARENT_BLACK);
+    c.classic.labels = keyed(carriedBitmap(BITMAP_LABELS, 180, 80), TRANSPARENT_BLACK);
+    c.classic.marker = carriedBitmap(BITMAP_MARKER, CELL_SIZE, CELL_SIZE, true);
+    c.toolbar = keyed(carriedBitmap(BITMAP_TOOLBAR, toolbarWidth, TOOLBAR_ICON_SIZE), TOOLBAR_MASK);
+    c.toolbarDisabled = keyed(carriedBitmap(BITMAP_TOOLBAR_DISABLED, toolbarWidth, TOOLBAR_ICON_SIZE), TOOLBAR_MASK);
+    return c;
+}
+
+namespace {
+
+// The decoding decodeAhead started, until the first instance() takes it.
+// The read-ahead runs at a low priority: on a busy machine the interface's
+// thread does not wait for it, but decodes the pictures itself.
+struct AheadDecoding {
+    std::thread worker;
+    std::atomic<bool> done{false};
+    CarriedPictures pictures;
+    ~AheadDecoding() {
+        if (worker.joinable()) worker.join();
+    }
+};
+
+AheadDecoding& ahead() {
+    static AheadDecoding decoding;
+    return decoding;
+}
+
+CarriedPictures decodedPictures() {
+    AheadDecoding& a = ahead();
+    if (!a.worker.joinable() || !a.done.load(std::memory_order_acquire)) return decodeCarriedPictures();
+    a.worker.join();
+    return std::move(a.pictures);
+}
+
+}  // namespace
+
+void BitmapSet::decodeAhead() {
+    AheadDecoding& a = ahead();
+    if (a.worker.joinable()) return;
+    a.worker = startReadAhead([&a] {
+        a.pictures = decodeCarriedPictures();
+        a.done.store(true, std::memory_order_release);
+    });
+}
+
 BitmapSet& BitmapSet::instance() {
-    static BitmapSet set;
+    static BitmapSet set(decodedPictures());
     return set;
 }
 
-BitmapSet::BitmapSet() {
-    loadBoard();
-    loadPieces();
-    loadLabels();
-    loadMarker();
-    loadIcons();
+// The plain drawings need the application's fonts, so they are made here,
+// on the interface's thread.
+BitmapSet::BitmapSet(CarriedPictures carried) {
+    classic.board = orPlain(carried.classic.board, [] { return plainBoard(); });
+    classic.pieces = orPlain(carried.classic.pieces, [] { return withTransparentColour(plainPieces(), TRANSPARENT_BLACK); });
+    classic.labels = orPlain(carried.classic.labels, [] { return withTransparentColour(plainLabels(), TRANSPARENT_BLACK); });
+    classic.marker = orPlain(carried.classic.marker, [] { return plainMarker(); });
+    makeIcons(orPlain(carried.toolbar, [] { return withTransparentColour(plainToolbar(false), TOOLBAR_MASK); }),
+              orPlain(carried.toolbarDisabled, [] { return withTransparentColour(plainToolbar(true), TOOLBAR_MASK); }));
 }
 
-void BitmapSet::loadBoard() {
-    classic.board = carriedBitmap(BITMAP_BOARD, BOARD_WIDTH, BOARD_HEIGHT);
-    if (classic.board.isNull()) {
-        allCarried = false;
-        classic.board = plainBoard();
-    }
+QImage BitmapSet::orPlain(QImage carried, QImage (*plain)()) {
+    if (!carried.isNull()) return carried;
+    allCarried = false;
+    return plain();
 }
 
-void BitmapSet::loadPieces() {
-    QImage img = carriedBitmap(BITMAP_PIECES, CELL_SIZE * PIECE_IMAGE_COUNT, CELL_SIZE);
-    if (img.isNull()) {
-        allCarried = false;
-        img = plainPieces();
-    }
-    classic.pieces = withTransparentColour(img, TRANSPARENT_BLACK);
-}
-
-void BitmapSet::loadLabels() {
-    QImage img = carriedBitmap(BITMAP_LABELS, 180, 80);
-    if (img.isNull()) {
-        allCarried = false;
-        img = plainLabels();
-    }
-    classic.labels = withTransparentColour(img, TRANSPARENT_BLACK);
-}
-
-void BitmapSet::loadMarker() {
-    classic.marker = carriedBitmap(BITMAP_MARKER, CELL_SIZE, CELL_SIZE, true);
-    if (classic.marker.isNull()) {
-        allCarried = false;
-        classic.marker = plainMarker();
-    }
-}
-
-void BitmapSet::loadIcons() {
-    const int w = TOOLBAR_ICON_SIZE * TOOLBAR_ICON_COUNT;
-    QImage normal = carriedBitmap(BITMAP_TOOLBAR, w, TOOLBAR_ICON_SIZE);
-    QImage disabled = carriedBitmap(BITMAP_TOOLBAR_DISABLED, w, TOOLBAR_ICON_SIZE);
-    if (normal.isNull() || disabled.isNull()) {
-        allCarried = false;
-        if (normal.isNull()) normal = plainToolbar(false);
-        if (disabled.isNull()) disabled = plainToolbar(true);
-    }
-    normal = withTransparentColour(normal, TOOLBAR_MASK);
-    disabled = withTransparentColour(disabled, TOOLBAR_MASK);
+void BitmapSet::makeIcons(QImage normal, QImage disabled) {
     icons.clear();
     for (int i = 0; i < TOOLBAR_ICON_COUNT; ++i) {
         const QRect cell(TOOLBAR_ICON_SIZE * i, 0, TOOLBAR_ICON_SIZE, TOOLBAR_ICON_SIZE);

@@ -18,9 +18,24 @@ constexpr int PIECE_IMAGE_COUNT = 14;
 constexpr int TOOLBAR_ICON_COUNT = 12;
 constexpr int TOOLBAR_ICON_SIZE = 16;
 
+// The carried bitmaps as images, black (or teal, for the toolbar) already
+// made transparent; an image is null where its bitmap is missing or
+// damaged. Plain image work, which any thread may do.
+struct CarriedPictures {
+    BoardPictures classic;
+    QImage toolbar;
+    QImage toolbarDisabled;
+};
+CarriedPictures decodeCarriedPictures();
+
 class BitmapSet {
 public:
     static BitmapSet& instance();
+    // Starts decoding the carried bitmaps on a thread of their own, so that
+    // they are ready when the window is made; the first instance() takes
+    // them if they are, else decodes them itself. Called before the
+    // application object exists.
+    static void decodeAhead();
 
     // The board picture (129), opaque.
     const QImage& board() const { return classic.board; }
@@ -41,12 +56,10 @@ public:
     void release();
 
 private:
-    BitmapSet();
-    void loadBoard();
-    void loadPieces();
-    void loadLabels();
-    void loadMarker();
-    void loadIcons();
+    explicit BitmapSet(CarriedPictures carried);
+    // The carried picture, or the plain drawing where there is none.
+    QImage orPlain(QImage carried, QImage (*plain)());
+    void makeIcons(QImage normal, QImage disabled);
 
     BoardPictures classic;
     // By cell, width, height, density in thousandths and piece set.

@@ -5,7 +5,10 @@
 
 #include "engine/book.h"
 #include "engine/engine.h"
+#include "engine/thread_start.h"
 #include "game/game.h"
+#include "shell/board/board_view.h"
+#include "shell/main_window/after_first_paint.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/menu_resources.h"
 #include "shell/main_window/modal_scope.h"
@@ -13,10 +16,17 @@
 #include "shell/platform/resource_blob.h"
 #include "review/review_session.h"
 #include "shell/platform/sound_set.h"
+#include "shell/platform/start_marks.h"
 
 namespace {
 
 constexpr int DAT_BOOK = 124;
+
+void readBook() {
+    ResourceBlob book;
+    book.load("DAT", DAT_BOOK);
+    if (book.size() > 0) openingBook().loadBook(book.data(), book.size());
+}
 
 }  // namespace
 
@@ -28,25 +38,30 @@ App& App::instance() {
 ModalScope::ModalScope() { App::instance().enterModal(); }
 ModalScope::~ModalScope() { App::instance().leaveModal(); }
 
+// The window shows first; what its first frame does not need follows.
 void App::init() {
-    // The book is read beside the window being made: nothing asks it
-    // before the settings are applied.
-    std::thread bookReader([] {
-        ResourceBlob book;
-        book.load("DAT", DAT_BOOK);
-        if (book.size() > 0) openingBook().loadBook(book.data(), book.size());
-    });
     MenuResources::instance();
     SoundSet::instance().load();
     MainWindow& window = MainWindow::instance();
-    bookReader.join();
+    startMark("window made");
     Game::instance().loadSettings();
     window.show();
     window.repaint();
+    startMark("shown");
+    quitIfOnlyStarting();
     window.raise();
     window.activateWindow();
+    // The book is read beside the engine list; both are in before the
+    // first game starts.
+    std::thread bookReader = startThread(readBook);
+    window.showProgramIcon();
     window.loadEngineList();
+    bookReader.join();
     Game::instance().newGame();
+    startMark("ready");
+    // The sounds' player once the board is on the screen (a move played
+    // before that loads it itself).
+    afterFirstPaint(&window.boardView(), [] { SoundSet::instance().preparePlayer(); });
     // Once the loop runs, so that the window is up before the message.
     QTimer::singleShot(0, &window, [] { Game::instance().announceRecovery(); });
 }

@@ -12,8 +12,9 @@ class App {
 public:
     static App& instance();
 
-    // Book, menus, sounds, settings (which create the main window), the
-    // window shown, a new game.
+    // Menus, sounds, the main window and its settings, the window shown;
+    // then the program's icon, the engine list and the book, a new game;
+    // the sounds' player once the board has painted.
     void init();
     // Opens the game file or record the command line names, if it names one.
     void openStartFile(const std::string& path);

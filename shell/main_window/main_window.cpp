@@ -50,7 +50,8 @@ constexpr int ICON_PROGRAM = 114;
 QIcon programIcon() {
     const std::span<const std::uint8_t> png = findResource("ICON", ICON_PROGRAM);
     QPixmap pixmap;
-    if (png.empty() || !pixmap.loadFromData(png.data(), static_cast<uint>(png.size()))) return {};
+    // Named, so that no image plugin is loaded to find out what it is.
+    if (png.empty() || !pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) return {};
     return QIcon(pixmap);
 }
 
@@ -66,11 +67,12 @@ MainWindow& MainWindow::instance() {
 
 bool MainWindow::exists() { return theWindow != nullptr; }
 
+void MainWindow::showProgramIcon() { setWindowIcon(programIcon()); }
+
 MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     theWindow = this;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(programIcon());
     setAcceptDrops(true);
     game.attachShell(this);
     roster = std::make_unique<EngineRoster>(game);

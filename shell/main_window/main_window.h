@@ -41,6 +41,9 @@ public:
     EngineRoster& engines() const { return *roster; }
     // Reads Engines.json (at start-up, before the first game).
     void loadEngineList();
+    // The program's icon in the title bar and task bar; set once the
+    // window shows, as nothing in the first frame needs it.
+    void showProgramIcon();
     QToolBar* toolbar() const { return toolBar; }
     // The toolbar button of a command, or nullptr.
     QAction* toolbarButton(int id) const;

@@ -1,9 +1,8 @@
 #include "shell/platform/sound_set.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <cstdio>
 
 #include "resources/wave_format.h"
 #include "shell/platform/resource_blob.h"
@@ -16,9 +15,15 @@ constexpr int WAVE_CAPTURE = 121;
 }  // namespace
 
 SoundSet& SoundSet::instance() {
-    static SoundSet set;
+    static SoundSet set(programModule());
     return set;
 }
+
+QString SoundSet::programModule() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" MORLAN_AUDIO_MODULE);
+}
+
+SoundSet::SoundSet(QString path) : modulePath(std::move(path)) {}
 
 SoundSet::~SoundSet() = default;
 
@@ -31,11 +36,11 @@ SoundSet::Sound SoundSet::loadSound(int id) {
     if (image.empty() || !parseWave(image, wave) || wave.formatTag != 1) return s;
     if (wave.bitsPerSample != 8 && wave.bitsPerSample != 16) return s;
     s.image = QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
-    s.dataOffset = static_cast<int>(wave.samples.data() - image.data());
-    s.dataSize = static_cast<int>(wave.samples.size());
-    s.channels = wave.channels;
-    s.sampleRate = static_cast<int>(wave.sampleRate);
-    s.bitsPerSample = wave.bitsPerSample;
+    s.offset = static_cast<qsizetype>(wave.samples.data() - image.data());
+    s.pcm.size = static_cast<int>(wave.samples.size());
+    s.pcm.channels = wave.channels;
+    s.pcm.sampleRate = static_cast<int>(wave.sampleRate);
+    s.pcm.bitsPerSample = wave.bitsPerSample;
     return s;
 }
 
@@ -44,38 +49,33 @@ void SoundSet::load() {
     captureSound = loadSound(WAVE_CAPTURE);
 }
 
+// The module stays loaded for the rest of the run: the audio stack it
+// brings keeps threads and state of its own.
+bool SoundSet::preparePlayer() {
+    if (playerTried) return ready();
+    playerTried = true;
+    QLibrary module(modulePath);
+    const auto create = reinterpret_cast<SoundOutputFactory>(module.resolve(SOUND_OUTPUT_FACTORY));
+    if (!create) {
+        std::fprintf(stderr, "morlan: no sounds (%s)\n", qPrintable(module.errorString()));
+        return false;
+    }
+    output.reset(create());
+    return ready();
+}
+
 bool SoundSet::hasSound(bool captured) const {
-    return (captured ? captureSound : moveSound).dataSize > 0;
+    return (captured ? captureSound : moveSound).pcm.size > 0;
 }
 
 void SoundSet::play(bool captured) {
     const Sound& s = captured ? captureSound : moveSound;
-    if (s.dataSize <= 0) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return;
-    QAudioFormat format;
-    format.setChannelCount(s.channels);
-    format.setSampleRate(s.sampleRate);
-    format.setSampleFormat(s.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) return;
-    Voice& voice = voices[pool.pick([this](int i) { return voices[i].playing(); })];
-    voice.stop();
-    voice.buffer.setData(s.image.mid(s.dataOffset, s.dataSize));
-    voice.buffer.open(QIODevice::ReadOnly);
-    voice.sink = std::make_unique<QAudioSink>(device, format);
-    voice.sink->start(&voice.buffer);
-}
-
-// A voice whose samples have all gone out is idle again, and one that
-// could not start is stopped: neither holds back the next sound.
-bool SoundSet::Voice::playing() const { return sink && sink->state() == QAudio::ActiveState; }
-
-void SoundSet::Voice::stop() {
-    if (sink) sink->stop();
-    sink.reset();
-    buffer.close();
+    if (s.pcm.size <= 0 || !preparePlayer()) return;
+    PcmSound pcm = s.pcm;
+    pcm.samples = s.image.constData() + s.offset;
+    output->play(pcm);
 }
 
 void SoundSet::release() {
-    for (Voice& voice : voices) voice.stop();
+    if (output) output->stopAll();
 }

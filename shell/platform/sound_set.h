@@ -1,24 +1,33 @@
-// The two sounds of a move, kept decompressed for the whole run and played
-// from memory without holding up the interface. A machine without an audio
-// device plays nothing and reports nothing.
+// The two sounds of a move, kept decompressed for the whole run, and the
+// player that plays them from memory without holding up the interface.
+// The player is a module of its own (audio/sound_output.h) that the
+// program loads after its window shows, before any move can be made; the
+// first sound loads it if nothing did before. A machine without an audio
+// device, or without the module, plays nothing and reports nothing.
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
-#include <array>
+#include <QString>
 #include <memory>
 
-#include "shell/platform/voice_pool.h"
-
-class QAudioSink;
+#include "audio/sound_output.h"
 
 class SoundSet {
 public:
+    // The program's sounds, played by the module beside the program.
     static SoundSet& instance();
+    // Sounds played by the module at modulePath.
+    explicit SoundSet(QString modulePath);
+    // Where the program's module is: beside the program's own folder.
+    static QString programModule();
     ~SoundSet();
 
     // Loads "WAVE" 122 (move), then "WAVE" 121 (capture).
     void load();
+    // Loads the player; tried once, later calls return the first answer.
+    bool preparePlayer();
+    // Whether the player is loaded.
+    bool ready() const { return output != nullptr; }
     // Starts the capture or the move sound on a free voice; sounds still
     // playing play on unless every voice is taken.
     void play(bool captured);
@@ -27,27 +36,16 @@ public:
     void release();
 
 private:
-    SoundSet() = default;
     struct Sound {
-        QByteArray image;  // the whole RIFF wave image
-        int dataOffset = 0;
-        int dataSize = 0;
-        int channels = 0;
-        int sampleRate = 0;
-        int bitsPerSample = 0;
+        QByteArray image;     // the whole RIFF wave image
+        qsizetype offset = 0;  // of the samples in image
+        PcmSound pcm;         // the samples' form; samples is set to play
     };
     static Sound loadSound(int id);
 
-    // One sound at a time, its own samples and its own output.
-    struct Voice {
-        QBuffer buffer;
-        std::unique_ptr<QAudioSink> sink;
-        bool playing() const;
-        void stop();
-    };
-
+    QString modulePath;
+    bool playerTried = false;
     Sound moveSound;
     Sound captureSound;
-    std::array<Voice, VoicePool::VOICES> voices;
-    VoicePool pool;
+    std::unique_ptr<SoundOutput> output;
 };

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <array>
 
-#include "shell/platform/voice_pool.h"
+#include "audio/voice_pool.h"
 #include "shell_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/platform/voice_pool.h"
+#include "audio/voice_pool.h"
 
 int VoicePool::pick(const std::function<bool(int)>& playing) {
     int chosen = -1;
