@@ -60,10 +60,10 @@ bool translateWhole(const QString& text, QString* out) {
     return false;
 }
 
-QString translateArgument(const QString& argument) {
-    QString out;
-    return translateWhole(argument, &out) ? out : argument;
-}
+QString translateLine(const QString& line);
+
+// An argument is shorter than the text it came from: the recursion ends.
+QString translateArgument(const QString& argument) { return translateLine(argument); }
 
 QString translateLine(const QString& line) {
     QString out;

@@ -25,7 +25,7 @@ QString shownText(const char* source);
 // A GBK text of the program as the game layer hands it over: one of the
 // catalog's texts, or one formatted from a catalog pattern (找不到文件 %s),
 // whose pattern is translated and whose arguments go in after (an argument
-// that is itself a catalog text is translated too). Lines are translated
+// that is itself a catalog text, plain or formatted, is translated too). Lines are translated
 // one by one; a text "head：rest" whose head (with its colon) is a catalog
 // text is translated in two parts. A text the catalog does not know is shown
 // as it is.

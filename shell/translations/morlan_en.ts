@@ -382,62 +382,62 @@
         <translation>The language chosen is used from the next start of the program.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="220"/>
+        <location filename="../main_window/main_window.cpp" line="224"/>
         <source>新局</source>
         <translation>New Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="221"/>
+        <location filename="../main_window/main_window.cpp" line="225"/>
         <source>打开文件</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="222"/>
+        <location filename="../main_window/main_window.cpp" line="226"/>
         <source>摆子</source>
         <translation>Set Up Position</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="223"/>
+        <location filename="../main_window/main_window.cpp" line="227"/>
         <source>保存文件</source>
         <translation>Save File</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="225"/>
+        <location filename="../main_window/main_window.cpp" line="229"/>
         <source>悔棋</source>
         <translation>Take Back</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="226"/>
+        <location filename="../main_window/main_window.cpp" line="230"/>
         <source>重下</source>
         <translation>Replay</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="228"/>
+        <location filename="../main_window/main_window.cpp" line="232"/>
         <source>电脑走子</source>
         <translation>Computer Moves</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="229"/>
+        <location filename="../main_window/main_window.cpp" line="233"/>
         <source>立即出招</source>
         <translation>Move Now</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="230"/>
+        <location filename="../main_window/main_window.cpp" line="234"/>
         <source>分析棋局</source>
         <translation>Analyse Position</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="231"/>
+        <location filename="../main_window/main_window.cpp" line="235"/>
         <source>停止思考</source>
         <translation>Stop Thinking</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="233"/>
+        <location filename="../main_window/main_window.cpp" line="237"/>
         <source>旋转棋盘</source>
         <translation>Rotate Board</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="235"/>
+        <location filename="../main_window/main_window.cpp" line="239"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
@@ -1142,17 +1142,17 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="48"/>
+        <location filename="../main_window/main_window.cpp" line="50"/>
         <source>屏幕放不下：窗口需要 %1×%2，屏幕可用区域只有 %3×%4</source>
         <translation>Does not fit the screen: the window needs %1×%2, the screen has only %3×%4 free</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="394"/>
+        <location filename="../main_window/main_window.cpp" line="404"/>
         <source>放弃</source>
         <translation>Drop</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="417"/>
+        <location filename="../main_window/main_window.cpp" line="427"/>
         <source>继续</source>
         <translation>Continue</translation>
     </message>
@@ -1658,27 +1658,117 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>%1: %2 moves judged, %3 mistakes (%4 %5, %6 %7, %8 %9), %10 %11, average loss %12</translation>
     </message>
     <message>
+        <location filename="../platform/text_catalog.cpp" line="114"/>
+        <source>一</source>
+        <translation>1</translation>
+    </message>
+    <message>
         <location filename="../platform/text_catalog.cpp" line="115"/>
+        <source>二</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="116"/>
+        <source>三</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="117"/>
+        <source>四</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="118"/>
+        <source>五</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="119"/>
+        <source>六</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="120"/>
+        <source>七</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="121"/>
+        <source>八</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="122"/>
+        <source>九</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="123"/>
+        <source>１</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="124"/>
+        <source>２</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="125"/>
+        <source>３</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="126"/>
+        <source>４</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="127"/>
+        <source>５</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="128"/>
+        <source>６</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="129"/>
+        <source>７</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="130"/>
+        <source>８</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="131"/>
+        <source>９</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="133"/>
         <source>无法打开棋库：%1</source>
         <translation>Cannot open the database: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="116"/>
+        <location filename="../platform/text_catalog.cpp" line="134"/>
         <source>这个文件不是棋库</source>
         <translation>This file is not a game database</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="117"/>
+        <location filename="../platform/text_catalog.cpp" line="135"/>
         <source>这个棋库由更新的版本写成</source>
         <translation>This database was written by a newer version</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="118"/>
+        <location filename="../platform/text_catalog.cpp" line="136"/>
         <source>棋库写入失败：%1</source>
         <translation>Writing the database failed: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="119"/>
+        <location filename="../platform/text_catalog.cpp" line="137"/>
         <source>%1 第%2局</source>
         <translation>%1 game %2</translation>
     </message>

@@ -45,6 +45,7 @@ void ShownTextTest::everyTextConstantIsInTheCatalog() {
         QCOMPARE(QString::fromUtf8(e.source), qtPlaceholders(QString::fromUtf8(gbkToUtf8Lossy(e.gbk))));
     }
     static const QRegularExpression constant(QStringLiteral("inline constexpr char (GBK_\\w+)\\[\\]"));
+    static const QRegularExpression numerals(QStringLiteral("inline constexpr const char\\* (\\w+_NUMERALS)\\[(\\d+)\\]"));
     int declared = 0;
     for (const char* header : {"/../game/gbk.h", "/../database/database_texts.h"}) {
         QFile f(QStringLiteral(MORLAN_TEST_SOURCE_DIR) + QLatin1String(header));
@@ -53,6 +54,13 @@ void ShownTextTest::everyTextConstantIsInTheCatalog() {
         for (auto it = constant.globalMatch(text); it.hasNext(); ++declared) {
             const QString name = it.next().captured(1);
             QVERIFY2(names.count(name), qPrintable(name + " is missing: run tools/text_catalog/make_text_catalog.py"));
+        }
+        for (auto it = numerals.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            for (int i = 0; i < m.captured(2).toInt(); ++i, ++declared) {
+                const QString name = QStringLiteral("%1[%2]").arg(m.captured(1)).arg(i);
+                QVERIFY2(names.count(name), qPrintable(name + " is missing: run tools/text_catalog/make_text_catalog.py"));
+            }
         }
     }
     QCOMPARE(declared, int(names.size()));
@@ -80,6 +88,8 @@ void ShownTextTest::englishTranslatesPatternsAndArguments() {
         {"无法打开文件：没有权限", "Cannot open the file: permission denied"},
         {"红方：判断 30 步，失误 2 步（缓着 1，错着 1，败着 0），开局库 4，平均损失 12.5",
          "Red: 30 moves judged, 2 mistakes (缓着 1, 错着 1, 败着 0), Opening Book 4, average loss 12.5"},
+        // Formatted texts inside a formatted text.
+        {"第5步 车从一路第十行到棋盘外 不合规则", "Move 5, Chariot from file 1, rank 10 to off the board, is illegal"},
         // A head up to its colon, then a catalog text.
         {"无法复盘：引擎出错", "Cannot review: The engine failed"},
         {"保存当前对局吗？\n棋盘外", "Save the current game?\noff the board"},

@@ -8,6 +8,8 @@ import sys
 
 HEADERS = ["game/gbk.h", "database/database_texts.h"]
 CONSTANT = re.compile(r'inline constexpr char (GBK_\w+)\[\]\s*=\s*((?:\s*"(?:[^"\\]|\\.)*")+)\s*;', re.S)
+# The numerals of the files, by number, are shown inside a point's name.
+NUMERALS = re.compile(r'inline constexpr const char\* (\w+_NUMERALS)\[\d+\]\s*=\s*\{(.*?)\};', re.S)
 PIECE = re.compile(r'"((?:[^"\\]|\\.)*)"')
 
 
@@ -65,6 +67,11 @@ def main():
             data = b"".join(c_bytes(p) for p in PIECE.findall(literals))
             utf8 = qt_placeholders(data.decode("gbk"))
             lines.append(f'    {{"{name}", {name}, QT_TRANSLATE_NOOP("Texts", "{c_escape(utf8)}")}},')
+        for name, body in NUMERALS.findall(source):
+            for i, literal in enumerate(PIECE.findall(body)):
+                utf8 = c_bytes(literal).decode("gbk")
+                entry = f"{name}[{i}]"
+                lines.append(f'    {{"{entry}", {entry}, QT_TRANSLATE_NOOP("Texts", "{c_escape(utf8)}")}},')
     lines += ["};", "", "}  // namespace", "", "std::span<const CatalogEntry> textCatalog() { return CATALOG; }"]
     open("shell/platform/text_catalog.cpp", "w", encoding="utf-8").write("\n".join(lines) + "\n")
 
