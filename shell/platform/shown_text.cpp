@@ -61,6 +61,7 @@ bool translateWhole(const QString& text, QString* out) {
 }
 
 QString translateLine(const QString& line);
+QString translateJoined(const QString& line);
 
 // An argument is shorter than the text it came from: the recursion ends.
 QString translateArgument(const QString& argument) { return translateLine(argument); }
@@ -68,6 +69,9 @@ QString translateArgument(const QString& argument) { return translateLine(argume
 QString translateLine(const QString& line) {
     QString out;
     if (line.isEmpty() || translateWhole(line, &out)) return line.isEmpty() ? line : out;
+    // "what: a catalog text" before the patterns, which would take "what:" for an argument.
+    const qsizetype last = line.lastIndexOf(QLatin1String(": "));
+    if (last > 0 && translateWhole(line.mid(last + 2), &out)) return translateLine(line.left(last)) + QLatin1String(": ") + out;
     static const std::vector<FormattedText> formatted = formattedTexts();
     for (const FormattedText& f : formatted) {
         const QRegularExpressionMatch m = f.match.match(line);
@@ -76,10 +80,27 @@ QString translateLine(const QString& line) {
         for (int i = 1; i <= m.lastCapturedIndex(); ++i) arguments << translateArgument(m.captured(i));
         return fillPlaceholders(QCoreApplication::translate(CONTEXT, f.source), arguments);
     }
+    return translateJoined(line);
+}
+
+// Texts the game layer puts together from others.
+QString translateJoined(const QString& line) {
+    QString out;
     // 无法复盘：引擎出错 — a catalog head up to its colon, then what follows.
     const qsizetype colon = line.indexOf(FULLWIDTH_COLON);
     if (colon > 0 && colon + 1 < line.size() && translateWhole(line.left(colon + 1), &out))
         return out + translateLine(line.mid(colon + 1));
+    // a.pgn 第3局: 不是棋谱文件 — what something is, then a catalog text.
+    for (qsizetype at = line.indexOf(QLatin1String(": ")); at > 0; at = line.indexOf(QLatin1String(": "), at + 1)) {
+        const QString rest = line.mid(at + 2);
+        const QString translated = translateLine(rest);
+        if (translated != rest) return translateLine(line.left(at)) + QLatin1String(": ") + translated;
+    }
+    // 红方长将，判负 — two catalog texts in a row, a space between them in translation.
+    QString second;
+    for (qsizetype split = line.size() - 1; split > 0; --split)
+        if (translateWhole(line.left(split), &out) && translateWhole(line.mid(split), &second))
+            return out + u' ' + second;
     return line;
 }
 

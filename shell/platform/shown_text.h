@@ -26,9 +26,10 @@ QString shownText(const char* source);
 // catalog's texts, or one formatted from a catalog pattern (找不到文件 %s),
 // whose pattern is translated and whose arguments go in after (an argument
 // that is itself a catalog text, plain or formatted, is translated too). Lines are translated
-// one by one; a text "head：rest" whose head (with its colon) is a catalog
-// text is translated in two parts. A text the catalog does not know is shown
-// as it is.
+// one by one. Texts put together from catalog texts are translated part by
+// part: "head：rest" whose head (with its colon) is a catalog text, "what:
+// text" whose text is one, and two catalog texts in a row (红方 长将，判负).
+// A text the catalog does not know is shown as it is.
 QString shownGbk(std::string_view gbk);
 
 // Puts the arguments into a pattern with Qt's %1 %2 ... placeholders, in one

@@ -1285,17 +1285,17 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     <message>
         <location filename="../platform/text_catalog.cpp" line="38"/>
         <source>长将，判负</source>
-        <translation>perpetual check loses</translation>
+        <translation>loses by perpetual check</translation>
     </message>
     <message>
         <location filename="../platform/text_catalog.cpp" line="39"/>
         <source>长捉，判负</source>
-        <translation>perpetual chase loses</translation>
+        <translation>loses by perpetual chase</translation>
     </message>
     <message>
         <location filename="../platform/text_catalog.cpp" line="40"/>
         <source>长捉须由裁判判定，判和</source>
-        <translation>a perpetual chase needs a referee; ruled a draw</translation>
+        <translation>chases perpetually: a referee must decide; ruled a draw</translation>
     </message>
     <message>
         <location filename="../platform/text_catalog.cpp" line="41"/>

@@ -93,6 +93,9 @@ void ShownTextTest::englishTranslatesPatternsAndArguments() {
         // A head up to its colon, then a catalog text.
         {"无法复盘：引擎出错", "Cannot review: The engine failed"},
         {"保存当前对局吗？\n棋盘外", "Save the current game?\noff the board"},
+        {"红方长将，判负", "Red loses by perpetual check"},
+        {"棋谱.pgn 第2局: 不是棋谱文件", "棋谱.pgn game 2: Not a game record file"},
+        {"a: b.pgn: 无法识别的字节 C8", "a: b.pgn: Unreadable bytes C8"},
         {"不是目录里的文字", "不是目录里的文字"},
     };
     for (const auto& c : CASES) QCOMPARE(shownGbk(gbk(c.shown)), QString::fromUtf8(c.wanted));
