@@ -9,9 +9,6 @@
 
 namespace {
 
-// Seconds per move of levels 1..3; index 0 is unused.
-constexpr std::int16_t LEVEL_SECONDS[4] = {0, 2, 6, 18};
-
 bool engineBusy() {
     const EngineState s = thinkingEngine().state();
     return s != STATE_IDLE && s != STATE_PONDERING;

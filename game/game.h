@@ -42,6 +42,9 @@ enum Level : int {
     LEVEL_CUSTOM = 4,
 };
 
+// The seconds a move of the fixed levels, by Level (the custom level's are the player's).
+inline constexpr std::int16_t LEVEL_SECONDS[4] = {0, 2, 6, 18};
+
 // What the thinking engine is doing, as the shell shows it.
 enum ThinkingStatus : int {
     THINKING_IDLE = 1,

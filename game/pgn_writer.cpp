@@ -93,7 +93,7 @@ bool startsFromStandardPosition(const GameDocument& doc) {
     return doc.startBoard == INITIAL_BOARD && doc.startSide == SIDE_RED;
 }
 
-void writeMoves(std::string& out, const GameDocument& doc) {
+void writeMoves(std::string& out, const GameDocument& doc, bool coordinates = false) {
     Board90 board = doc.startBoard;
     for (std::size_t i = 0; i < doc.moves.size(); ++i) {
         const DocumentMove& m = doc.moves[i];
@@ -105,7 +105,7 @@ void writeMoves(std::string& out, const GameDocument& doc) {
             if (ply % 2 == 1) out += " ...";
         }
         out += ' ';
-        out += gbkToUtf8Lossy(unambiguousMoveText(board, m.move));
+        out += coordinates ? writeCoordinateMove(m.move) : gbkToUtf8Lossy(unambiguousMoveText(board, m.move));
         if (!m.comment.empty()) out += ' ';
         writeComment(out, m.comment);
         playOnBoard(board, m.move);
@@ -224,7 +224,7 @@ std::string encodePgn(const GameDocument& doc) {
 }
 
 std::string encodePgnTagged(const std::vector<std::pair<std::string, std::string>>& tags, const GameDocument& doc,
-                            const std::string& openingComment) {
+                            const std::string& openingComment, bool coordinates) {
     std::string out, result = "*";
     for (const auto& [name, value] : tags) {
         if (name == "FEN") continue;
@@ -237,7 +237,7 @@ std::string encodePgnTagged(const std::vector<std::pair<std::string, std::string
         writeComment(out, openingComment);
         out += '\n';
     }
-    writeMoves(out, doc);
+    writeMoves(out, doc, coordinates);
     out += tagValue(result);
     out += "\n\n";
     return out;

@@ -20,9 +20,9 @@ std::string encodePgn(const GameDocument& doc);
 // A game with its own tags (GBK values, written in their order; FEN comes
 // from the start position, the move text ends with the Result tag's value)
 // and the comment before its first move; the moves and their comments are
-// doc's.
+// doc's; with coordinates the moves are written as "h2e2" instead.
 std::string encodePgnTagged(const std::vector<std::pair<std::string, std::string>>& tags, const GameDocument& doc,
-                            const std::string& openingComment);
+                            const std::string& openingComment, bool coordinates = false);
 
 // Writes encodePgn(doc) to path with the same atomic replacement as the
 // other saves; false when the file could not be written (the old one is

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <sstream>
@@ -14,6 +15,15 @@
 #include "engine/service.h"
 
 namespace {
+
+// A protocol's times (movetime, wtime, btime) are wall-clock times: the
+// program that sent them keeps the clock on the wall. So the engine
+// program measures its thinking on the wall clock; the desktop program's
+// engine keeps to its thread's processor time.
+std::uint32_t wallClockMillis(void*) {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
 
 // Without "movestogo" a clock is shared out as if this many moves remained.
 constexpr std::int64_t DEFAULT_MOVES_TO_GO = 30;
@@ -80,6 +90,7 @@ UciSession::UciSession(std::ostream& out)
     : out_(out), engine_(makeThinkingEngine()), thinker_(*engine_), judge_(std::make_unique<Engine>()), startBoard_(INITIAL_BOARD),
       board_(INITIAL_BOARD), searchBoard_(INITIAL_BOARD) {
     thinker_.setPonderEnabled(false);
+    thinker_.setClock(wallClockMillis, nullptr);
     thinker_.iterationReport = reportIteration;
     thinker_.iterationContext = this;
 }

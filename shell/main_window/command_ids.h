@@ -68,4 +68,6 @@ enum CommandId : int {
     CMD_PIECE_SET_LAST = 40226,
     // 操作 → 持续分析: an analysis runs until 停止思考.
     CMD_NONSTOP_ANALYSIS = 40240,
+    // 操作 → 引擎比赛...: matches and tournaments between engines.
+    CMD_ENGINE_MATCH = 40250,
 };

@@ -22,6 +22,7 @@
 #include "engines/engine_roster.h"
 #include "shell/windows/game_info_window.h"
 #include "shell/dialogs/level_dialog.h"
+#include "shell/dialogs/match_window.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/modal_scope.h"
 #include "shell/main_window/save_name.h"
@@ -126,6 +127,8 @@ void MainWindow::onCommand(int id) {
             ReviewSession::instance().start(ReviewDialog::instance().engineIndex(), ReviewDialog::instance().options());
         break;
     case CMD_VIEW_GRAPH: ScoreGraphWindow::instance().open(); break;
+    // A match plays in its own window and never touches the game here.
+    case CMD_ENGINE_MATCH: MatchWindow::instance().open(); break;
     case CMD_OPEN_DATABASE: openGamesDatabaseFile(this, false); break;
     case CMD_NEW_DATABASE: openGamesDatabaseFile(this, true); break;
     case CMD_IMPORT_DATABASE: importIntoGamesDatabase(this); break;

@@ -56,6 +56,7 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Check, CMD_NONSTOP_ANALYSIS, QT_TRANSLATE_NOOP("MainMenu", "持续分析"), -1, false},
     {Entry::Separator, 0, nullptr, -1, false},
     {Entry::Item, CMD_REVIEW, QT_TRANSLATE_NOOP("MainMenu", "复盘分析(&R)..."), -1, false},
+    {Entry::Item, CMD_ENGINE_MATCH, QT_TRANSLATE_NOOP("MainMenu", "引擎比赛(&M)..."), -1, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
 
     {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "设置(&C)"), -1, false},

@@ -109,262 +109,267 @@
         <translation>&amp;Review Game...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="61"/>
+        <location filename="../main_window/main_menu.cpp" line="59"/>
+        <source>引擎比赛(&amp;M)...</source>
+        <translation>Engine &amp;Match...</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_menu.cpp" line="62"/>
         <source>设置(&amp;C)</source>
         <translation>Settings (&amp;C)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="62"/>
+        <location filename="../main_window/main_menu.cpp" line="63"/>
         <source>旋转棋盘(&amp;R)	Ctrl+R</source>
         <translation>&amp;Rotate Board	Ctrl+R</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="63"/>
+        <location filename="../main_window/main_menu.cpp" line="64"/>
         <source>保留变着</source>
         <translation>Keep Variations</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="64"/>
+        <location filename="../main_window/main_menu.cpp" line="65"/>
         <source>重复局面裁决</source>
         <translation>Repetition Rulings</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="65"/>
+        <location filename="../main_window/main_menu.cpp" line="66"/>
         <source>不裁决</source>
         <translation>No Rulings</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="66"/>
+        <location filename="../main_window/main_menu.cpp" line="67"/>
         <source>亚洲规则</source>
         <translation>Asian Rules</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="68"/>
+        <location filename="../main_window/main_menu.cpp" line="69"/>
         <source>记谱方式(&amp;N)</source>
         <translation>&amp;Notation</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="69"/>
+        <location filename="../main_window/main_menu.cpp" line="70"/>
         <source>中文</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="70"/>
+        <location filename="../main_window/main_menu.cpp" line="71"/>
         <source>WXF</source>
         <translation>WXF</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="71"/>
+        <location filename="../main_window/main_menu.cpp" line="72"/>
         <source>坐标</source>
         <translation>Coordinates</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="73"/>
+        <location filename="../main_window/main_menu.cpp" line="74"/>
         <source>棋子样式(&amp;P)</source>
         <translation>&amp;Pieces</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="74"/>
+        <location filename="../main_window/main_menu.cpp" line="75"/>
         <source>中文棋子</source>
         <translation>Chinese Characters</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="75"/>
+        <location filename="../main_window/main_menu.cpp" line="76"/>
         <source>国际符号</source>
         <translation>Western Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="77"/>
+        <location filename="../main_window/main_menu.cpp" line="78"/>
         <source>语言(Language)</source>
         <translation>Language (语言)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="78"/>
+        <location filename="../main_window/main_menu.cpp" line="79"/>
         <source>跟随系统</source>
         <translation>As the System</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="83"/>
+        <location filename="../main_window/main_menu.cpp" line="84"/>
         <source>对弈模式(&amp;M)</source>
         <translation>Game &amp;Mode</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="84"/>
+        <location filename="../main_window/main_menu.cpp" line="85"/>
         <source>人机对弈(&amp;C)</source>
         <translation>Against the &amp;Computer</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="85"/>
+        <location filename="../main_window/main_menu.cpp" line="86"/>
         <source>两人对弈(&amp;H)</source>
         <translation>Two &amp;Humans</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="86"/>
+        <location filename="../main_window/main_menu.cpp" line="87"/>
         <source>电脑演示(&amp;D)</source>
         <translation>Computer &amp;Demonstration</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="88"/>
+        <location filename="../main_window/main_menu.cpp" line="89"/>
         <source>先后手(&amp;S)</source>
         <translation>&amp;Sides</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="89"/>
+        <location filename="../main_window/main_menu.cpp" line="90"/>
         <source>电脑执红</source>
         <translation>Computer Plays Red</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="90"/>
+        <location filename="../main_window/main_menu.cpp" line="91"/>
         <source>电脑执黑</source>
         <translation>Computer Plays Black</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="93"/>
+        <location filename="../main_window/main_menu.cpp" line="94"/>
         <source>电脑水平(&amp;L)</source>
         <translation>Computer &amp;Level</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="94"/>
+        <location filename="../main_window/main_menu.cpp" line="95"/>
         <source>初级(&amp;L)</source>
         <translation>Beginner (&amp;L)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="95"/>
+        <location filename="../main_window/main_menu.cpp" line="96"/>
         <source>中级(&amp;M)</source>
         <translation>Intermediate (&amp;M)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="96"/>
+        <location filename="../main_window/main_menu.cpp" line="97"/>
         <source>高级(&amp;H)</source>
         <translation>Advanced (&amp;H)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="97"/>
+        <location filename="../main_window/main_menu.cpp" line="98"/>
         <source>自定义(&amp;C)...</source>
         <translation>&amp;Custom...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="99"/>
+        <location filename="../main_window/main_menu.cpp" line="100"/>
         <source>电脑思考(&amp;T)</source>
         <translation>Computer &amp;Thinking</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="100"/>
+        <location filename="../main_window/main_menu.cpp" line="101"/>
         <source>开局库</source>
         <translation>Opening Book</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="101"/>
+        <location filename="../main_window/main_menu.cpp" line="102"/>
         <source>后台思考</source>
         <translation>Think on the Opponent&apos;s Time</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="103"/>
+        <location filename="../main_window/main_menu.cpp" line="104"/>
         <source>以上两项只用于内置引擎 Morlan</source>
         <translation>The two above are for the built-in engine Morlan only</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="105"/>
+        <location filename="../main_window/main_menu.cpp" line="106"/>
         <source>引擎管理(&amp;G)...</source>
         <translation>En&amp;gines...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="107"/>
+        <location filename="../main_window/main_menu.cpp" line="108"/>
         <source>效果(&amp;E)</source>
         <translation>&amp;Effects</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="108"/>
+        <location filename="../main_window/main_menu.cpp" line="109"/>
         <source>走子动画(&amp;A)</source>
         <translation>Move &amp;Animation</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="109"/>
+        <location filename="../main_window/main_menu.cpp" line="110"/>
         <source>落子声音(&amp;S)</source>
         <translation>Move &amp;Sound</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="113"/>
+        <location filename="../main_window/main_menu.cpp" line="114"/>
         <source>查看(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="114"/>
+        <location filename="../main_window/main_menu.cpp" line="115"/>
         <source>计时(&amp;T)	Ctrl+1</source>
         <translation>Clock (&amp;T)	Ctrl+1</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="115"/>
+        <location filename="../main_window/main_menu.cpp" line="116"/>
         <source>棋局信息(&amp;I)	Ctrl+2</source>
         <translation>Game &amp;Information	Ctrl+2</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="116"/>
+        <location filename="../main_window/main_menu.cpp" line="117"/>
         <source>开局库(&amp;B)	Ctrl+3</source>
         <translation>Opening &amp;Book	Ctrl+3</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="117"/>
+        <location filename="../main_window/main_menu.cpp" line="118"/>
         <source>局势(&amp;S)	Ctrl+4</source>
         <translation>&amp;Situation	Ctrl+4</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="118"/>
+        <location filename="../main_window/main_menu.cpp" line="119"/>
         <source>局势图(&amp;G)</source>
         <translation>Score &amp;Graph</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="119"/>
+        <location filename="../main_window/main_menu.cpp" line="120"/>
         <source>开局浏览(&amp;X)</source>
         <translation>Opening E&amp;xplorer</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="121"/>
+        <location filename="../main_window/main_menu.cpp" line="122"/>
         <source>引擎通信(&amp;E)</source>
         <translation>&amp;Engine Log</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="122"/>
+        <location filename="../main_window/main_menu.cpp" line="123"/>
         <source>分析箭头(&amp;W)</source>
         <translation>Best Move Arro&amp;w</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="123"/>
+        <location filename="../main_window/main_menu.cpp" line="124"/>
         <source>棋盘大小(&amp;D)</source>
         <translation>Boar&amp;d Size</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="124"/>
+        <location filename="../main_window/main_menu.cpp" line="125"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="125"/>
+        <location filename="../main_window/main_menu.cpp" line="126"/>
         <source>125%</source>
         <translation>125%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="126"/>
+        <location filename="../main_window/main_menu.cpp" line="127"/>
         <source>150%</source>
         <translation>150%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="127"/>
+        <location filename="../main_window/main_menu.cpp" line="128"/>
         <source>200%</source>
         <translation>200%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="128"/>
+        <location filename="../main_window/main_menu.cpp" line="129"/>
         <source>250%</source>
         <translation>250%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="132"/>
+        <location filename="../main_window/main_menu.cpp" line="133"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="133"/>
+        <location filename="../main_window/main_menu.cpp" line="134"/>
         <source>关于(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
@@ -455,43 +460,43 @@
         <translation>The engine %1 does not play Xiangqi</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="339"/>
+        <location filename="../../engines/engine_client.cpp" line="371"/>
         <source>引擎 %1 没有给出着法，而当前局面有合法着法</source>
         <translation>The engine %1 gave no move, though the position has legal moves</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="345"/>
+        <location filename="../../engines/engine_client.cpp" line="377"/>
         <source>引擎 %1 的着法 %2 无法识别</source>
         <translation>The move %2 of the engine %1 cannot be read</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="347"/>
+        <location filename="../../engines/engine_client.cpp" line="379"/>
         <source>引擎 %1 走了不合法的着法 %2</source>
         <translation>The engine %1 played the illegal move %2</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="371"/>
+        <location filename="../../engines/engine_client.cpp" line="403"/>
         <source>引擎 %1 意外退出</source>
         <translation>The engine %1 quit unexpectedly</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="387"/>
+        <location filename="../../engines/engine_client.cpp" line="419"/>
         <location filename="../dialogs/engine_manager_dialog.cpp" line="156"/>
         <source>引擎程序 %1 不能启动</source>
         <translation>The engine program %1 cannot be started</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="421"/>
+        <location filename="../../engines/engine_client.cpp" line="453"/>
         <source>引擎 %1 在 %2 秒内没有完成握手</source>
         <translation>The engine %1 did not finish its handshake within %2 seconds</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="427"/>
+        <location filename="../../engines/engine_client.cpp" line="459"/>
         <source>引擎 %1 超时没有回答</source>
         <translation>The engine %1 did not answer in time</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="471"/>
+        <location filename="../../engines/engine_client.cpp" line="503"/>
         <source>引擎 %1 输出无法识别的内容</source>
         <translation>The engine %1 wrote output that cannot be read</translation>
     </message>
@@ -676,6 +681,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/engine_manager_dialog.cpp" line="66"/>
         <location filename="../dialogs/engine_options_dialog.cpp" line="72"/>
         <location filename="../dialogs/level_dialog.cpp" line="65"/>
+        <location filename="../dialogs/match_dialog.cpp" line="127"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -728,6 +734,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/engine_manager_dialog.cpp" line="67"/>
         <location filename="../dialogs/engine_options_dialog.cpp" line="73"/>
         <location filename="../dialogs/level_dialog.cpp" line="66"/>
+        <location filename="../dialogs/match_dialog.cpp" line="136"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="182"/>
         <location filename="../dialogs/review_dialog.cpp" line="90"/>
         <location filename="../dialogs/review_progress_window.cpp" line="34"/>
@@ -882,6 +889,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/explorer_window.cpp" line="23"/>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <location filename="../dialogs/review_dialog.cpp" line="25"/>
         <location filename="../platform/text_catalog.cpp" line="36"/>
@@ -894,6 +902,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/explorer_window.cpp" line="23"/>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <location filename="../dialogs/review_dialog.cpp" line="25"/>
         <location filename="../platform/text_catalog.cpp" line="37"/>
@@ -906,6 +915,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/explorer_window.cpp" line="23"/>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <location filename="../windows/game_info_window.cpp" line="47"/>
         <source>结果</source>
@@ -951,6 +961,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/level_dialog.cpp" line="59"/>
+        <location filename="../dialogs/match_dialog.cpp" line="241"/>
         <location filename="../windows/engine_lines_panel.cpp" line="94"/>
         <source>深度</source>
         <translation>Depth</translation>
@@ -971,6 +982,8 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>s/move</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="239"/>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <source>步数</source>
         <translation>Plies</translation>
@@ -1012,24 +1025,323 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Game Review</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <location filename="../dialogs/match_dialog.cpp" line="174"/>
+        <location filename="../dialogs/match_dialog.cpp" line="240"/>
         <location filename="../dialogs/review_dialog.cpp" line="60"/>
         <source>每步时间</source>
         <translation>Time per move</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="59"/>
         <location filename="../dialogs/review_dialog.cpp" line="65"/>
         <source> 秒</source>
         <translation> s</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <location filename="../dialogs/match_dialog.cpp" line="175"/>
         <location filename="../dialogs/review_dialog.cpp" line="66"/>
         <source>搜索深度</source>
         <translation>Search depth</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="32"/>
+        <source>两方对抗</source>
+        <translation>Match of two</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="32"/>
+        <source>循环赛</source>
+        <translation>Round robin</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="32"/>
+        <source>一对多</source>
+        <translation>One against many</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="33"/>
+        <source>标准开局</source>
+        <translation>Standard start</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="33"/>
+        <source>FEN/EPD 文件</source>
+        <translation>FEN/EPD file</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="33"/>
+        <source>PGN 文件</source>
+        <translation>PGN file</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <source>按比赛计时</source>
+        <translation>By the match clock</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <source>初级</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <source>中级</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="34"/>
+        <source>高级</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>包干</source>
+        <translation>Sudden death</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>加秒</source>
+        <translation>Increment</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>读秒</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>步数限时</source>
+        <translation>Moves in time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>每步定时</source>
+        <translation>Fixed time per move</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <source>固定深度</source>
+        <translation>Fixed depth</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="125"/>
+        <source>比赛设置</source>
+        <translation>Match Settings</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="159"/>
+        <source>参赛引擎（勾选，按次序）</source>
+        <translation>Engines (tick them, in order)</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="171"/>
+        <location filename="../dialogs/match_dialog.cpp" line="233"/>
         <location filename="../dialogs/review_dialog.cpp" line="69"/>
         <source> 层</source>
         <translation> plies</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="173"/>
+        <source>内置引擎</source>
+        <translation>Built-in engine</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="186"/>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="190"/>
+        <source>比赛棋谱</source>
+        <translation>Match Record</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="193"/>
+        <location filename="../dialogs/match_dialog.cpp" line="220"/>
+        <source>开局文件</source>
+        <translation>Openings file</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="204"/>
+        <source>赛制与开局</source>
+        <translation>Format and openings</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="206"/>
+        <location filename="../dialogs/match_dialog.cpp" line="208"/>
+        <source> 局</source>
+        <translation> games</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="211"/>
+        <location filename="../dialogs/match_dialog.cpp" line="231"/>
+        <location filename="../dialogs/match_dialog.cpp" line="250"/>
+        <location filename="../dialogs/match_dialog.cpp" line="253"/>
+        <source> 步</source>
+        <translation> moves</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="212"/>
+        <source>随机次序</source>
+        <translation>Random order</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="214"/>
+        <source>种子 </source>
+        <translation>seed </translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="216"/>
+        <source>赛制</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="217"/>
+        <source>每对对局数</source>
+        <translation>Games per pair</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="218"/>
+        <source>同时进行</source>
+        <translation>At the same time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="219"/>
+        <source>开局</source>
+        <translation>Openings</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="221"/>
+        <source>开局步数</source>
+        <translation>Opening moves</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="227"/>
+        <source>用时</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="234"/>
+        <source> 毫秒</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="236"/>
+        <source>方式</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="237"/>
+        <source>基本时间</source>
+        <translation>Base time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="238"/>
+        <source>加秒/读秒</source>
+        <translation>Increment/byoyomi</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="242"/>
+        <source>超时余量</source>
+        <translation>Time-out margin</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="247"/>
+        <source>裁决与记录</source>
+        <translation>Adjudication and record</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="248"/>
+        <source>判负：双方都认为落后至少</source>
+        <translation>Resign: both engines see one side behind by at least</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="249"/>
+        <location filename="../dialogs/match_dialog.cpp" line="252"/>
+        <source> 分</source>
+        <translation> points</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="251"/>
+        <source>判和：双方评分都在 0 附近</source>
+        <translation>Draw: both scores near 0</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="255"/>
+        <source>第 </source>
+        <translation>after move </translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="256"/>
+        <source> 回合后</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="257"/>
+        <source>重复局面按亚洲规则裁决</source>
+        <translation>Rule repetitions by the Asian rules</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="258"/>
+        <source>SPRT 检验（两方对抗）</source>
+        <translation>SPRT test (match of two)</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="278"/>
+        <source>中文记谱</source>
+        <translation>Chinese notation</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="279"/>
+        <source>坐标</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="284"/>
+        <source>连续</source>
+        <translation>in a row</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="296"/>
+        <source>棋谱文件 (PGN)</source>
+        <translation>Record file (PGN)</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="420"/>
+        <source>请至少勾选两个引擎。</source>
+        <translation>Please tick at least two engines.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="421"/>
+        <source>两方对抗只能勾选两个引擎。</source>
+        <translation>A match of two takes exactly two engines.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="422"/>
+        <source>请选择保存棋谱的 PGN 文件。</source>
+        <translation>Please choose the PGN file for the record.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="424"/>
+        <source>找不到开局文件。</source>
+        <translation>The openings file cannot be found.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="426"/>
+        <source>用时设置不完整。</source>
+        <translation>The time settings are incomplete.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="427"/>
+        <source>SPRT 检验只用于两方对抗。</source>
+        <translation>The SPRT test is only for a match of two.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_dialog.cpp" line="428"/>
+        <source>SPRT 需要 elo0 小于 elo1，且 α 与 β 之和小于 1。</source>
+        <translation>SPRT needs elo0 below elo1, and α plus β below 1.</translation>
     </message>
     <message>
         <location filename="../dialogs/review_dialog.cpp" line="83"/>
@@ -1037,9 +1349,85 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Judge</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
+        <source>局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
+        <source>红方时间</source>
+        <translation>Red&apos;s time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="31"/>
+        <source>黑方时间</source>
+        <translation>Black&apos;s time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="65"/>
+        <source>引擎比赛</source>
+        <translation>Engine Match</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="70"/>
+        <source>设置...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="71"/>
         <location filename="../dialogs/review_dialog.cpp" line="87"/>
         <source>开始</source>
         <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="72"/>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="92"/>
+        <source>显示最新一局</source>
+        <translation>Show the latest game</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="126"/>
+        <source>成绩</source>
+        <translation>Standings</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="189"/>
+        <source>比赛开始，已有 %1 局在棋谱中</source>
+        <translation>The match has started; %1 games already in the record</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="197"/>
+        <source>正在停止，进行中的对局不记录……</source>
+        <translation>Stopping; games in progress are not recorded...</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="206"/>
+        <source>比赛结束</source>
+        <translation>The match is over</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="207"/>
+        <source>比赛结束（%1）</source>
+        <translation>The match is over (%1)</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="266"/>
+        <source>进行中</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="288"/>
+        <source>第 %1 局  红方 %2 － 黑方 %3  %4</source>
+        <translation>Game %1  Red %2 - Black %3  %4</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_window.cpp" line="308"/>
+        <source>比赛正在进行。停止比赛吗？已完成的对局保留在棋谱文件中。</source>
+        <translation>A match is running. Stop it? The finished games stay in the record file.</translation>
     </message>
     <message>
         <location filename="../dialogs/review_progress_window.cpp" line="17"/>
@@ -1112,32 +1500,32 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Cannot write %1</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="38"/>
+        <location filename="../main_window/commands.cpp" line="39"/>
         <source>象棋文件 (*.sav)</source>
         <translation>Xiangqi files (*.sav)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="39"/>
+        <location filename="../main_window/commands.cpp" line="40"/>
         <source>文本文件 (*.txt)</source>
         <translation>Text files (*.txt)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="40"/>
+        <location filename="../main_window/commands.cpp" line="41"/>
         <source>PGN 棋谱 (*.pgn)</source>
         <translation>PGN records (*.pgn)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="41"/>
+        <location filename="../main_window/commands.cpp" line="42"/>
         <source>XQF 棋谱 (*.xqf)</source>
         <translation>XQF records (*.xqf)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="42"/>
+        <location filename="../main_window/commands.cpp" line="43"/>
         <source>所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)</source>
         <translation>All records (*.sav *.txt *.pgn *.pgn.gz *.xqf)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="45"/>
+        <location filename="../main_window/commands.cpp" line="46"/>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -1308,6 +1696,9 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Untitled</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="134"/>
+        <location filename="../dialogs/match_window.cpp" line="181"/>
+        <location filename="../dialogs/match_window.cpp" line="307"/>
         <location filename="../platform/text_catalog.cpp" line="44"/>
         <source>提示</source>
         <translation>Notice</translation>
@@ -1773,6 +2164,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>%1 game %2</translation>
     </message>
     <message>
+        <location filename="../dialogs/match_dialog.cpp" line="33"/>
         <location filename="../windows/book_window.cpp" line="15"/>
         <source>开局库</source>
         <translation>Opening Book</translation>
@@ -1997,6 +2389,102 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../windows/tool_window.cpp" line="154"/>
         <source>后手方</source>
         <translation>Second</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_openings.cpp" line="47"/>
+        <source>无法打开开局文件 %1</source>
+        <translation>Cannot open the openings file %1</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_openings.cpp" line="57"/>
+        <source>开局文件 %1 第 %2 行不是局面</source>
+        <translation>Line %2 of the openings file %1 is not a position</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_openings.cpp" line="69"/>
+        <source>无法读取开局棋谱 %1</source>
+        <translation>Cannot read the openings record %1</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_openings.cpp" line="125"/>
+        <source>开局文件 %1 中没有可用的开局</source>
+        <translation>The openings file %1 holds no usable opening</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="51"/>
+        <source>对局需要两个引擎</source>
+        <translation>A match of two needs two engines</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="51"/>
+        <source>至少需要两个引擎</source>
+        <translation>At least two engines are needed</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="55"/>
+        <source>分片 %1/%2 无效</source>
+        <translation>The shard %1/%2 is not valid</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="62"/>
+        <source>找不到引擎程序 %1</source>
+        <translation>The engine program %1 cannot be found</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="83"/>
+        <source>无法写入比赛状态文件 %1</source>
+        <translation>Cannot write the match state file %1</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="89"/>
+        <source>%1 属于另一场比赛（设置不同）；请换一个棋谱文件</source>
+        <translation>%1 belongs to another match (other settings); please choose another record file</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="95"/>
+        <location filename="../../match/match_state.cpp" line="107"/>
+        <source>比赛状态文件 %1 已损坏</source>
+        <translation>The match state file %1 is damaged</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="102"/>
+        <source>棋谱 %1 比状态文件记录的短</source>
+        <translation>The record %1 is shorter than the state file says</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="106"/>
+        <source>无法截短棋谱 %1</source>
+        <translation>Cannot shorten the record %1</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="190"/>
+        <source>第 %1 局：%2 超时（本步已用 %3 毫秒，限 %4 毫秒，含余量 %5 毫秒）</source>
+        <translation>Game %1: %2 lost on time (%3 ms used on this move, limit %4 ms, margin %5 ms included)</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="197"/>
+        <source>无法写入棋谱 %1</source>
+        <translation>Cannot write the record %1</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="201"/>
+        <source>第 %1 局：引擎崩溃，下一局重新启动</source>
+        <translation>Game %1: an engine crashed; it restarts for the next game</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_runner.cpp" line="205"/>
+        <source>SPRT 已有结论，比赛结束</source>
+        <translation>SPRT has concluded; the match is over</translation>
+    </message>
+    <message>
+        <location filename="../../match/match_state.cpp" line="112"/>
+        <source>%1 不是比赛状态文件</source>
+        <translation>%1 is not a match state file</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/match_board.cpp" line="42"/>
+        <source>此局的局面无法显示</source>
+        <translation>This game&apos;s position cannot be shown</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,13 @@ constexpr Cycle CYCLES[] = {
      V::PerpetualChase},
     {"a pawn may chase", "c3k4/P8/9/9/9/9/9/9/9/3K5 b", "a9b9 a8b8 b9a9 b8a8", V::Repetition},
     {"one check, one idle move", "4k4/9/9/9/R8/9/9/9/9/3K5 w", "a5e5 e9f9 e5a5 f9e9", V::Repetition},
+    // Red's horse uncovers its cannon's check; each block by Black's horse lets its rook take the
+    // unprotected horse on b0, a chase in every Black move.
+    {"check against a chase: the checker loses", "9/4k4/2r6/1r7/9/2N3n2/9/4C4/2R6/1N3K3 w",
+     "c4e3 g4e5 e3c4 e5g4", V::PerpetualCheck},
+    // The horse uncovers one rook on the cannon, then the other; the cannon never moves.
+    {"a chase of a piece that stands still goes to a judge", "5k3/9/1c6R/9/1N7/9/9/9/9/1R1K5 w",
+     "b5c7 f9f8 c7b5 f8f9", V::AmbiguousChase},
 };
 
 std::vector<PackedMove> readMoves(const std::string& text) {
@@ -97,7 +104,8 @@ TEST(RepetitionRuling, CycleTable) {
             const GameEnd end = endAfter(p, p.moves.size(), true);
             EXPECT_EQ(end.ruling.verdict, c.verdict) << label;
             const GameResult loss = offender == SIDE_RED ? RESULT_BLACK_WINS : RESULT_RED_WINS;
-            EXPECT_EQ(end.result, c.verdict == V::Repetition ? RESULT_DRAW : loss) << label;
+            const bool drawn = c.verdict == V::Repetition || c.verdict == V::AmbiguousChase;
+            EXPECT_EQ(end.result, drawn ? RESULT_DRAW : loss) << label;
             if (c.verdict != V::Repetition) EXPECT_EQ(end.ruling.offender, offender) << label;
         }
     }

@@ -203,7 +203,7 @@ void EnglishInterfaceTest::everyWindowSpeaksEnglish() {
     dragPoint(window.boardView(), {0, 9}, {1, 9});
     pump(300);
     for (int command : {CMD_VIEW_TIMER, CMD_VIEW_GAME_INFO, CMD_VIEW_BOOK, CMD_VIEW_SITUATION, CMD_VIEW_ENGINE_LOG,
-                        CMD_VIEW_EXPLORER, CMD_VIEW_GRAPH})
+                        CMD_VIEW_EXPLORER, CMD_VIEW_GRAPH, CMD_ENGINE_MATCH})
         window.onCommand(command);
     thinkingEngine().setLimits({LIMIT_DEPTH, 6, 0});
     game.analyse();
@@ -219,6 +219,12 @@ void EnglishInterfaceTest::everyWindowSpeaksEnglish() {
             if (b->text() == QStringLiteral("Options...") && b->isEnabled()) b->click();
     });
     modal([&] { window.onCommand(CMD_REVIEW); });
+    // The match window's settings.
+    modal([&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            for (QPushButton* b : top->findChildren<QPushButton*>())
+                if (b->isVisible() && b->text() == QStringLiteral("Settings...")) return b->click();
+    });
     // Leaving a changed game asks first.
     modal([&] { window.onCommand(CMD_NEW_GAME); });
 
