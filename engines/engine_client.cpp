@@ -1,5 +1,6 @@
 #include "engines/engine_client.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -84,7 +85,7 @@ bool EngineClient::start(const QString& program, const QStringList& arguments, E
     if (path.isEmpty() || !file.isFile() || !file.isExecutable()) {
         // Reported from the event loop, like every other failure.
         QMetaObject::invokeMethod(
-            this, [this, program] { fail(EngineFailure::MISSING, QStringLiteral("找不到引擎程序 %1，或它不能执行").arg(quoted(program))); },
+            this, [this, program] { fail(EngineFailure::MISSING, QCoreApplication::translate("Texts", "找不到引擎程序 %1，或它不能执行").arg(quoted(program))); },
             Qt::QueuedConnection);
         return true;
     }
@@ -149,7 +150,7 @@ void EngineClient::finishHandshake() {
     if (protocol_ == EngineProtocol::UCI) {
         if (const EngineOption* variant = findOption(QStringLiteral("UCI_Variant"))) {
             if (variant->type == EngineOption::COMBO && !variant->accepts(QStringLiteral("xiangqi")))
-                return fail(EngineFailure::NO_HANDSHAKE, QStringLiteral("引擎 %1 不下中国象棋").arg(quoted(name_)));
+                return fail(EngineFailure::NO_HANDSHAKE, QCoreApplication::translate("Texts", "引擎 %1 不下中国象棋").arg(quoted(name_)));
             sendOption(*variant, QStringLiteral("xiangqi"));
             rankBase_ = RankBase::FROM_ONE;  // a chess engine counts ranks from 1
         }
@@ -367,15 +368,15 @@ void EngineClient::handleBestMove(const QStringList& words) {
     if (none) {
         judge_->setPosition(board, side);
         if (!legalMoves(*judge_).empty())
-            return fail(EngineFailure::ILLEGAL_MOVE, QStringLiteral("引擎 %1 没有给出着法，而当前局面有合法着法").arg(quoted(name_)));
+            return fail(EngineFailure::ILLEGAL_MOVE, QCoreApplication::translate("Texts", "引擎 %1 没有给出着法，而当前局面有合法着法").arg(quoted(name_)));
         Q_EMIT bestMove(0);
         return;
     }
     const PackedMove move = readEngineMove(text, rankBase_);
     if (move == 0)
-        return fail(EngineFailure::GARBAGE, QStringLiteral("引擎 %1 的着法 %2 无法识别").arg(quoted(name_), quoted(text)));
+        return fail(EngineFailure::GARBAGE, QCoreApplication::translate("Texts", "引擎 %1 的着法 %2 无法识别").arg(quoted(name_), quoted(text)));
     if (!playChecked(board, side, move))
-        return fail(EngineFailure::ILLEGAL_MOVE, QStringLiteral("引擎 %1 走了不合法的着法 %2").arg(quoted(name_), quoted(text)));
+        return fail(EngineFailure::ILLEGAL_MOVE, QCoreApplication::translate("Texts", "引擎 %1 走了不合法的着法 %2").arg(quoted(name_), quoted(text)));
     Q_EMIT bestMove(move);
 }
 
@@ -399,7 +400,7 @@ void EngineClient::processEnded() {
     timer_.stop();
     wait_ = WAIT_NONE;
     if (state_ != NOT_RUNNING && state_ != QUITTING)
-        fail(EngineFailure::CRASHED, QStringLiteral("引擎 %1 意外退出").arg(quoted(name_)));
+        fail(EngineFailure::CRASHED, QCoreApplication::translate("Texts", "引擎 %1 意外退出").arg(quoted(name_)));
     releaseProcess();
 }
 
@@ -415,7 +416,7 @@ void EngineClient::releaseProcess() {
 
 void EngineClient::processError(QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart) return;  // the others end in finished()
-    if (state_ != QUITTING) fail(EngineFailure::CANNOT_START, QStringLiteral("引擎程序 %1 不能启动").arg(quoted(program_)));
+    if (state_ != QUITTING) fail(EngineFailure::CANNOT_START, QCoreApplication::translate("Texts", "引擎程序 %1 不能启动").arg(quoted(program_)));
     releaseProcess();
 }
 
@@ -449,13 +450,13 @@ void EngineClient::timerFired() {
         break;
     case WAIT_HANDSHAKE:
         fail(EngineFailure::NO_HANDSHAKE,
-             QStringLiteral("引擎 %1 在 %2 秒内没有完成握手").arg(quoted(name_)).arg(timeouts_.handshakeMs / 1000.0));
+             QCoreApplication::translate("Texts", "引擎 %1 在 %2 秒内没有完成握手").arg(quoted(name_)).arg(timeouts_.handshakeMs / 1000.0));
         break;
     case WAIT_LIMIT:
         if (state_ == SEARCHING) stop();
         break;
     case WAIT_ANSWER:
-        fail(EngineFailure::HUNG, QStringLiteral("引擎 %1 超时没有回答").arg(quoted(name_)));
+        fail(EngineFailure::HUNG, QCoreApplication::translate("Texts", "引擎 %1 超时没有回答").arg(quoted(name_)));
         break;
     case WAIT_QUIT:
         if (process_) process_->kill();
@@ -499,7 +500,7 @@ void EngineClient::readOutput() {
     pending_.remove(0, start);
     if (unreadableLines_ >= MAX_UNREADABLE_LINES || pending_.size() > MAX_LINE_BYTES) {
         pending_.clear();
-        fail(EngineFailure::GARBAGE, QStringLiteral("引擎 %1 输出无法识别的内容").arg(quoted(name_)));
+        fail(EngineFailure::GARBAGE, QCoreApplication::translate("Texts", "引擎 %1 输出无法识别的内容").arg(quoted(name_)));
     }
 }
 

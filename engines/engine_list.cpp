@@ -1,5 +1,6 @@
 #include "engines/engine_list.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -46,7 +47,7 @@ struct Reader {
     bool text(const QJsonObject& o, const char* key, QString& out, bool required) {
         const QJsonValue v = o.value(QLatin1String(key));
         if (v.isUndefined() && !required) return true;
-        if (!v.isString()) return fail(QStringLiteral("\"%1\" 不是文字").arg(QLatin1String(key)));
+        if (!v.isString()) return fail(QCoreApplication::translate("Texts", "\"%1\" 不是文字").arg(QLatin1String(key)));
         out = v.toString();
         return true;
     }
@@ -56,12 +57,12 @@ struct Reader {
         if (v.isUndefined()) return true;
         bool ok = true;
         const qint64 n = v.isString() ? v.toString().toLongLong(&ok) : static_cast<qint64>(v.toDouble());
-        if (!ok || !(v.isString() || v.isDouble())) return fail(QStringLiteral("\"%1\" 不是数").arg(QLatin1String(key)));
+        if (!ok || !(v.isString() || v.isDouble())) return fail(QCoreApplication::translate("Texts", "\"%1\" 不是数").arg(QLatin1String(key)));
         out = static_cast<int>(std::clamp<qint64>(n, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         return true;
     }
     bool option(const QJsonValue& v, EngineOption& o) {
-        if (!v.isObject()) return fail(QStringLiteral("选项不是对象"));
+        if (!v.isObject()) return fail(QCoreApplication::translate("Texts", "选项不是对象"));
         const QJsonObject j = v.toObject();
         QString type;
         if (!text(j, "name", o.name, true) || !text(j, "type", type, true) ||
@@ -69,31 +70,31 @@ struct Reader {
             return false;
         }
         const auto known = optionTypeOfWord(type);
-        if (o.name.isEmpty() || !known) return fail(QStringLiteral("选项“%1”的类型不明").arg(o.name));
+        if (o.name.isEmpty() || !known) return fail(QCoreApplication::translate("Texts", "选项“%1”的类型不明").arg(o.name));
         o.type = *known;
         for (const QJsonValue c : j.value(QLatin1String("choices")).toArray()) o.choices << c.toString();
         return true;
     }
     bool entry(const QJsonValue& v, EngineEntry& e) {
-        if (!v.isObject()) return fail(QStringLiteral("引擎不是对象"));
+        if (!v.isObject()) return fail(QCoreApplication::translate("Texts", "引擎不是对象"));
         const QJsonObject j = v.toObject();
         if (!text(j, "name", e.name, true) || !text(j, "path", e.path, true) || !text(j, "author", e.author, false) ||
             !text(j, "protocol", e.protocol, false)) {
             return false;
         }
-        if (e.path.isEmpty()) return fail(QStringLiteral("引擎“%1”没有程序").arg(e.name));
+        if (e.path.isEmpty()) return fail(QCoreApplication::translate("Texts", "引擎“%1”没有程序").arg(e.name));
         const QJsonValue options = j.value(QLatin1String("options"));
-        if (!options.isUndefined() && !options.isArray()) return fail(QStringLiteral("\"options\" 不是列表"));
+        if (!options.isUndefined() && !options.isArray()) return fail(QCoreApplication::translate("Texts", "\"options\" 不是列表"));
         for (const QJsonValue o : options.toArray()) {
             EngineOption definition;
             if (!option(o, definition)) return false;
             e.options.push_back(definition);
         }
         const QJsonValue values = j.value(QLatin1String("values"));
-        if (!values.isUndefined() && !values.isObject()) return fail(QStringLiteral("\"values\" 不是对象"));
+        if (!values.isUndefined() && !values.isObject()) return fail(QCoreApplication::translate("Texts", "\"values\" 不是对象"));
         const QJsonObject valueObject = values.toObject();
         for (auto it = valueObject.begin(); it != valueObject.end(); ++it) {
-            if (!it.value().isString()) return fail(QStringLiteral("选项“%1”的值不是文字").arg(it.key()));
+            if (!it.value().isString()) return fail(QCoreApplication::translate("Texts", "选项“%1”的值不是文字").arg(it.key()));
             e.values[it.key()] = it.value().toString();
         }
         return true;
@@ -207,18 +208,18 @@ bool EngineList::fromJson(const QByteArray& bytes, QString* problem) {
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
     Reader r;
     if (doc.isNull()) {
-        r.fail(QStringLiteral("第 %1 字节处：%2").arg(error.offset).arg(error.errorString()));
+        r.fail(QCoreApplication::translate("Texts", "第 %1 字节处：%2").arg(error.offset).arg(error.errorString()));
     } else if (!doc.isObject()) {
-        r.fail(QStringLiteral("内容不是对象"));
+        r.fail(QCoreApplication::translate("Texts", "内容不是对象"));
     } else {
         const QJsonObject root = doc.object();
         const QJsonValue list = root.value(QLatin1String("engines"));
-        if (!list.isArray()) r.fail(QStringLiteral("没有 \"engines\" 列表"));
+        if (!list.isArray()) r.fail(QCoreApplication::translate("Texts", "没有 \"engines\" 列表"));
         for (const QJsonValue v : list.toArray()) {
             EngineEntry e;
             if (!r.entry(v, e)) break;
             if (add(e) < 0) {
-                r.fail(QStringLiteral("程序“%1”出现两次").arg(e.path));
+                r.fail(QCoreApplication::translate("Texts", "程序“%1”出现两次").arg(e.path));
                 break;
             }
         }
@@ -245,7 +246,7 @@ EngineList::LoadResult EngineList::load(const QString& path, QString* problem) {
         return LoadResult::Damaged;
     }
     if (file.size() > MAX_FILE_SIZE) {
-        if (problem) *problem = QStringLiteral("文件太大");
+        if (problem) *problem = QCoreApplication::translate("Texts", "文件太大");
         return LoadResult::Damaged;
     }
     return fromJson(file.readAll(), problem) ? LoadResult::Loaded : LoadResult::Damaged;

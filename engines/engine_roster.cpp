@@ -37,13 +37,13 @@ void EngineRoster::loadList() {
     listWritable = true;
     if (list_.load(listPath(), &problem) == EngineList::LoadResult::Damaged) {
         const QString kept = damagedName();
-        QString text = QStringLiteral("引擎列表 %1 无法读取：%2。\n现在只用内置引擎 %3。\n")
+        QString text = QCoreApplication::translate("Texts", "引擎列表 %1 无法读取：%2。\n现在只用内置引擎 %3。\n")
                            .arg(listPath(), problem, QString::fromLatin1(BUILT_IN_ENGINE_NAME));
         if (QFile::rename(listPath(), kept)) {
-            text += QStringLiteral("原文件已改名为 %1 保留，可以修好后改回原名。").arg(kept);
+            text += QCoreApplication::translate("Texts", "原文件已改名为 %1 保留，可以修好后改回原名。").arg(kept);
         } else {
             listWritable = false;
-            text += QStringLiteral("原文件无法改名，保留未动；本次运行中对引擎列表的改动不会写入。");
+            text += QCoreApplication::translate("Texts", "原文件无法改名，保留未动；本次运行中对引擎列表的改动不会写入。");
         }
         Q_EMIT listProblem(text);
     }
@@ -54,12 +54,12 @@ void EngineRoster::loadList() {
 
 bool EngineRoster::saveList() {
     if (!listWritable) {
-        Q_EMIT listProblem(QStringLiteral("引擎列表 %1 已损坏且未能移开，改动没有写入。").arg(listPath()));
+        Q_EMIT listProblem(QCoreApplication::translate("Texts", "引擎列表 %1 已损坏且未能移开，改动没有写入。").arg(listPath()));
         return false;
     }
     QString problem;
     if (list_.save(listPath(), &problem)) return true;
-    Q_EMIT listProblem(QStringLiteral("引擎列表 %1 无法写入：%2").arg(listPath(), problem));
+    Q_EMIT listProblem(QCoreApplication::translate("Texts", "引擎列表 %1 无法写入：%2").arg(listPath(), problem));
     return false;
 }
 
@@ -136,7 +136,7 @@ void EngineRoster::setAnalysisLines(int lines) {
 }
 
 void EngineRoster::onReady(EngineSession& s) {
-    note(s.entry().name, QStringLiteral("已连接：%1").arg(s.client().name()));
+    note(s.entry().name, QCoreApplication::translate("Texts", "已连接：%1").arg(s.client().name()));
     // What the handshake told is kept, so the options form is there without the engine running.
     const int i = list_.find(s.entry().path);
     if (i <= 0) return;
@@ -149,7 +149,7 @@ void EngineRoster::onReady(EngineSession& s) {
 
 void EngineRoster::onFailed(EngineSession& s, const QString& message) {
     const QString path = s.entry().path;
-    note(s.entry().name, QStringLiteral("失败：%1").arg(message));
+    note(s.entry().name, QCoreApplication::translate("Texts", "失败：%1").arg(message));
     // The engine loses its roles for this run; the list keeps them for the next.
     if (playerPath == path) playerPath.clear();
     if (analystPath == path) analystPath.clear();
@@ -160,7 +160,7 @@ void EngineRoster::onFailed(EngineSession& s, const QString& message) {
     game.onOutsideEngineFailed(failing);
     // The message waits for the event loop: the failing client is still on the stack.
     const QString text =
-        QStringLiteral("%1\n已停止这个引擎，改由内置引擎 %2 接替。").arg(message, QString::fromLatin1(BUILT_IN_ENGINE_NAME));
+        QCoreApplication::translate("Texts", "%1\n已停止这个引擎，改由内置引擎 %2 接替。").arg(message, QString::fromLatin1(BUILT_IN_ENGINE_NAME));
     QTimer::singleShot(0, this, [this, text] { Q_EMIT engineFailed(text); });
 }
 

@@ -1,5 +1,6 @@
 #include "engines/engine_session.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <algorithm>
 
@@ -59,7 +60,7 @@ void EngineSession::onReady() {
     searchHeld = false;
     if (!runSearch() && hooks.failed) {
         searchWanted = false;
-        hooks.failed(*this, QStringLiteral("引擎 %1 不接受这个局面").arg(name()));
+        hooks.failed(*this, QCoreApplication::translate("Texts", "引擎 %1 不接受这个局面").arg(name()));
     }
 }
 

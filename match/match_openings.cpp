@@ -1,5 +1,6 @@
 #include "match/match_openings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <random>
 
@@ -43,7 +44,7 @@ bool readPositionLine(const QString& line, MatchOpening& opening) {
 bool loadPositionFile(const QString& path, std::vector<MatchOpening>& openings, QString& problem) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        problem = QStringLiteral("无法打开开局文件 %1").arg(path);
+        problem = QCoreApplication::translate("Texts", "无法打开开局文件 %1").arg(path);
         return false;
     }
     int number = 0;
@@ -53,7 +54,7 @@ bool loadPositionFile(const QString& path, std::vector<MatchOpening>& openings, 
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         MatchOpening opening;
         if (!readPositionLine(line, opening)) {
-            problem = QStringLiteral("开局文件 %1 第 %2 行不是局面").arg(path).arg(number);
+            problem = QCoreApplication::translate("Texts", "开局文件 %1 第 %2 行不是局面").arg(path).arg(number);
             return false;
         }
         openings.push_back(opening);
@@ -65,7 +66,7 @@ bool loadPgnOpenings(const QString& path, int plies, std::vector<MatchOpening>& 
     PgnCollection collection;
     std::string error;
     if (!readPgnCollection(path.toStdString(), collection, error)) {
-        problem = QStringLiteral("无法读取开局棋谱 %1").arg(path);
+        problem = QCoreApplication::translate("Texts", "无法读取开局棋谱 %1").arg(path);
         return false;
     }
     for (const PgnGameSummary& summary : collection.games) {
@@ -121,7 +122,7 @@ bool loadOpenings(const MatchSettings& settings, int pairs, std::vector<MatchOpe
         break;
     }
     if (openings.empty()) {
-        problem = QStringLiteral("开局文件 %1 中没有可用的开局").arg(o.path);
+        problem = QCoreApplication::translate("Texts", "开局文件 %1 中没有可用的开局").arg(o.path);
         return false;
     }
     return true;

@@ -48,18 +48,18 @@ MatchStandings MatchRunner::standings() const { return computeStandings(settings
 bool MatchRunner::checkPlayers(QString& problem) {
     const int players = static_cast<int>(settings_.players.size());
     if (players < 2 || (settings_.format == MatchFormat::Match && players != 2)) {
-        problem = settings_.format == MatchFormat::Match ? QStringLiteral("对局需要两个引擎") : QStringLiteral("至少需要两个引擎");
+        problem = settings_.format == MatchFormat::Match ? QCoreApplication::translate("Texts", "对局需要两个引擎") : QCoreApplication::translate("Texts", "至少需要两个引擎");
         return false;
     }
     if (settings_.shards < 1 || settings_.shard < 1 || settings_.shard > settings_.shards) {
-        problem = QStringLiteral("分片 %1/%2 无效").arg(settings_.shard).arg(settings_.shards);
+        problem = QCoreApplication::translate("Texts", "分片 %1/%2 无效").arg(settings_.shard).arg(settings_.shards);
         return false;
     }
     if (settings_.builtInProgram.isEmpty()) settings_.builtInProgram = findBuiltInEngine();
     for (MatchPlayer& p : settings_.players) {
         const QString program = p.builtIn() ? settings_.builtInProgram : p.program;
         if (!QFileInfo(program).isExecutable()) {
-            problem = QStringLiteral("找不到引擎程序 %1").arg(program);
+            problem = QCoreApplication::translate("Texts", "找不到引擎程序 %1").arg(program);
             return false;
         }
         if (p.name.isEmpty()) p.name = QFileInfo(program).fileName();
@@ -80,30 +80,30 @@ bool MatchRunner::resume(QString& problem) {
         if (!problem.isEmpty()) return false;
         read = {matchFingerprint(settings_), settings_.shard, settings_.shards, QFileInfo(settings_.pgnPath).size(), {}};
         if (!writeMatchState(state, read)) {
-            problem = QStringLiteral("无法写入比赛状态文件 %1").arg(state);
+            problem = QCoreApplication::translate("Texts", "无法写入比赛状态文件 %1").arg(state);
             return false;
         }
         return true;
     }
     if (read.fingerprint != matchFingerprint(settings_) || read.shard != settings_.shard || read.shards != settings_.shards) {
-        problem = QStringLiteral("%1 属于另一场比赛（设置不同）；请换一个棋谱文件").arg(settings_.pgnPath);
+        problem = QCoreApplication::translate("Texts", "%1 属于另一场比赛（设置不同）；请换一个棋谱文件").arg(settings_.pgnPath);
         return false;
     }
     qint64 end = read.base;
     for (const StateGame& g : read.games) {
         if (g.index < 0 || g.index >= static_cast<int>(schedule_.size())) {
-            problem = QStringLiteral("比赛状态文件 %1 已损坏").arg(state);
+            problem = QCoreApplication::translate("Texts", "比赛状态文件 %1 已损坏").arg(state);
             return false;
         }
         end = std::max(end, g.end);
     }
     QFile pgn(settings_.pgnPath);
     if (pgn.size() < end) {
-        problem = QStringLiteral("棋谱 %1 比状态文件记录的短").arg(settings_.pgnPath);
+        problem = QCoreApplication::translate("Texts", "棋谱 %1 比状态文件记录的短").arg(settings_.pgnPath);
         return false;
     }
     if (pgn.size() > end && !pgn.resize(end)) {
-        problem = QStringLiteral("无法截短棋谱 %1").arg(settings_.pgnPath);
+        problem = QCoreApplication::translate("Texts", "无法截短棋谱 %1").arg(settings_.pgnPath);
         return false;
     }
     for (const StateGame& g : read.games) {
@@ -187,22 +187,22 @@ void MatchRunner::gameEnded(MatchSlot* slot) {
     if (game->lostOnTime()) {
         ++timeLosses_;
         const Side loser = game->verdict().result == RESULT_RED_WINS ? SIDE_BLACK : SIDE_RED;
-        Q_EMIT message(QStringLiteral("第 %1 局：%2 超时（本步已用 %3 毫秒，限 %4 毫秒，含余量 %5 毫秒）")
+        Q_EMIT message(QCoreApplication::translate("Texts", "第 %1 局：%2 超时（本步已用 %3 毫秒，限 %4 毫秒，含余量 %5 毫秒）")
                            .arg(g.index + 1)
                            .arg(playerName(loser == SIDE_RED ? g.red : g.black))
                            .arg(game->forfeitThoughtMs())
                            .arg(game->forfeitAllowedMs())
                            .arg(settings_.time.marginMs));
     }
-    if (!writeGame(*game)) Q_EMIT message(QStringLiteral("无法写入棋谱 %1").arg(settings_.pgnPath));
+    if (!writeGame(*game)) Q_EMIT message(QCoreApplication::translate("Texts", "无法写入棋谱 %1").arg(settings_.pgnPath));
     done_[static_cast<std::size_t>(g.index)] = true;
     finished_.push_back({g.index, game->verdict().result});
     if (game->verdict().termination == QLatin1String("engine crash"))
-        Q_EMIT message(QStringLiteral("第 %1 局：引擎崩溃，下一局重新启动").arg(g.index + 1));
+        Q_EMIT message(QCoreApplication::translate("Texts", "第 %1 局：引擎崩溃，下一局重新启动").arg(g.index + 1));
     Q_EMIT gameFinished(g.index, QString::fromLatin1(resultText(game->verdict().result)), game->verdict().termination);
     Q_EMIT standingsChanged();
     if (sprtDecided()) {
-        Q_EMIT message(QStringLiteral("SPRT 已有结论，比赛结束"));
+        Q_EMIT message(QCoreApplication::translate("Texts", "SPRT 已有结论，比赛结束"));
         return stop();
     }
     startGames();

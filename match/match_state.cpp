@@ -1,5 +1,6 @@
 #include "match/match_state.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <unistd.h>
@@ -103,12 +104,12 @@ bool readMatchState(const QString& path, MatchState& state, QString& problem) {
             read.games.push_back(g);
         } else ok = false;
         if (!ok) {
-            problem = QStringLiteral("比赛状态文件 %1 已损坏").arg(path);
+            problem = QCoreApplication::translate("Texts", "比赛状态文件 %1 已损坏").arg(path);
             return false;
         }
     }
     if (!magic) {
-        problem = QStringLiteral("%1 不是比赛状态文件").arg(path);
+        problem = QCoreApplication::translate("Texts", "%1 不是比赛状态文件").arg(path);
         return false;
     }
     state = read;

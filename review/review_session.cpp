@@ -36,7 +36,7 @@ std::unique_ptr<ReviewEngine> makeReviewEngine(int index) {
 }  // namespace
 
 std::vector<std::string> reviewEngineNames() {
-    std::vector<std::string> names{"内置引擎 Morlan"};
+    std::vector<std::string> names{QT_TRANSLATE_NOOP("Texts", "内置引擎 Morlan")};
     if (const EngineList* list = engineList()) {
         for (int i = 1; i < list->size(); ++i) names.push_back(list->at(i).name.toStdString());
     }
@@ -51,7 +51,7 @@ ReviewSession& ReviewSession::instance() {
 bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
     if (running()) return false;
     if (game().recordSize() == 0) {
-        tell("棋谱中还没有着法，无从复盘。", MessageIcon::Information);
+        tell(QT_TRANSLATE_NOOP("Texts", "棋谱中还没有着法，无从复盘。"), MessageIcon::Information);
         return false;
     }
     // The game's own search would play into the record under the review;
@@ -59,7 +59,7 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
     computerDue = game().thinkingStatus() == THINKING_MOVE || game().mode() == MODE_DEMO;
     game().finishAnimation();
     game().stopThinking();
-    game().lockRecord(utf8ToGbkLossy("正在复盘分析，请先取消复盘。"));
+    game().lockRecord(utf8ToGbkLossy(QT_TRANSLATE_NOOP("Texts", "正在复盘分析，请先取消复盘。")));
     review_.reset();
     engine = makeReviewEngine(engineIndex);
     review_ = std::make_unique<GameReview>(*engine);
@@ -77,7 +77,7 @@ bool ReviewSession::start(int engineIndex, const ReviewOptions& options) {
         game().unlockRecord();
         Q_EMIT ended();
         if (!review_->error().empty() && !errorShown)
-            tell(("无法复盘：" + review_->error()).c_str(), MessageIcon::Error);
+            tell((QT_TRANSLATE_NOOP("Texts", "无法复盘：") + review_->error()).c_str(), MessageIcon::Error);
         resumeComputer();
         return false;
     }
@@ -116,7 +116,7 @@ void ReviewSession::finished() {
     ++version_;
     if (!review_->error().empty()) {
         errorShown = true;
-        tell(("复盘中断：" + review_->error()).c_str(), MessageIcon::Error);
+        tell((QT_TRANSLATE_NOOP("Texts", "复盘中断：") + review_->error()).c_str(), MessageIcon::Error);
     }
     resumeComputer();
 }

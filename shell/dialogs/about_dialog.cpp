@@ -11,6 +11,7 @@
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/modal_scope.h"
 #include "shell/windows/dialog_units.h"
+#include "shell/platform/shown_text.h"
 
 #ifndef MORLAN_VERSION
 #define MORLAN_VERSION "0.0.0"
@@ -21,15 +22,18 @@ namespace {
 constexpr char PROGRAM_VERSION[] = "Morlan " MORLAN_VERSION;
 
 struct CreditLine {
-    const char* text;  // UTF-8
-    bool gapBefore;    // a blank half-line sets it apart from the one above
+    const char* text;      // UTF-8
+    bool gapBefore;        // a blank half-line sets it apart from the one above
+    bool translatedOnly;   // shown only when the interface is translated
 };
 
 constexpr CreditLine CREDIT_LINES[] = {
-    {"中国象棋对弈程序", false},
-    {"程序与引擎：Morlan 项目组", true},
-    {"界面使用 Qt 6，压缩使用 zlib", false},
-    {"开局库数据：", true},
+    {QT_TRANSLATE_NOOP("Texts", "中国象棋对弈程序"), false, false},
+    {QT_TRANSLATE_NOOP("Texts", "程序与引擎：Morlan 项目组"), true, false},
+    {QT_TRANSLATE_NOOP("Texts", "界面使用 Qt 6，压缩使用 zlib"), false, false},
+    // The Chinese interface is the program's own; a translation credits itself.
+    {QT_TRANSLATE_NOOP("Texts", "英文翻译：Morlan 项目组"), false, true},
+    {QT_TRANSLATE_NOOP("Texts", "开局库数据："), true, false},
 };
 
 }  // namespace
@@ -49,7 +53,7 @@ void AboutBox::run() {
     QDialog box(owner);
     box.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     box.setFont(dialogFont());
-    box.setWindowTitle(QStringLiteral("关于"));
+    box.setWindowTitle(Texts::tr("关于"));
     const int em = emPixels(box);
 
     auto* icon = new QLabel(&box);
@@ -62,8 +66,10 @@ void AboutBox::run() {
     lines->setSpacing(0);
     lines->addWidget(title);
     for (const CreditLine& line : CREDIT_LINES) {
+        const QString text = shownText(line.text);
+        if (line.translatedOnly && text == QString::fromUtf8(line.text)) continue;
         lines->addSpacing(line.gapBefore ? em / 2 : em / 4);
-        lines->addWidget(new QLabel(QString::fromUtf8(line.text), &box));
+        lines->addWidget(new QLabel(text, &box));
     }
     auto* credit = new QLabel(QString::fromUtf8(BOOK_DATA_CREDIT), &box);
     credit->setWordWrap(true);
@@ -71,7 +77,7 @@ void AboutBox::run() {
     credit->setFixedWidth(em * 20);
     lines->addWidget(credit);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), &box);
+    auto* ok = new QPushButton(Texts::tr("确定"), &box);
     ok->setAutoDefault(false);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);

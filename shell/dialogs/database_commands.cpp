@@ -15,11 +15,12 @@
 #include "shell/main_window/modal_scope.h"
 #include "shell/dialogs/pgn_game_chooser.h"
 #include "shell/platform/qt_text.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-constexpr const char* DATABASE_FILTER = "棋库 (*.db);;所有文件 (*)";
-constexpr const char* RECORD_FILTER = "棋谱 (*.pgn *.pgn.gz *.PGN *.xqf *.XQF);;所有文件 (*)";
+constexpr const char* DATABASE_FILTER = QT_TRANSLATE_NOOP("Texts", "棋库 (*.db);;所有文件 (*)");
+constexpr const char* RECORD_FILTER = QT_TRANSLATE_NOOP("Texts", "棋谱 (*.pgn *.pgn.gz *.PGN *.xqf *.XQF);;所有文件 (*)");
 constexpr int REFUSALS_SHOWN = 12;
 
 bool openPath(QWidget* parent, const QString& file) {
@@ -28,15 +29,15 @@ bool openPath(QWidget* parent, const QString& file) {
         ExplorerWindow::instance().databaseChanged();
         return true;
     }
-    QMessageBox::warning(parent, QStringLiteral("打开棋库"), toQt(error));
+    QMessageBox::warning(parent, Texts::tr("打开棋库"), shownGbk(error));
     return false;
 }
 
 QString reportText(const ImportReport& r) {
-    QString text = QStringLiteral("导入 %1 局，重复 %2 局，拒绝 %3 局").arg(r.imported).arg(r.duplicates).arg(r.refused);
-    if (r.cancelled) text += QStringLiteral("（已取消，之前导入的棋局都已保存）");
-    if (!r.error.empty()) text += QStringLiteral("\n") + toQt(r.error);
-    for (std::size_t i = 0; i < r.refusals.size() && i < REFUSALS_SHOWN; ++i) text += QStringLiteral("\n") + toQt(r.refusals[i]);
+    QString text = Texts::tr("导入 %1 局，重复 %2 局，拒绝 %3 局").arg(r.imported).arg(r.duplicates).arg(r.refused);
+    if (r.cancelled) text += Texts::tr("（已取消，之前导入的棋局都已保存）");
+    if (!r.error.empty()) text += QStringLiteral("\n") + shownGbk(r.error);
+    for (std::size_t i = 0; i < r.refusals.size() && i < REFUSALS_SHOWN; ++i) text += QStringLiteral("\n") + shownGbk(r.refusals[i]);
     if (r.refusals.size() > REFUSALS_SHOWN) text += QStringLiteral("\n……");
     return text;
 }
@@ -52,10 +53,10 @@ void openGamesDatabaseFile(QWidget* parent, bool create) {
     QString file;
     {
         ModalScope modal;
-        file = create ? QFileDialog::getSaveFileName(parent, QStringLiteral("新建棋库"), {},
-                                                     QString::fromUtf8(DATABASE_FILTER))
-                      : QFileDialog::getOpenFileName(parent, QStringLiteral("打开棋库"), {},
-                                                     QString::fromUtf8(DATABASE_FILTER));
+        file = create ? QFileDialog::getSaveFileName(parent, Texts::tr("新建棋库"), {},
+                                                     shownText(DATABASE_FILTER))
+                      : QFileDialog::getOpenFileName(parent, Texts::tr("打开棋库"), {},
+                                                     shownText(DATABASE_FILTER));
     }
     if (file.isEmpty()) return;
     if (create && QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".db");
@@ -87,13 +88,13 @@ void importIntoGamesDatabase(QWidget* parent) {
     QStringList files;
     {
         ModalScope modal;
-        files = QFileDialog::getOpenFileNames(parent, QStringLiteral("导入到棋库"), {}, QString::fromUtf8(RECORD_FILTER));
+        files = QFileDialog::getOpenFileNames(parent, Texts::tr("导入到棋库"), {}, shownText(RECORD_FILTER));
     }
     if (files.isEmpty()) return;
     std::vector<std::string> paths;
     for (const QString& f : files) paths.push_back(pathFromQt(f));
-    QProgressDialog progress(QStringLiteral("正在导入棋局……"), QStringLiteral("取消"), 0, 1000, parent);
-    progress.setWindowTitle(QStringLiteral("导入到棋库"));
+    QProgressDialog progress(Texts::tr("正在导入棋局……"), Texts::tr("取消"), 0, 1000, parent);
+    progress.setWindowTitle(Texts::tr("导入到棋库"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     ImportReport report;
@@ -101,21 +102,21 @@ void importIntoGamesDatabase(QWidget* parent) {
         ModalScope modal;
         GamesImport(db).importPaths(paths, report, [&progress](const ImportProgress& p) {
             if (p.bytesTotal > 0) progress.setValue(static_cast<int>(p.bytesDone * 1000 / p.bytesTotal));
-            progress.setLabelText(QStringLiteral("正在导入棋局…… %1 局").arg(p.games));
+            progress.setLabelText(Texts::tr("正在导入棋局…… %1 局").arg(p.games));
             QApplication::processEvents();
             return !progress.wasCanceled();
         });
     }
     progress.close();
     ExplorerWindow::instance().databaseChanged();
-    QMessageBox::information(parent, QStringLiteral("导入到棋库"), reportText(report));
+    QMessageBox::information(parent, Texts::tr("导入到棋库"), reportText(report));
 }
 
 void openDatabaseGame(long long id) {
     GamesDatabase& db = openGamesDatabase();
     StoredGame g;
     if (!db.loadGame(id, g)) {
-        QMessageBox::warning(nullptr, QStringLiteral("打开棋库"), QStringLiteral("无法读取第 %1 局").arg(id));
+        QMessageBox::warning(nullptr, Texts::tr("打开棋库"), Texts::tr("无法读取第 %1 局").arg(id));
         return;
     }
     if (!MainWindow::instance().askToReplaceRecord()) return;

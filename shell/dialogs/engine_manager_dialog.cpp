@@ -18,6 +18,7 @@
 #include "shell/dialogs/engine_options_dialog.h"
 #include "engines/engine_session.h"
 #include "shell/main_window/modal_scope.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ namespace {
 constexpr char ENGINE_FOLDER[] = "/usr/games";
 
 void tell(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, Texts::tr("错误"), text, QMessageBox::Ok, parent);
     ModalScope modal;
     box.exec();
 }
@@ -34,17 +35,17 @@ void tell(QWidget* parent, const QString& text) {
 
 EngineManagerDialog::EngineManagerDialog(const EngineList& list, QWidget* parent, EngineLog* log)
     : QDialog(parent), list_(list), log_(log) {
-    setWindowTitle(QStringLiteral("引擎管理"));
+    setWindowTitle(Texts::tr("引擎管理"));
     auto* grid = new QGridLayout(this);
     table = new QTreeWidget;
     table->setRootIsDecorated(false);
-    table->setHeaderLabels({QStringLiteral("引擎"), QStringLiteral("程序")});
+    table->setHeaderLabels({Texts::tr("引擎"), Texts::tr("程序")});
     table->setColumnWidth(0, 170);
     table->header()->setStretchLastSection(true);
     grid->addWidget(table, 0, 0, 4, 1);
-    addButton = new QPushButton(QStringLiteral("添加..."));
-    removeButton = new QPushButton(QStringLiteral("删除"));
-    optionsButton = new QPushButton(QStringLiteral("选项..."));
+    addButton = new QPushButton(Texts::tr("添加..."));
+    removeButton = new QPushButton(Texts::tr("删除"));
+    optionsButton = new QPushButton(Texts::tr("选项..."));
     grid->addWidget(addButton, 0, 1);
     grid->addWidget(removeButton, 1, 1);
     grid->addWidget(optionsButton, 2, 1);
@@ -53,17 +54,17 @@ EngineManagerDialog::EngineManagerDialog(const EngineList& list, QWidget* parent
     auto* roles = new QFormLayout;
     player = new QComboBox;
     analyst = new QComboBox;
-    roles->addRow(QStringLiteral("电脑对弈"), player);
-    roles->addRow(QStringLiteral("分析"), analyst);
+    roles->addRow(Texts::tr("电脑对弈"), player);
+    roles->addRow(Texts::tr("分析"), analyst);
     grid->addLayout(roles, 4, 0, 1, 2);
     status = new QLabel;
     status->setWordWrap(true);
     grid->addWidget(status, 5, 0, 1, 2);
-    auto* note = new QLabel(QStringLiteral("开局库和后台思考只用于内置引擎 %1。").arg(QLatin1String(BUILT_IN_ENGINE_NAME)));
+    auto* note = new QLabel(Texts::tr("开局库和后台思考只用于内置引擎 %1。").arg(QLatin1String(BUILT_IN_ENGINE_NAME)));
     grid->addWidget(note, 6, 0, 1, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Texts::tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("取消"));
     grid->addWidget(buttons, 7, 0, 1, 2);
 
     connect(addButton, &QPushButton::clicked, this, [this] { chooseProgram(); });
@@ -91,7 +92,7 @@ void EngineManagerDialog::refresh() {
         const EngineEntry& e = list_.at(i);
         auto* item = new QTreeWidgetItem(table);
         item->setText(0, e.name);
-        item->setText(1, e.builtIn() ? QStringLiteral("（内置）") : e.path);
+        item->setText(1, e.builtIn() ? Texts::tr("（内置）") : e.path);
         player->addItem(e.name);
         analyst->addItem(e.name);
     }
@@ -120,7 +121,7 @@ void EngineManagerDialog::updateButtons() {
 // ------------------------------------------------------------------ adding
 
 void EngineManagerDialog::chooseProgram() {
-    QFileDialog dialog(this, QStringLiteral("选择引擎程序"));
+    QFileDialog dialog(this, Texts::tr("选择引擎程序"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -138,7 +139,7 @@ bool EngineManagerDialog::addProgram(const QString& chosen) {
     if (probe) return false;
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (list_.find(path) >= 0) {
-        tell(this, QStringLiteral("%1 已在引擎列表中。").arg(path));
+        tell(this, Texts::tr("%1 已在引擎列表中。").arg(path));
         return false;
     }
     probePath = path;
@@ -150,9 +151,9 @@ bool EngineManagerDialog::addProgram(const QString& chosen) {
         connect(probe, &EngineClient::logLine, this,
                 [this, shortName](bool sent, const QString& line) { log_->append(sent, shortName + QStringLiteral(": ") + line); });
     }
-    status->setText(QStringLiteral("正在连接 %1 ...").arg(path));
+    status->setText(Texts::tr("正在连接 %1 ...").arg(path));
     updateButtons();
-    if (!probe->start(path)) probeFailed(QStringLiteral("引擎程序 %1 不能启动").arg(path));
+    if (!probe->start(path)) probeFailed(Texts::tr("引擎程序 %1 不能启动").arg(path));
     return true;
 }
 
@@ -163,14 +164,14 @@ void EngineManagerDialog::probeReady() {
     takeHandshake(*probe, e);
     endProbe();
     const int i = list_.add(e);
-    status->setText(QStringLiteral("已添加 %1（%2）").arg(e.name, e.protocol.toUpper()));
+    status->setText(Texts::tr("已添加 %1（%2）").arg(e.name, e.protocol.toUpper()));
     refresh();
     select(i);
 }
 
 void EngineManagerDialog::probeFailed(const QString& message) {
     endProbe();
-    status->setText(QStringLiteral("未能添加：%1").arg(message));
+    status->setText(Texts::tr("未能添加：%1").arg(message));
     tell(this, message);
 }
 

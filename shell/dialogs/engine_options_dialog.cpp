@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "shell/dialogs/focus_wheel_guard.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ bool isTrue(const QString& v) { return v.compare(QLatin1String("true"), Qt::Case
 }  // namespace
 
 EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* parent) : QDialog(parent), entry_(entry) {
-    setWindowTitle(QStringLiteral("选项 - %1").arg(entry_.name));
+    setWindowTitle(Texts::tr("选项 - %1").arg(entry_.name));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto* wheelGuard = new FocusWheelGuard(this);
@@ -63,14 +64,14 @@ EngineOptionsDialog::EngineOptionsDialog(const EngineEntry& entry, QWidget* pare
     scroll->setWidget(inner);
     scroll->setWidgetResizable(true);
     if (fields.empty()) {
-        outer->addWidget(new QLabel(QStringLiteral("这个引擎没有可以设定的选项。")));
+        outer->addWidget(new QLabel(Texts::tr("这个引擎没有可以设定的选项。")));
     } else {
         outer->addWidget(scroll);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
-    QPushButton* defaults = buttons->addButton(QStringLiteral("恢复默认"), QDialogButtonBox::ResetRole);
+    buttons->button(QDialogButtonBox::Ok)->setText(Texts::tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("取消"));
+    QPushButton* defaults = buttons->addButton(Texts::tr("恢复默认"), QDialogButtonBox::ResetRole);
     connect(defaults, &QPushButton::clicked, this, [this] { restoreDefaults(); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

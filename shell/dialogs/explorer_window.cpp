@@ -15,11 +15,12 @@
 #include "shell/platform/qt_text.h"
 #include "shell/windows/move_texts.h"
 #include "review/review_session.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-constexpr const char* MOVE_TITLES[] = {"着法", "局数", "红胜", "和", "黑胜", "平均年份", ""};
-constexpr const char* GAME_TITLES[] = {"序号", "红方", "黑方", "结果", "日期", "赛事"};
+constexpr const char* MOVE_TITLES[] = {QT_TRANSLATE_NOOP("Texts", "着法"), QT_TRANSLATE_NOOP("Texts", "局数"), QT_TRANSLATE_NOOP("Texts", "红胜"), QT_TRANSLATE_NOOP("Texts", "和"), QT_TRANSLATE_NOOP("Texts", "黑胜"), QT_TRANSLATE_NOOP("Texts", "平均年份"), ""};
+constexpr const char* GAME_TITLES[] = {QT_TRANSLATE_NOOP("Texts", "序号"), QT_TRANSLATE_NOOP("Texts", "红方"), QT_TRANSLATE_NOOP("Texts", "黑方"), QT_TRANSLATE_NOOP("Texts", "结果"), QT_TRANSLATE_NOOP("Texts", "日期"), QT_TRANSLATE_NOOP("Texts", "赛事")};
 constexpr int BAR_COLUMN = 6;
 constexpr int GAMES_SHOWN = 500;
 constexpr int MOVE_ROLE = Qt::UserRole;
@@ -54,7 +55,7 @@ QTreeWidget* makeList(const char* const* titles, int count, QWidget* parent) {
     list->setRootIsDecorated(false);
     list->setColumnCount(count);
     QStringList header;
-    for (int i = 0; i < count; ++i) header << QString::fromUtf8(titles[i]);
+    for (int i = 0; i < count; ++i) header << shownText(titles[i]);
     list->setHeaderLabels(header);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return list;
@@ -78,7 +79,7 @@ ExplorerWindow& ExplorerWindow::instance() {
 }
 
 ExplorerWindow::ExplorerWindow() : QWidget(nullptr, Qt::Tool) {
-    setWindowTitle(QStringLiteral("开局浏览"));
+    setWindowTitle(Texts::tr("开局浏览"));
     heading = new QLabel(this);
     moves = makeList(MOVE_TITLES, static_cast<int>(std::size(MOVE_TITLES)), this);
     games = makeList(GAME_TITLES, static_cast<int>(std::size(GAME_TITLES)), this);
@@ -129,12 +130,12 @@ void ExplorerWindow::showPosition(const Board90& board, Side side) {
     note->clear();
     const GamesDatabase& db = openGamesDatabase();
     if (!db.isOpen()) {
-        heading->setText(QStringLiteral("没有打开棋库（文件 → 打开棋库）"));
+        heading->setText(Texts::tr("没有打开棋库（文件 → 打开棋库）"));
         return;
     }
     PositionStats stats;
     db.positionStats(board, side, stats);
-    heading->setText(QStringLiteral("%1：本局面 %2 局").arg(QFileInfo(pathToQt(db.path())).fileName()).arg(stats.games));
+    heading->setText(Texts::tr("%1：本局面 %2 局").arg(QFileInfo(pathToQt(db.path())).fileName()).arg(stats.games));
     for (const MoveStats& m : stats.moves) {
         auto* item = new QTreeWidgetItem(moves);
         item->setText(0, toQt(MoveTexts::instance().text(board, m.move)));
@@ -170,5 +171,5 @@ void ExplorerWindow::chooseMove(int row) {
     if (!item) return;
     const auto move = static_cast<PackedMove>(item->data(0, MOVE_ROLE).toULongLong());
     if (gameAllowsMoves() && Game::instance().tryUserMove(move)) return;
-    note->setText(QStringLiteral("大师着法：%1（两人对弈时点击可走）").arg(item->text(0)));
+    note->setText(Texts::tr("大师着法：%1（两人对弈时点击可走）").arg(item->text(0)));
 }

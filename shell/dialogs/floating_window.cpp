@@ -1,3 +1,4 @@
+#include "shell/platform/shown_text.h"
 #include "shell/dialogs/floating_window.h"
 
 #include <QCloseEvent>
@@ -51,7 +52,7 @@ void FloatingWindow::open() {
     auto* d = new FloatingFrame(*this, owner);
     d->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     d->setFont(dialogFont());
-    d->setWindowTitle(QString::fromUtf8(title_));
+    d->setWindowTitle(shownText(title_));
     d->setModal(false);
     dialog_ = d;
     build(*d);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DialogTemplate LEVEL_TEMPLATE{115, "水平", 116, 68};
+constexpr DialogTemplate LEVEL_TEMPLATE{115, QT_TRANSLATE_NOOP("Texts", "水平"), 116, 68};
 constexpr int READ_CHARACTERS = 31;
 
 // The leading integer of the text as the C library reads it (spaces, a
@@ -56,14 +56,14 @@ void LevelDialog::keep(const SearchRequest& limits) {
 }
 
 void LevelDialog::createControls() {
-    addCheckBox(IDC_DEPTH_LIMIT, "深度", 13, 10, 32, 10);
+    addCheckBox(IDC_DEPTH_LIMIT, QT_TRANSLATE_NOOP("Texts", "深度"), 13, 10, 32, 10);
     addEdit(IDC_DEPTH, 47, 9, 30, 12);
-    addStatic(0, "层", 84, 11);
-    addCheckBox(IDC_TIME_LIMIT, "时间", 13, 27, 32, 10);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "层"), 84, 11);
+    addCheckBox(IDC_TIME_LIMIT, QT_TRANSLATE_NOOP("Texts", "时间"), 13, 27, 32, 10);
     addEdit(IDC_SECONDS, 47, 26, 30, 12);
-    addStatic(0, "秒/步", 84, 28);
-    addButton(ID_OK, "确定", 15, 46, 38, 14, true);
-    addButton(ID_CANCEL, "取消", 61, 46, 38, 14);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "秒/步"), 84, 28);
+    addButton(ID_OK, QT_TRANSLATE_NOOP("Texts", "确定"), 15, 46, 38, 14, true);
+    addButton(ID_CANCEL, QT_TRANSLATE_NOOP("Texts", "取消"), 61, 46, 38, 14);
 }
 
 bool LevelDialog::onInitialise() {

@@ -1,4 +1,5 @@
 #include "shell/dialogs/match_board.h"
+#include "shell/platform/shown_text.h"
 
 #include <QPainter>
 
@@ -38,7 +39,7 @@ void MatchBoard::paintEvent(QPaintEvent*) {
     const BoardPictures& pics = pictures();
     p.drawImage(QRect(0, 0, geo.width, geo.height), pics.board);
     if (!known) {
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("此局的局面无法显示"));
+        p.drawText(rect(), Qt::AlignCenter, Texts::tr("此局的局面无法显示"));
         return;
     }
     for (int rank = 0; rank < 10; ++rank) {

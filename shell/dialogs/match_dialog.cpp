@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "shell/platform/shown_text.h"
 #include "engines/engine_list.h"
 #include "shell/dialogs/em_size.h"
 #include "shell/main_window/modal_scope.h"
@@ -28,12 +29,12 @@ namespace {
 // The built-in engine's levels: seconds per move, as 电脑水平 gives them.
 constexpr int LEVEL_MOVE_MS[] = {0, 2000, 6000, 18000};
 
-constexpr const char* FORMAT_NAMES[] = {"两方对抗", "循环赛", "一对多"};
-constexpr const char* OPENING_NAMES[] = {"标准开局", "开局库", "FEN/EPD 文件", "PGN 文件"};
-constexpr const char* LIMIT_NAMES[] = {"按比赛计时", "初级", "中级", "高级", "每步时间", "搜索深度"};
+constexpr const char* FORMAT_NAMES[] = {QT_TRANSLATE_NOOP("Texts", "两方对抗"), QT_TRANSLATE_NOOP("Texts", "循环赛"), QT_TRANSLATE_NOOP("Texts", "一对多")};
+constexpr const char* OPENING_NAMES[] = {QT_TRANSLATE_NOOP("Texts", "标准开局"), QT_TRANSLATE_NOOP("Texts", "开局库"), QT_TRANSLATE_NOOP("Texts", "FEN/EPD 文件"), QT_TRANSLATE_NOOP("Texts", "PGN 文件")};
+constexpr const char* LIMIT_NAMES[] = {QT_TRANSLATE_NOOP("Texts", "按比赛计时"), QT_TRANSLATE_NOOP("Texts", "初级"), QT_TRANSLATE_NOOP("Texts", "中级"), QT_TRANSLATE_NOOP("Texts", "高级"), QT_TRANSLATE_NOOP("Texts", "每步时间"), QT_TRANSLATE_NOOP("Texts", "搜索深度")};
 // The clock kinds in the combo's order; the last two are limits per move
 // without a clock.
-constexpr const char* CLOCK_NAMES[] = {"包干", "加秒", "读秒", "步数限时", "每步定时", "固定深度"};
+constexpr const char* CLOCK_NAMES[] = {QT_TRANSLATE_NOOP("Texts", "包干"), QT_TRANSLATE_NOOP("Texts", "加秒"), QT_TRANSLATE_NOOP("Texts", "读秒"), QT_TRANSLATE_NOOP("Texts", "步数限时"), QT_TRANSLATE_NOOP("Texts", "每步定时"), QT_TRANSLATE_NOOP("Texts", "固定深度")};
 constexpr TimeControlKind CLOCK_KINDS[] = {TimeControlKind::Sudden, TimeControlKind::Increment,
                                            TimeControlKind::Byoyomi, TimeControlKind::MovesInTime};
 constexpr int CLOCK_MOVE_TIME = 4;
@@ -47,7 +48,7 @@ int clockItem(const MatchTime& t) {
 
 QComboBox* combo(QWidget* parent, const char* const* names, int count) {
     auto* c = new QComboBox(parent);
-    for (int i = 0; i < count; ++i) c->addItem(QString::fromUtf8(names[i]));
+    for (int i = 0; i < count; ++i) c->addItem(shownText(names[i]));
     return c;
 }
 
@@ -55,14 +56,14 @@ QDoubleSpinBox* seconds(QWidget* parent, double low, double high) {
     auto* s = new QDoubleSpinBox(parent);
     s->setRange(low, high);
     s->setDecimals(1);
-    s->setSuffix(QStringLiteral(" 秒"));
+    s->setSuffix(Texts::tr(" 秒"));
     return s;
 }
 
 QSpinBox* counter(QWidget* parent, int low, int high, const char* suffix = "") {
     auto* s = new QSpinBox(parent);
     s->setRange(low, high);
-    s->setSuffix(QString::fromUtf8(suffix));
+    s->setSuffix(shownText(suffix));
     return s;
 }
 
@@ -121,18 +122,18 @@ private:
 MatchChoices::MatchChoices(QWidget* parent, const EngineList& list) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
-    setWindowTitle(QStringLiteral("比赛设置"));
+    setWindowTitle(Texts::tr("比赛设置"));
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(Texts::tr("确定"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
         const QString why = problem();
         if (why.isEmpty())
             accept();
         else
-            QMessageBox::warning(this, QStringLiteral("提示"), why);
+            QMessageBox::warning(this, Texts::tr("提示"), why);
     });
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(Texts::tr("取消"), this);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -155,7 +156,7 @@ MatchChoices::MatchChoices(QWidget* parent, const EngineList& list) : QDialog(pa
 }
 
 QGroupBox* MatchChoices::playersBox(const EngineList& list) {
-    auto* box = new QGroupBox(QStringLiteral("参赛引擎（勾选，按次序）"), this);
+    auto* box = new QGroupBox(Texts::tr("参赛引擎（勾选，按次序）"), this);
     players = new QListWidget(box);
     for (int i = 0; i < list.size(); ++i) {
         auto* item = new QListWidgetItem(list.at(i).name, players);
@@ -167,11 +168,11 @@ QGroupBox* MatchChoices::playersBox(const EngineList& list) {
     players->setDragDropMode(QAbstractItemView::InternalMove);
     limit = combo(box, LIMIT_NAMES, 6);
     limitTime = seconds(box, 0.1, 600);
-    limitDepth = counter(box, 1, 60, " 层");
+    limitDepth = counter(box, 1, 60, QT_TRANSLATE_NOOP("Texts", " 层"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("内置引擎"), limit);
-    form->addRow(QStringLiteral("每步时间"), limitTime);
-    form->addRow(QStringLiteral("搜索深度"), limitDepth);
+    form->addRow(Texts::tr("内置引擎"), limit);
+    form->addRow(Texts::tr("每步时间"), limitTime);
+    form->addRow(Texts::tr("搜索深度"), limitDepth);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(players);
     layout->addLayout(form);
@@ -182,14 +183,14 @@ QWidget* MatchChoices::fileRow(QLineEdit*& edit, bool save) {
     auto* row = new QWidget(this);
     edit = new QLineEdit(row);
     edit->setMinimumWidth(emPixels(*this) * 14);
-    auto* browse = new QPushButton(QStringLiteral("浏览..."), row);
+    auto* browse = new QPushButton(Texts::tr("浏览..."), row);
     browse->setAutoDefault(false);
     QLineEdit* target = edit;
     connect(browse, &QPushButton::clicked, this, [this, target, save] {
-        const QString file = save ? QFileDialog::getSaveFileName(this, QStringLiteral("比赛棋谱"), target->text(),
+        const QString file = save ? QFileDialog::getSaveFileName(this, Texts::tr("比赛棋谱"), target->text(),
                                                                  QStringLiteral("PGN (*.pgn)"), nullptr,
                                                                  QFileDialog::DontConfirmOverwrite)
-                                  : QFileDialog::getOpenFileName(this, QStringLiteral("开局文件"), target->text());
+                                  : QFileDialog::getOpenFileName(this, Texts::tr("开局文件"), target->text());
         if (!file.isEmpty()) target->setText(file);
     });
     auto* layout = new QHBoxLayout(row);
@@ -200,61 +201,61 @@ QWidget* MatchChoices::fileRow(QLineEdit*& edit, bool save) {
 }
 
 QGroupBox* MatchChoices::gamesBox() {
-    auto* box = new QGroupBox(QStringLiteral("赛制与开局"), this);
+    auto* box = new QGroupBox(Texts::tr("赛制与开局"), this);
     format = combo(box, FORMAT_NAMES, 3);
-    games = counter(box, 2, 100000, " 局");
+    games = counter(box, 2, 100000, QT_TRANSLATE_NOOP("Texts", " 局"));
     games->setSingleStep(2);
-    concurrency = counter(box, 1, 16, " 局");
+    concurrency = counter(box, 1, 16, QT_TRANSLATE_NOOP("Texts", " 局"));
     openings = combo(box, OPENING_NAMES, 4);
     QWidget* path = fileRow(openingPath, false);
-    openingPlies = counter(box, 1, 60, " 步");
-    shuffle = new QCheckBox(QStringLiteral("随机次序"), box);
+    openingPlies = counter(box, 1, 60, QT_TRANSLATE_NOOP("Texts", " 步"));
+    shuffle = new QCheckBox(Texts::tr("随机次序"), box);
     seed = counter(box, 0, 2147483647);
-    seed->setPrefix(QStringLiteral("种子 "));
+    seed->setPrefix(Texts::tr("种子 "));
     auto* form = new QFormLayout(box);
-    form->addRow(QStringLiteral("赛制"), format);
-    form->addRow(QStringLiteral("每对对局数"), games);
-    form->addRow(QStringLiteral("同时进行"), concurrency);
-    form->addRow(QStringLiteral("开局"), openings);
-    form->addRow(QStringLiteral("开局文件"), path);
-    form->addRow(QStringLiteral("开局步数"), openingPlies);
+    form->addRow(Texts::tr("赛制"), format);
+    form->addRow(Texts::tr("每对对局数"), games);
+    form->addRow(Texts::tr("同时进行"), concurrency);
+    form->addRow(Texts::tr("开局"), openings);
+    form->addRow(Texts::tr("开局文件"), path);
+    form->addRow(Texts::tr("开局步数"), openingPlies);
     form->addRow(shuffle, seed);
     return box;
 }
 
 QGroupBox* MatchChoices::clockBox() {
-    auto* box = new QGroupBox(QStringLiteral("用时"), this);
+    auto* box = new QGroupBox(Texts::tr("用时"), this);
     clock = combo(box, CLOCK_NAMES, 6);
     base = seconds(box, 1, 36000);
     extra = seconds(box, 0, 600);
-    stageMoves = counter(box, 1, 200, " 步");
+    stageMoves = counter(box, 1, 200, QT_TRANSLATE_NOOP("Texts", " 步"));
     moveTime = seconds(box, 0.1, 600);
-    depth = counter(box, 1, 60, " 层");
-    margin = counter(box, 0, 5000, " 毫秒");
+    depth = counter(box, 1, 60, QT_TRANSLATE_NOOP("Texts", " 层"));
+    margin = counter(box, 0, 5000, QT_TRANSLATE_NOOP("Texts", " 毫秒"));
     auto* form = new QFormLayout(box);
-    form->addRow(QStringLiteral("方式"), clock);
-    form->addRow(QStringLiteral("基本时间"), base);
-    form->addRow(QStringLiteral("加秒/读秒"), extra);
-    form->addRow(QStringLiteral("步数"), stageMoves);
-    form->addRow(QStringLiteral("每步时间"), moveTime);
-    form->addRow(QStringLiteral("深度"), depth);
-    form->addRow(QStringLiteral("超时余量"), margin);
+    form->addRow(Texts::tr("方式"), clock);
+    form->addRow(Texts::tr("基本时间"), base);
+    form->addRow(Texts::tr("加秒/读秒"), extra);
+    form->addRow(Texts::tr("步数"), stageMoves);
+    form->addRow(Texts::tr("每步时间"), moveTime);
+    form->addRow(Texts::tr("深度"), depth);
+    form->addRow(Texts::tr("超时余量"), margin);
     return box;
 }
 
 QGroupBox* MatchChoices::judgingBox() {
-    auto* box = new QGroupBox(QStringLiteral("裁决与记录"), this);
-    resign = new QCheckBox(QStringLiteral("判负：双方都认为落后至少"), box);
-    resignScore = counter(box, 100, 30000, " 分");
-    resignMoves = counter(box, 1, 100, " 步");
-    draw = new QCheckBox(QStringLiteral("判和：双方评分都在 0 附近"), box);
-    drawScore = counter(box, 0, 500, " 分");
-    drawMoves = counter(box, 1, 100, " 步");
+    auto* box = new QGroupBox(Texts::tr("裁决与记录"), this);
+    resign = new QCheckBox(Texts::tr("判负：双方都认为落后至少"), box);
+    resignScore = counter(box, 100, 30000, QT_TRANSLATE_NOOP("Texts", " 分"));
+    resignMoves = counter(box, 1, 100, QT_TRANSLATE_NOOP("Texts", " 步"));
+    draw = new QCheckBox(Texts::tr("判和：双方评分都在 0 附近"), box);
+    drawScore = counter(box, 0, 500, QT_TRANSLATE_NOOP("Texts", " 分"));
+    drawMoves = counter(box, 1, 100, QT_TRANSLATE_NOOP("Texts", " 步"));
     drawAfter = counter(box, 0, 500);
-    drawAfter->setPrefix(QStringLiteral("第 "));
-    drawAfter->setSuffix(QStringLiteral(" 回合后"));
-    rulings = new QCheckBox(QStringLiteral("重复局面按亚洲规则裁决"), box);
-    sprt = new QCheckBox(QStringLiteral("SPRT 检验（两方对抗）"), box);
+    drawAfter->setPrefix(Texts::tr("第 "));
+    drawAfter->setSuffix(Texts::tr(" 回合后"));
+    rulings = new QCheckBox(Texts::tr("重复局面按亚洲规则裁决"), box);
+    sprt = new QCheckBox(Texts::tr("SPRT 检验（两方对抗）"), box);
     elo0 = new QDoubleSpinBox(box);
     elo1 = new QDoubleSpinBox(box);
     for (QDoubleSpinBox* e : {elo0, elo1}) {
@@ -274,13 +275,13 @@ QGroupBox* MatchChoices::judgingBox() {
     beta->setPrefix(QStringLiteral("β "));
     QWidget* file = fileRow(pgn, true);
     notation = new QComboBox(box);
-    notation->addItem(QStringLiteral("中文记谱"));
-    notation->addItem(QStringLiteral("坐标"));
+    notation->addItem(Texts::tr("中文记谱"));
+    notation->addItem(Texts::tr("坐标"));
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(resign, 0, 0);
     grid->addWidget(resignScore, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("连续"), box), 0, 2);
+    grid->addWidget(new QLabel(Texts::tr("连续"), box), 0, 2);
     grid->addWidget(resignMoves, 0, 3);
     grid->addWidget(draw, 1, 0);
     grid->addWidget(drawScore, 1, 1);
@@ -292,7 +293,7 @@ QGroupBox* MatchChoices::judgingBox() {
     grid->addWidget(elo1, 3, 2);
     grid->addWidget(alpha, 4, 1);
     grid->addWidget(beta, 4, 2);
-    grid->addWidget(new QLabel(QStringLiteral("棋谱文件 (PGN)"), box), 5, 0);
+    grid->addWidget(new QLabel(Texts::tr("棋谱文件 (PGN)"), box), 5, 0);
     grid->addWidget(file, 5, 1, 1, 2);
     grid->addWidget(notation, 5, 3);
     return box;
@@ -416,15 +417,15 @@ QString MatchChoices::problem() const {
     MatchChoice c;
     take(c);
     const MatchSettings& s = c.settings;
-    if (c.engines.size() < 2) return QStringLiteral("请至少勾选两个引擎。");
-    if (s.format == MatchFormat::Match && c.engines.size() != 2) return QStringLiteral("两方对抗只能勾选两个引擎。");
-    if (s.pgnPath.isEmpty()) return QStringLiteral("请选择保存棋谱的 PGN 文件。");
+    if (c.engines.size() < 2) return Texts::tr("请至少勾选两个引擎。");
+    if (s.format == MatchFormat::Match && c.engines.size() != 2) return Texts::tr("两方对抗只能勾选两个引擎。");
+    if (s.pgnPath.isEmpty()) return Texts::tr("请选择保存棋谱的 PGN 文件。");
     const bool needsFile = s.openings.source == OpeningSource::PositionFile || s.openings.source == OpeningSource::PgnFile;
-    if (needsFile && !QFileInfo(s.openings.path).isFile()) return QStringLiteral("找不到开局文件。");
+    if (needsFile && !QFileInfo(s.openings.path).isFile()) return Texts::tr("找不到开局文件。");
     if (s.time.control.kind != TimeControlKind::Unlimited && !s.time.control.valid())
-        return QStringLiteral("用时设置不完整。");
-    if (s.sprt && s.format != MatchFormat::Match) return QStringLiteral("SPRT 检验只用于两方对抗。");
-    if (s.sprt && !s.sprtSettings.valid()) return QStringLiteral("SPRT 需要 elo0 小于 elo1，且 α 与 β 之和小于 1。");
+        return Texts::tr("用时设置不完整。");
+    if (s.sprt && s.format != MatchFormat::Match) return Texts::tr("SPRT 检验只用于两方对抗。");
+    if (s.sprt && !s.sprtSettings.valid()) return Texts::tr("SPRT 需要 elo0 小于 elo1，且 α 与 β 之和小于 1。");
     return {};
 }
 

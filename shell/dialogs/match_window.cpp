@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/platform/shown_text.h"
 #include "engine/board_move.h"
 #include "engine/fen.h"
 #include "engines/engine_roster.h"
@@ -27,10 +28,10 @@
 namespace {
 
 enum Column { NUMBER, RED, BLACK, MOVES, RED_CLOCK, BLACK_CLOCK, RESULT, COLUMNS };
-constexpr const char* COLUMN_TITLES[COLUMNS] = {"局", "红方", "黑方", "步数", "红方时间", "黑方时间", "结果"};
+constexpr const char* COLUMN_TITLES[COLUMNS] = {QT_TRANSLATE_NOOP("Texts", "局"), QT_TRANSLATE_NOOP("Texts", "红方"), QT_TRANSLATE_NOOP("Texts", "黑方"), QT_TRANSLATE_NOOP("Texts", "步数"), QT_TRANSLATE_NOOP("Texts", "红方时间"), QT_TRANSLATE_NOOP("Texts", "黑方时间"), QT_TRANSLATE_NOOP("Texts", "结果")};
 
 QPushButton* button(QWidget* parent, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    auto* b = new QPushButton(shownText(text), parent);
     b->setAutoDefault(false);
     return b;
 }
@@ -61,14 +62,14 @@ MatchWindow& MatchWindow::instance() {
     return window;
 }
 
-MatchWindow::MatchWindow() : FloatingWindow("引擎比赛") {}
+MatchWindow::MatchWindow() : FloatingWindow(QT_TRANSLATE_NOOP("Texts", "引擎比赛")) {}
 
 bool MatchWindow::running() const { return !runner.isNull(); }
 
 void MatchWindow::build(QDialog& w) {
-    settingsButton = button(&w, "设置...");
-    startButton = button(&w, "开始");
-    stopButton = button(&w, "停止");
+    settingsButton = button(&w, QT_TRANSLATE_NOOP("Texts", "设置..."));
+    startButton = button(&w, QT_TRANSLATE_NOOP("Texts", "开始"));
+    stopButton = button(&w, QT_TRANSLATE_NOOP("Texts", "停止"));
     status = new QLabel(&w);
     QObject::connect(settingsButton, &QPushButton::clicked, &w, [this] { chooseSettings(); });
     QObject::connect(startButton, &QPushButton::clicked, &w, [this] { startMatch(); });
@@ -83,12 +84,12 @@ void MatchWindow::build(QDialog& w) {
     games->setObjectName(QStringLiteral("games"));
     games->setColumnCount(COLUMNS);
     QStringList titles;
-    for (const char* t : COLUMN_TITLES) titles << QString::fromUtf8(t);
+    for (const char* t : COLUMN_TITLES) titles << shownText(t);
     games->setHeaderLabels(titles);
     games->setRootIsDecorated(false);
     games->setMinimumWidth(emPixels(w) * 30);
     games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto* follow = new QCheckBox(QStringLiteral("显示最新一局"), &w);
+    auto* follow = new QCheckBox(Texts::tr("显示最新一局"), &w);
     follow->setObjectName(QStringLiteral("follow"));
     follow->setChecked(true);
     QObject::connect(games, &QTreeWidget::itemClicked, &w, [this, follow] {
@@ -122,7 +123,7 @@ void MatchWindow::build(QDialog& w) {
     auto* layout = new QVBoxLayout(&w);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
-    layout->addWidget(new QLabel(QStringLiteral("成绩"), &w));
+    layout->addWidget(new QLabel(Texts::tr("成绩"), &w));
     layout->addWidget(standings);
 }
 
@@ -177,7 +178,7 @@ void MatchWindow::startMatch() {
         runner = nullptr;
         delete r;
         ModalScope modal;
-        QMessageBox::warning(window(), QStringLiteral("提示"), problem);
+        QMessageBox::warning(window(), Texts::tr("提示"), problem);
         showButtons();
         return;
     }
@@ -185,7 +186,7 @@ void MatchWindow::startMatch() {
     openings.clear();
     const int rounds = (std::max(choice.settings.gamesPerPairing, 1) + 1) / 2;
     openingsKnown = loadOpenings(choice.settings, rounds, openings, unread);
-    if (status) status->setText(QStringLiteral("比赛开始，已有 %1 局在棋谱中").arg(r->resumedGames()));
+    if (status) status->setText(Texts::tr("比赛开始，已有 %1 局在棋谱中").arg(r->resumedGames()));
     showStandings();
     showButtons();
 }
@@ -193,7 +194,7 @@ void MatchWindow::startMatch() {
 void MatchWindow::stopMatch() {
     if (!running() || !runner->running()) return;
     runner->stop();
-    if (status) status->setText(QStringLiteral("正在停止，进行中的对局不记录……"));
+    if (status) status->setText(Texts::tr("正在停止，进行中的对局不记录……"));
     showButtons();
 }
 
@@ -202,8 +203,8 @@ void MatchWindow::matchFinished() {
     if (runner) runner->deleteLater();
     runner = nullptr;
     if (status)
-        status->setText(lastMessage.isEmpty() ? QStringLiteral("比赛结束")
-                                              : QStringLiteral("比赛结束（%1）").arg(lastMessage));
+        status->setText(lastMessage.isEmpty() ? Texts::tr("比赛结束")
+                                              : Texts::tr("比赛结束（%1）").arg(lastMessage));
     showButtons();
 }
 
@@ -262,7 +263,7 @@ void MatchWindow::showGameRow(const MatchGameTrack& t) {
     item->setText(MOVES, QString::number(t.moves.size()));
     item->setText(RED_CLOCK, clockText(t.redClockMs));
     item->setText(BLACK_CLOCK, clockText(t.blackClockMs));
-    item->setText(RESULT, t.running() ? QStringLiteral("进行中") : t.result);
+    item->setText(RESULT, t.running() ? Texts::tr("进行中") : t.result);
     item->setToolTip(RESULT, t.termination);
 }
 
@@ -284,7 +285,7 @@ void MatchWindow::showSelectedGame() {
         moves->clear();
         return;
     }
-    gameTitle->setText(QStringLiteral("第 %1 局  红方 %2 － 黑方 %3  %4")
+    gameTitle->setText(Texts::tr("第 %1 局  红方 %2 － 黑方 %3  %4")
                            .arg(t->index + 1)
                            .arg(t->red, t->black, t->running() ? QString() : t->result + QLatin1Char(' ') + t->termination));
     moves->setPlainText(movesText(t->moves));
@@ -303,8 +304,8 @@ void MatchWindow::closeRequested() {
         int answer = 0;
         {
             ModalScope modal;
-            answer = QMessageBox::question(window(), QStringLiteral("提示"),
-                                           QStringLiteral("比赛正在进行。停止比赛吗？已完成的对局保留在棋谱文件中。"));
+            answer = QMessageBox::question(window(), Texts::tr("提示"),
+                                           Texts::tr("比赛正在进行。停止比赛吗？已完成的对局保留在棋谱文件中。"));
         }
         if (answer != QMessageBox::Yes) return;
         stopMatch();

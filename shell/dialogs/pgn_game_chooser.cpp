@@ -15,10 +15,11 @@
 #include "shell/dialogs/em_size.h"
 #include "shell/platform/variant_folding.h"
 #include "shell/windows/dialog_units.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-constexpr const char* COLUMN_TITLES[] = {"序号", "红方", "黑方", "结果", "日期", "赛事", "步数"};
+constexpr const char* COLUMN_TITLES[] = {QT_TRANSLATE_NOOP("Texts", "序号"), QT_TRANSLATE_NOOP("Texts", "红方"), QT_TRANSLATE_NOOP("Texts", "黑方"), QT_TRANSLATE_NOOP("Texts", "结果"), QT_TRANSLATE_NOOP("Texts", "日期"), QT_TRANSLATE_NOOP("Texts", "赛事"), QT_TRANSLATE_NOOP("Texts", "步数")};
 constexpr int COLUMN_COUNT = static_cast<int>(std::size(COLUMN_TITLES));
 constexpr int NUMBER_COLUMN = 0;
 constexpr int PLIES_COLUMN = 6;
@@ -101,7 +102,7 @@ public:
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= COLUMN_COUNT) {
             return QAbstractTableModel::headerData(section, orientation, role);
         }
-        return QString::fromUtf8(COLUMN_TITLES[section]);
+        return shownText(COLUMN_TITLES[section]);
     }
 
 private:
@@ -147,11 +148,11 @@ bool movesSelection(int key) {
 
 PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fileName, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("选择棋局 - %1").arg(fileName));
+    setWindowTitle(Texts::tr("选择棋局 - %1").arg(fileName));
     setFont(dialogFont());
 
     filter = new QLineEdit(this);
-    filter->setPlaceholderText(QStringLiteral("输入文字筛选棋局"));
+    filter->setPlaceholderText(Texts::tr("输入文字筛选棋局"));
     filter->setClearButtonEnabled(true);
     filter->installEventFilter(this);
 
@@ -177,8 +178,8 @@ PgnGameChooser::PgnGameChooser(std::vector<ChooserGame> games, const QString& fi
     list->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* open = buttons->addButton(QStringLiteral("打开"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* open = buttons->addButton(Texts::tr("打开"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(Texts::tr("取消"), QDialogButtonBox::RejectRole);
     open->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -205,8 +206,8 @@ int PgnGameChooser::shownCount() const { return shown->rowCount(); }
 
 void PgnGameChooser::showCount(int total) {
     const int n = shown->rowCount();
-    count->setText(n == total ? QStringLiteral("共 %1 局").arg(total)
-                              : QStringLiteral("共 %1 局，符合 %2 局").arg(total).arg(n));
+    count->setText(n == total ? Texts::tr("共 %1 局").arg(total)
+                              : Texts::tr("共 %1 局，符合 %2 局").arg(total).arg(n));
 }
 
 void PgnGameChooser::selectFirstShown() {

@@ -18,10 +18,11 @@
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/modal_scope.h"
 #include "shell/windows/dialog_units.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-constexpr const char* SIDE_CHOICES[] = {"双方", "红方", "黑方"};
+constexpr const char* SIDE_CHOICES[] = {QT_TRANSLATE_NOOP("Texts", "双方"), QT_TRANSLATE_NOOP("Texts", "红方"), QT_TRANSLATE_NOOP("Texts", "黑方")};
 
 // What the user chose, as the dialog shows it.
 struct ReviewChoice {
@@ -51,42 +52,42 @@ private:
 ReviewChoices::ReviewChoices(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
-    setWindowTitle(QStringLiteral("复盘分析"));
+    setWindowTitle(Texts::tr("复盘分析"));
 
     engines = new QComboBox(this);
-    for (const std::string& name : reviewEngineNames()) engines->addItem(QString::fromStdString(name));
+    for (const std::string& name : reviewEngineNames()) engines->addItem(Texts::tr(name.c_str()));
     engines->setMinimumWidth(emPixels(*this) * 13);
-    byTime = new QRadioButton(QStringLiteral("每步时间"), this);
+    byTime = new QRadioButton(Texts::tr("每步时间"), this);
     seconds = new QDoubleSpinBox(this);
     seconds->setRange(REVIEW_MIN_TIME_MS / 1000.0, REVIEW_MAX_TIME_MS / 1000.0);
     seconds->setDecimals(1);
     seconds->setSingleStep(0.1);
-    seconds->setSuffix(QStringLiteral(" 秒"));
-    byDepth = new QRadioButton(QStringLiteral("搜索深度"), this);
+    seconds->setSuffix(Texts::tr(" 秒"));
+    byDepth = new QRadioButton(Texts::tr("搜索深度"), this);
     depth = new QSpinBox(this);
     depth->setRange(1, REVIEW_MAX_DEPTH);
-    depth->setSuffix(QStringLiteral(" 层"));
+    depth->setSuffix(Texts::tr(" 层"));
     sides = new QComboBox(this);
-    for (const char* s : SIDE_CHOICES) sides->addItem(QString::fromUtf8(s));
+    for (const char* s : SIDE_CHOICES) sides->addItem(shownText(s));
     auto* limits = new QButtonGroup(this);
     limits->addButton(byTime);
     limits->addButton(byDepth);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("引擎"), this), 0, 0);
+    grid->addWidget(new QLabel(Texts::tr("引擎"), this), 0, 0);
     grid->addWidget(engines, 0, 1, 1, 2);
     grid->addWidget(byTime, 1, 0);
     grid->addWidget(seconds, 1, 1);
     grid->addWidget(byDepth, 2, 0);
     grid->addWidget(depth, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("评判"), this), 3, 0);
+    grid->addWidget(new QLabel(Texts::tr("评判"), this), 3, 0);
     grid->addWidget(sides, 3, 1);
     grid->setColumnStretch(2, 1);
 
-    QPushButton* start = button("开始");
+    QPushButton* start = button(QT_TRANSLATE_NOOP("Texts", "开始"));
     start->setDefault(true);
     connect(start, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton* cancel = button("取消");
+    QPushButton* cancel = button(QT_TRANSLATE_NOOP("Texts", "取消"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -101,7 +102,7 @@ ReviewChoices::ReviewChoices(QWidget* parent) : QDialog(parent) {
 }
 
 QPushButton* ReviewChoices::button(const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
+    auto* b = new QPushButton(shownText(text), this);
     b->setAutoDefault(false);
     return b;
 }

@@ -7,6 +7,7 @@
 
 #include "game/score_scale.h"
 #include "review/game_review.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void ScoreGraph::paintEvent(QPaintEvent*) {
     drawScale(p);
     if (!review) {
         p.setPen(Qt::darkGray);
-        p.drawText(plotArea(), Qt::AlignCenter, QStringLiteral("尚无复盘（操作 → 复盘分析...）"));
+        p.drawText(plotArea(), Qt::AlignCenter, Texts::tr("尚无复盘（操作 → 复盘分析...）"));
         return;
     }
     drawScores(p);

@@ -14,6 +14,7 @@
 #include "shell/platform/qt_text.h"
 #include "review/review_session.h"
 #include "shell/dialogs/score_graph.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -26,17 +27,17 @@ ScoreGraphWindow& ScoreGraphWindow::instance() {
     return window;
 }
 
-ScoreGraphWindow::ScoreGraphWindow() : FloatingWindow("局势图") {}
+ScoreGraphWindow::ScoreGraphWindow() : FloatingWindow(QT_TRANSLATE_NOOP("Texts", "局势图")) {}
 
 void ScoreGraphWindow::build(QDialog& window) {
     graph_ = new ScoreGraph(&window);
     const int em = emPixels(window);
     graph_->setMinimumSize(em * 38, em * 16);
     graph_->plyClicked = [this](int ply) { goTo(ply); };
-    auto* save = new QPushButton(QStringLiteral("保存图片"), &window);
+    auto* save = new QPushButton(Texts::tr("保存图片"), &window);
     save->setAutoDefault(false);
     QObject::connect(save, &QPushButton::clicked, save, [this] { savePictureWithDialog(); });
-    auto* close = new QPushButton(QStringLiteral("关闭"), &window);
+    auto* close = new QPushButton(Texts::tr("关闭"), &window);
     close->setAutoDefault(false);
     close->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, close, [this] { closeRequested(); });
@@ -86,9 +87,9 @@ void ScoreGraphWindow::savePictureWithDialog() {
     QFileDialog dialog(window());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PNG 图片 (*.png)"));
+    dialog.setNameFilter(Texts::tr("PNG 图片 (*.png)"));
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("局势图.png"));
+    dialog.selectFile(Texts::tr("局势图.png"));
     int accepted = 0;
     {
         ModalScope modal;
@@ -97,5 +98,5 @@ void ScoreGraphWindow::savePictureWithDialog() {
     if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     if (savePicture(path)) return;
-    game().shell().showMessage(utf8ToGbkLossy("无法写入 ") + pathFromQt(path), GBK_CAPTION_ERROR, MessageIcon::Error);
+    game().shell().showMessage(fromQt(Texts::tr("无法写入 %1").arg(path)), GBK_CAPTION_ERROR, MessageIcon::Error);
 }

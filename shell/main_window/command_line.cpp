@@ -46,6 +46,8 @@ std::string commandLineHelp() {
            "The interface is Chinese or English: the locale's language (Chinese for\n"
            "a Chinese locale and for C/POSIX, else English; LANGUAGE, LC_ALL,\n"
            "LC_MESSAGES, LANG), unless Settings -> Language (设置 -> 语言) chose one.\n"
+           "Moves are shown in Chinese notation in Chinese and in WXF in English,\n"
+           "unless Settings -> Notation (设置 -> 记谱方式) chose one.\n"
            "\n"
            "  --user-folder  keep the settings (Tevrin.cfg), the saved games (Sav/)\n"
            "                 and crash reports (Err/) in $XDG_DATA_HOME/morlan\n"

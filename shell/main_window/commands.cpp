@@ -32,23 +32,24 @@
 #include "shell/dialogs/score_graph_window.h"
 #include "shell/windows/situation_window.h"
 #include "shell/windows/timer_window.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-const QString SAV_FILTER = QStringLiteral("象棋文件 (*.sav)");
-const QString TXT_FILTER = QStringLiteral("文本文件 (*.txt)");
-const QString PGN_FILTER = QStringLiteral("PGN 棋谱 (*.pgn)");
-const QString XQF_FILTER = QStringLiteral("XQF 棋谱 (*.xqf)");
-const QString RECORDS_FILTER = QStringLiteral("所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
+constexpr const char* SAV_FILTER = QT_TRANSLATE_NOOP("Texts", "象棋文件 (*.sav)");
+constexpr const char* TXT_FILTER = QT_TRANSLATE_NOOP("Texts", "文本文件 (*.txt)");
+constexpr const char* PGN_FILTER = QT_TRANSLATE_NOOP("Texts", "PGN 棋谱 (*.pgn)");
+constexpr const char* XQF_FILTER = QT_TRANSLATE_NOOP("Texts", "XQF 棋谱 (*.xqf)");
+constexpr const char* RECORDS_FILTER = QT_TRANSLATE_NOOP("Texts", "所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)");
 // The caption keeps its "*.*"; the pattern is "*", since on this file
 // system a name needs no dot.
-const QString ALL_FILTER = QStringLiteral("所有文件 (*)");
+constexpr const char* ALL_FILTER = QT_TRANSLATE_NOOP("Texts", "所有文件 (*)");
 
 // The extension a name typed without one gets, by the save dialog's type.
 QString suffixOfFilter(const QString& filter) {
-    if (filter == TXT_FILTER) return QStringLiteral("txt");
-    if (filter == PGN_FILTER) return QStringLiteral("pgn");
-    if (filter == XQF_FILTER) return QStringLiteral("xqf");
+    if (filter == shownText(TXT_FILTER)) return QStringLiteral("txt");
+    if (filter == shownText(PGN_FILTER)) return QStringLiteral("pgn");
+    if (filter == shownText(XQF_FILTER)) return QStringLiteral("xqf");
     return QStringLiteral("sav");
 }
 
@@ -291,9 +292,9 @@ bool MainWindow::saveWithDialog(RecordFormat only) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (only == RecordFormat::Pgn) dialog.setNameFilters({PGN_FILTER});
-    else if (only == RecordFormat::Sav) dialog.setNameFilters({SAV_FILTER});
-    else dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER});
+    if (only == RecordFormat::Pgn) dialog.setNameFilters({shownText(PGN_FILTER)});
+    else if (only == RecordFormat::Sav) dialog.setNameFilters({shownText(SAV_FILTER)});
+    else dialog.setNameFilters({shownText(SAV_FILTER), shownText(TXT_FILTER), shownText(PGN_FILTER), shownText(XQF_FILTER)});
     dialog.setDirectory(dialogFolder());
     dialog.selectFile(proposedSaveName(game.fileName(), game.recordSource(), gameInfo()));
     // A name typed without an extension gets the chosen type's, so a game
@@ -324,7 +325,7 @@ void MainWindow::openWithDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({SAV_FILTER, TXT_FILTER, PGN_FILTER, XQF_FILTER, RECORDS_FILTER, ALL_FILTER});
+    dialog.setNameFilters({shownText(SAV_FILTER), shownText(TXT_FILTER), shownText(PGN_FILTER), shownText(XQF_FILTER), shownText(RECORDS_FILTER), shownText(ALL_FILTER)});
     dialog.setDirectory(dialogFolder());
     if (dialog.nameFilters().contains(lastOpenFilter)) dialog.selectNameFilter(lastOpenFilter);
     int accepted = 0;

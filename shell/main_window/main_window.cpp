@@ -24,11 +24,13 @@
 #include "shell/board/board_fit.h"
 #include "shell/board/board_view.h"
 #include "shell/main_window/command_ids.h"
+#include "shell/windows/move_texts.h"
 #include "shell/windows/engine_log_window.h"
 #include "engines/engine_roster.h"
 #include "shell/windows/keep_on_screen.h"
 #include "shell/main_window/menu_resources.h"
 #include "shell/main_window/modal_scope.h"
+#include "shell/platform/interface_language.h"
 #include "shell/platform/qt_text.h"
 #include "review/review_session.h"
 #include "shell/windows/setup_window.h"
@@ -37,6 +39,7 @@
 #include "shell/dialogs/review_progress_window.h"
 #include "shell/dialogs/score_graph_window.h"
 #include "shell/platform/sound_set.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -44,7 +47,7 @@ MainWindow* theWindow = nullptr;
 
 constexpr char TITLE_PREFIX[] = "Morlan - ";
 // A board size greyed in 查看 → 棋盘大小: the window it needs, the screen's room.
-constexpr char SIZE_TOO_LARGE[] = "屏幕放不下：窗口需要 %1×%2，屏幕可用区域只有 %3×%4";
+constexpr const char* SIZE_TOO_LARGE = QT_TRANSLATE_NOOP("Texts", "屏幕放不下：窗口需要 %1×%2，屏幕可用区域只有 %3×%4");
 constexpr int ICON_PROGRAM = 114;
 
 QIcon programIcon() {
@@ -93,7 +96,9 @@ MainWindow::MainWindow(Game& g) : QMainWindow(nullptr), game(g) {
     });
     setCentralWidget(view);
     menu.selectItem(RadioGroup::BoardSize, 0);
-    menu.selectItem(RadioGroup::Notation, 0);
+    const int notation = defaultNotationItem(languageInUse());
+    menu.selectItem(RadioGroup::Notation, notation);
+    MoveTexts::instance().setNotation(static_cast<MoveNotation>(notation));
     menu.selectItem(RadioGroup::PieceSet, 0);
     if (QAction* first = menu.action(CMD_BOARD_SIZE_FIRST)) {
         for (QObject* o : first->associatedObjects()) {
@@ -182,7 +187,7 @@ void MainWindow::markFittingSizes() {
         const QSize needs = windowForScale(i, chrome);
         a->setEnabled(fits);
         a->setToolTip(fits ? QString()
-                           : QString::fromUtf8(SIZE_TOO_LARGE)
+                           : shownText(SIZE_TOO_LARGE)
                                  .arg(needs.width())
                                  .arg(needs.height())
                                  .arg(available.width())
@@ -352,6 +357,12 @@ void MainWindow::setWindowTitle(const std::string& title) {
     // The file name in the title is the file system's, not GBK; an untitled
     // game's name (未命名) is the program's own GBK text.
     const std::string& path = game.fileName();
+    const std::string untitled = std::string(TITLE_PREFIX) + GBK_UNTITLED;
+    if (path == GBK_UNTITLED && title.compare(0, untitled.size(), untitled) == 0) {
+        // "Morlan - 未命名", then " (the record's file)" and the change mark.
+        QMainWindow::setWindowTitle(QString::fromLatin1(TITLE_PREFIX) + shownGbk(GBK_UNTITLED) + toQt(title.substr(untitled.size())));
+        return;
+    }
     if (path == GBK_UNTITLED) {
         QMainWindow::setWindowTitle(toQt(title));
         return;
@@ -360,9 +371,9 @@ void MainWindow::setWindowTitle(const std::string& title) {
     const std::string prefix = std::string(TITLE_PREFIX) + base;
     QString text;
     if (!base.empty() && title.compare(0, prefix.size(), prefix) == 0) {
-        text = QString::fromLatin1(TITLE_PREFIX) + pathToQt(base) + toQt(title.substr(prefix.size()));
+        text = QString::fromLatin1(TITLE_PREFIX) + pathToQt(base) + shownGbk(title.substr(prefix.size()));
     } else {
-        text = toQt(title);
+        text = shownGbk(title);
     }
     QMainWindow::setWindowTitle(text);
 }
@@ -375,7 +386,7 @@ MessageAnswer MainWindow::showMessage(const std::string& text, const std::string
     const QMessageBox::StandardButtons qtButtons =
         buttons == MessageButtons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                                : QMessageBox::Ok;
-    QMessageBox box(qtIcon, toQt(caption), toQt(text), qtButtons, this);
+    QMessageBox box(qtIcon, shownGbk(caption), shownGbk(text), qtButtons, this);
     ModalScope modal;
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -389,10 +400,10 @@ MessageAnswer MainWindow::showMessage(const std::string& text, const std::string
 TailAnswer MainWindow::askDropTail(int plies) {
     std::string text = GBK_DROP_TAIL;
     text.replace(text.find("%d"), 2, std::to_string(plies));
-    QMessageBox box(QMessageBox::Question, toQt(windowTitle()), toQt(text),
+    QMessageBox box(QMessageBox::Question, QMainWindow::windowTitle(), shownGbk(text),
                     QMessageBox::NoButton, this);
-    QPushButton* keep = box.addButton(toQt(GBK_KEEP_AS_VARIATION), QMessageBox::AcceptRole);
-    QPushButton* drop = box.addButton(QStringLiteral("放弃"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(shownGbk(GBK_KEEP_AS_VARIATION), QMessageBox::AcceptRole);
+    QPushButton* drop = box.addButton(Texts::tr("放弃"), QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(keep);
     {
@@ -414,9 +425,9 @@ bool MainWindow::reviewMarksFrom(int i) const {
 
 // "此格式只保存当前变着，其余变着将丢失。继续吗？": 继续, 另存为 PGN, 取消.
 LineSaveAnswer MainWindow::askSaveLineOnly() {
-    QMessageBox box(QMessageBox::Warning, toQt(windowTitle()), toQt(GBK_SAVE_LINE_ONLY), QMessageBox::NoButton, this);
-    QPushButton* go = box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole);
-    QPushButton* pgn = box.addButton(toQt(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
+    QMessageBox box(QMessageBox::Warning, QMainWindow::windowTitle(), shownGbk(GBK_SAVE_LINE_ONLY), QMessageBox::NoButton, this);
+    QPushButton* go = box.addButton(Texts::tr("继续"), QMessageBox::AcceptRole);
+    QPushButton* pgn = box.addButton(shownGbk(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(pgn);
     {
@@ -434,9 +445,9 @@ void MainWindow::saveAsPgn() {
 
 // Why a text record would not read back: 另存为 .sav (the default), 另存为 PGN, 取消.
 TextSaveAnswer MainWindow::askTextRecordRefused(const std::string& why) {
-    QMessageBox box(QMessageBox::Warning, toQt(windowTitle()), toQt(why), QMessageBox::NoButton, this);
-    QPushButton* sav = box.addButton(toQt(GBK_SAVE_AS_SAV), QMessageBox::AcceptRole);
-    QPushButton* pgn = box.addButton(toQt(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
+    QMessageBox box(QMessageBox::Warning, QMainWindow::windowTitle(), shownGbk(why), QMessageBox::NoButton, this);
+    QPushButton* sav = box.addButton(shownGbk(GBK_SAVE_AS_SAV), QMessageBox::AcceptRole);
+    QPushButton* pgn = box.addButton(shownGbk(GBK_SAVE_AS_PGN), QMessageBox::ActionRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(sav);
     {

@@ -1,3 +1,4 @@
+#include "shell/platform/shown_text.h"
 #include "shell/main_window/menu_resources.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ constexpr Accelerator ACCELERATORS[] = {
 };
 
 QMenu* makePopup(const char* title, int id, const char* caption) {
-    auto* menu = new QMenu(QString::fromUtf8(title));
+    auto* menu = new QMenu(shownText(title));
     menu->addAction(QString::fromUtf8(caption))->setData(id);
     return menu;
 }
@@ -50,11 +51,11 @@ QKeySequence MenuResources::acceleratorFor(int id) const {
 }
 
 QMenu* MenuResources::manualMenu() {
-    if (!manual) manual = makePopup("Manual", CMD_COPY_RECORD, "复制棋谱(&C)");
+    if (!manual) manual = makePopup("Manual", CMD_COPY_RECORD, QT_TRANSLATE_NOOP("Texts", "复制棋谱(&C)"));
     return manual;
 }
 
 QMenu* MenuResources::pvMenu() {
-    if (!pv) pv = makePopup("Pv", CMD_RESTORE_PV, "还原(&R)");
+    if (!pv) pv = makePopup("Pv", CMD_RESTORE_PV, QT_TRANSLATE_NOOP("Texts", "还原(&R)"));
     return pv;
 }

@@ -18,6 +18,7 @@
 #include "shell/main_window/modal_scope.h"
 #include "shell/dialogs/pgn_game_chooser.h"
 #include "shell/platform/qt_text.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ std::vector<ChooserGame> chooserGames(const std::vector<PgnGameSummary>& games) 
 // Reads a collection, showing how far it is (with 取消) when that takes
 // more than a moment.
 bool MainWindow::readCollection(const std::string& path, PgnCollection& collection, std::string& error) {
-    QProgressDialog progress(QStringLiteral("正在读取棋谱……"), QStringLiteral("取消"), 0, 1000, this);
+    QProgressDialog progress(Texts::tr("正在读取棋谱……"), Texts::tr("取消"), 0, 1000, this);
     progress.setWindowTitle(QFileInfo(pathToQt(path)).fileName());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);

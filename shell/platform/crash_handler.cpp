@@ -17,6 +17,7 @@
 #include <ctime>
 
 #include "engine/thread_start.h"
+#include "shell/platform/shown_text.h"
 
 extern char** environ;
 
@@ -282,7 +283,7 @@ void crashFilter(int sig, siginfo_t* info, void* context) {
 
 int showCrashMessage(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), QStringLiteral("程序遇到未知错误"), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, Texts::tr("错误"), Texts::tr("程序遇到未知错误"), QMessageBox::Ok);
     box.exec();
     return 0;
 }

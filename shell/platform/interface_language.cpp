@@ -30,6 +30,15 @@ QStringList systemLanguages() {
     return system.uiLanguages();
 }
 
+InterfaceLanguage languageInUse() {
+    // The menus are translated in every translation the program carries.
+    static constexpr char PROBE[] = "文件(&F)";
+    return QCoreApplication::translate("MainMenu", PROBE) == QString::fromUtf8(PROBE) ? InterfaceLanguage::Chinese
+                                                                                      : InterfaceLanguage::English;
+}
+
+int defaultNotationItem(InterfaceLanguage language) { return language == InterfaceLanguage::English ? 1 : 0; }
+
 bool installInterfaceLanguage(InterfaceLanguage language) {
     if (language == InterfaceLanguage::Chinese) return installQtTranslation();
     // One translator for the whole run, owned by the application.

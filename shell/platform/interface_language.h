@@ -25,3 +25,11 @@ QStringList systemLanguages();
 // (qtbase_zh_CN.qm, when installed), into the running application. False
 // when the translation asked for was not found; the texts stay Chinese.
 bool installInterfaceLanguage(InterfaceLanguage language);
+
+// The language the interface speaks now: English once the English
+// translation is installed, Chinese otherwise.
+InterfaceLanguage languageInUse();
+
+// 设置 → 记谱方式 before the player has chosen: Chinese notation in the
+// Chinese interface, WXF in the English one (items 0 中文, 1 WXF, 2 坐标).
+int defaultNotationItem(InterfaceLanguage language);

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr DialogTemplate BOOK_TEMPLATE{125, "开局库", 148, 117};
+constexpr DialogTemplate BOOK_TEMPLATE{125, QT_TRANSLATE_NOOP("Texts", "开局库"), 148, 117};
 
 }  // namespace
 
@@ -32,8 +32,8 @@ BookWindow& BookWindow::instance() {
 BookWindow::BookWindow() : ToolWindow(BOOK_TEMPLATE, false) {}
 
 void BookWindow::createControls() {
-    addReportList(IDC_BOOK_LIST, 7, 8, 133, 81, {{"可能着法", 80}, {"几率", 80}});
-    addButton(ID_OK, "关闭", 54, 97, 38, 14, true);
+    addReportList(IDC_BOOK_LIST, 7, 8, 133, 81, {{QT_TRANSLATE_NOOP("Texts", "可能着法"), 80}, {QT_TRANSLATE_NOOP("Texts", "几率"), 80}});
+    addButton(ID_OK, QT_TRANSLATE_NOOP("Texts", "关闭"), 54, 97, 38, 14, true);
 }
 
 void BookWindow::notationChanged() { shownKey = 0; }

@@ -16,6 +16,7 @@
 #include "game/rules.h"
 #include "game/score_scale.h"
 #include "shell/platform/qt_text.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ QString lineText(const std::vector<PackedMove>& pv, Board90 board) {
 
 QString speedText(std::int64_t nps) {
     if (nps < 0) return QStringLiteral("-");
-    if (nps >= 10000) return QStringLiteral("%1 千步/秒").arg(nps / 1000);
-    return QStringLiteral("%1 步/秒").arg(nps);
+    if (nps >= 10000) return Texts::tr("%1 千步/秒").arg(nps / 1000);
+    return Texts::tr("%1 步/秒").arg(nps);
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ QString outsideScoreText(const EngineInfo& info) {
     const bool redView = info.sideToMove == SIDE_RED;
     if (info.scoreKind == EngineInfo::MATE) {
         const bool redMates = (info.score > 0) == redView;
-        return QStringLiteral("%1 %2 步杀").arg(redMates ? QStringLiteral("红方") : QStringLiteral("黑方")).arg(std::abs(info.score));
+        return Texts::tr("%1 %2 步杀").arg(redMates ? Texts::tr("红方") : Texts::tr("黑方")).arg(std::abs(info.score));
     }
     if (info.scoreKind != EngineInfo::CENTIPAWNS) return QStringLiteral("-");
     const int red = redView ? info.score : -info.score;
@@ -90,14 +91,14 @@ EngineLinesPanel::EngineLinesPanel(QWidget* parent, Hooks h) : QWidget(parent), 
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels({QStringLiteral("#"), QStringLiteral("分数"), QStringLiteral("深度"), QStringLiteral("变化")});
+    list->setHeaderLabels({QStringLiteral("#"), Texts::tr("分数"), Texts::tr("深度"), Texts::tr("变化")});
     list->header()->setStretchLastSection(true);
     list->setColumnWidth(0, 24);
     list->setColumnWidth(1, 70);
     list->setColumnWidth(2, 40);
     grid->addWidget(name, 0, 0, 1, 3);
     grid->addWidget(stats, 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("变化数"), this), 2, 0);
+    grid->addWidget(new QLabel(Texts::tr("变化数"), this), 2, 0);
     grid->addWidget(count_, 2, 1);
     grid->setColumnStretch(2, 1);
     grid->addWidget(list, 3, 0, 1, 3);
@@ -127,11 +128,11 @@ void EngineLinesPanel::show(const QString& engine, const std::vector<EngineInfo>
     if (best && !best->pv.empty()) {
         QString depth = best->depth >= 0 ? QString::number(best->depth) : QStringLiteral("-");
         if (best->selDepth >= 0) depth += QLatin1Char('/') + QString::number(best->selDepth);
-        stats->setText(QStringLiteral("深度 %1  分数 %2  速度 %3  节点 %4")
+        stats->setText(Texts::tr("深度 %1  分数 %2  速度 %3  节点 %4")
                            .arg(depth, outsideScoreText(*best), speedText(best->nps),
                                 best->nodes >= 0 ? QString::number(best->nodes) : QStringLiteral("-")));
     } else {
-        stats->setText(QStringLiteral("%1走").arg(side == SIDE_RED ? QStringLiteral("红方") : QStringLiteral("黑方")));
+        stats->setText(Texts::tr("%1走").arg(side == SIDE_RED ? Texts::tr("红方") : Texts::tr("黑方")));
     }
     count_->setRange(1, std::max(1, maxLines));
     count_->setValue(count);

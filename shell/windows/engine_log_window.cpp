@@ -10,6 +10,7 @@
 
 #include "shell/dialogs/em_size.h"
 #include "engines/engine_log.h"
+#include "shell/platform/shown_text.h"
 
 QString logLineText(const EngineLog::Line& line) {
     return (line.sent ? QStringLiteral("> ") : QStringLiteral("< ")) + line.text;
@@ -20,7 +21,7 @@ EngineLogWindow& EngineLogWindow::instance() {
     return window;
 }
 
-EngineLogWindow::EngineLogWindow() : FloatingWindow("引擎通信") {}
+EngineLogWindow::EngineLogWindow() : FloatingWindow(QT_TRANSLATE_NOOP("Texts", "引擎通信")) {}
 
 void EngineLogWindow::build(QDialog& window) {
     text_ = new QPlainTextEdit(&window);
@@ -29,10 +30,10 @@ void EngineLogWindow::build(QDialog& window) {
     text_->setMaximumBlockCount(static_cast<int>(EngineLog::CAPACITY));
     const int em = emPixels(window);
     text_->setMinimumSize(em * 38, em * 23);
-    auto* clearButton = new QPushButton(QStringLiteral("清除"), &window);
+    auto* clearButton = new QPushButton(Texts::tr("清除"), &window);
     clearButton->setAutoDefault(false);
     QObject::connect(clearButton, &QPushButton::clicked, clearButton, [this] { clear(); });
-    close_ = new QPushButton(QStringLiteral("关闭"), &window);
+    close_ = new QPushButton(Texts::tr("关闭"), &window);
     close_->setAutoDefault(false);
     close_->setDefault(true);
     QObject::connect(close_, &QPushButton::clicked, close_, [this] { closeRequested(); });

@@ -26,10 +26,11 @@
 #include "shell/main_window/modal_scope.h"
 #include "shell/platform/qt_text.h"
 #include "shell/windows/move_texts.h"
+#include "shell/platform/shown_text.h"
 
 namespace {
 
-constexpr DialogTemplate INFO_TEMPLATE{110, "棋局信息", 304, 224};
+constexpr DialogTemplate INFO_TEMPLATE{110, QT_TRANSLATE_NOOP("Texts", "棋局信息"), 304, 224};
 
 // The five single-line edits, in the order of GameInfo's texts.
 constexpr int INFO_EDITS[] = {IDC_RED_PLAYER, IDC_BLACK_PLAYER, IDC_DATE, IDC_PLACE, IDC_RESULT};
@@ -42,8 +43,8 @@ struct EditPlace {
 };
 
 constexpr EditPlace EDIT_PLACES[] = {
-    {IDC_RED_PLAYER, "红方", 13, 20}, {IDC_BLACK_PLAYER, "黑方", 13, 36}, {IDC_DATE, "日期", 14, 52},
-    {IDC_PLACE, "地点", 14, 68},      {IDC_RESULT, "结果", 14, 84},
+    {IDC_RED_PLAYER, QT_TRANSLATE_NOOP("Texts", "红方"), 13, 20}, {IDC_BLACK_PLAYER, QT_TRANSLATE_NOOP("Texts", "黑方"), 13, 36}, {IDC_DATE, QT_TRANSLATE_NOOP("Texts", "日期"), 14, 52},
+    {IDC_PLACE, QT_TRANSLATE_NOOP("Texts", "地点"), 14, 68},      {IDC_RESULT, QT_TRANSLATE_NOOP("Texts", "结果"), 14, 84},
 };
 
 Game& game() { return Game::instance(); }
@@ -101,19 +102,19 @@ GameInfoWindow& GameInfoWindow::instance() {
 GameInfoWindow::GameInfoWindow() : ToolWindow(INFO_TEMPLATE, false) {}
 
 void GameInfoWindow::createControls() {
-    addGroup("基本信息", 7, 8, 128, 96);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "基本信息"), 7, 8, 128, 96);
     for (const EditPlace& p : EDIT_PLACES) {
         addStatic(0, p.label, p.labelX, p.y + 2);
         addEdit(p.id, 36, p.y, 92, 12);
     }
-    addGroup("备注", 7, 111, 128, 89);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "备注"), 7, 111, 128, 89);
     auto* notes = new QPlainTextEdit(parentForControls());
     placeControl(notes, IDC_NOTES, 13, 123, 115, 70);
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
     QObject::connect(notes, &QPlainTextEdit::textChanged, notes, [this] { notesChanged(); });
 
-    addGroup("棋谱", 142, 8, 155, 192);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "棋谱"), 142, 8, 155, 192);
     QTreeWidget* list =
         addMoveList(IDC_RECORD_LIST, IDC_RECORD_SCROLL, 149, 20, 140, 100, 123,
                     {[this](int row, int column) { doubleClicked(row, column); },
@@ -124,7 +125,7 @@ void GameInfoWindow::createControls() {
     placeControl(control<QScrollBar>(IDC_RECORD_SCROLL), IDC_RECORD_SCROLL, 164, 123, 110, 11);
     addButton(IDC_FIRST_MOVE, "|<", 149, 123, 14, 11);
     addButton(IDC_LAST_MOVE, ">|", 275, 123, 14, 11);
-    QTreeWidget* choiceList = addReportList(IDC_MOVE_CHOICES, 149, 138, 140, 56, {{"变着", 180}});
+    QTreeWidget* choiceList = addReportList(IDC_MOVE_CHOICES, 149, 138, 140, 56, {{QT_TRANSLATE_NOOP("Texts", "变着"), 180}});
     choices = std::make_unique<MoveChoiceList>(choiceList);
     QObject::connect(choiceList, &QTreeWidget::itemClicked, choiceList, [this, choiceList](QTreeWidgetItem* item) {
         enterChoice(choiceList->indexOfTopLevelItem(item));
@@ -135,8 +136,8 @@ void GameInfoWindow::createControls() {
         doubleClicked(list->indexOfTopLevelItem(item), column);
     });
     list->installEventFilter(new RecordKeys(list, [this](int key) { return recordKey(key); }));
-    addButton(IDC_COPY_RECORD, "复制棋谱", 199, 205, 40, 14);
-    addButton(ID_CANCEL, "关闭", 247, 205, 40, 14, true);
+    addButton(IDC_COPY_RECORD, QT_TRANSLATE_NOOP("Texts", "复制棋谱"), 199, 205, 40, 14);
+    addButton(ID_CANCEL, QT_TRANSLATE_NOOP("Texts", "关闭"), 247, 205, 40, 14, true);
 }
 
 bool GameInfoWindow::onInitialise() {
@@ -456,7 +457,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
     Game& g = game();
     const int node = ply >= 0 ? g.lineNode(ply) : MoveTree::NONE;
     QMenu menu;
-    QAction* copy = menu.addAction(QStringLiteral("复制棋谱(&C)"));
+    QAction* copy = menu.addAction(Texts::tr("复制棋谱(&C)"));
     std::vector<std::pair<QAction*, int>> alternatives;
     QAction *promote = nullptr, *makeMain = nullptr, *remove = nullptr, *comment = nullptr;
     if (node != MoveTree::NONE && node != MoveTree::ROOT) {
@@ -473,14 +474,14 @@ void GameInfoWindow::contextMenu(QPoint at) {
             }
         }
         menu.addSeparator();
-        promote = menu.addAction(toQt(GBK_PROMOTE_VARIATION));
+        promote = menu.addAction(shownGbk(GBK_PROMOTE_VARIATION));
         promote->setEnabled(t.placeAmongSiblings(node) > 0);
-        makeMain = menu.addAction(toQt(GBK_MAKE_MAIN_LINE));
+        makeMain = menu.addAction(shownGbk(GBK_MAKE_MAIN_LINE));
         makeMain->setEnabled(t.mainLine().size() < static_cast<std::size_t>(t.depth(node)) ||
                              t.mainLine()[static_cast<std::size_t>(t.depth(node) - 1)] != node);
-        remove = menu.addAction(toQt(GBK_DELETE_VARIATION));
+        remove = menu.addAction(shownGbk(GBK_DELETE_VARIATION));
         remove->setEnabled(t.placeAmongSiblings(node) > 0);
-        comment = menu.addAction(toQt(GBK_EDIT_COMMENT));
+        comment = menu.addAction(shownGbk(GBK_EDIT_COMMENT));
     }
     QAction* chosen = nullptr;
     {
@@ -503,7 +504,7 @@ void GameInfoWindow::contextMenu(QPoint at) {
         QString text;
         {
             ModalScope modal;
-            text = QInputDialog::getMultiLineText(parentForControls(), toQt(GBK_EDIT_COMMENT), QString(),
+            text = QInputDialog::getMultiLineText(parentForControls(), shownGbk(GBK_EDIT_COMMENT), QString(),
                                                   toQt(g.tree().comment(node)), &ok);
         }
         if (ok) g.setNodeComment(node, fromQt(text));

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr DialogTemplate SETUP_TEMPLATE{106, "棋子", 185, 143};
+constexpr DialogTemplate SETUP_TEMPLATE{106, QT_TRANSLATE_NOOP("Texts", "棋子"), 185, 143};
 // The palette's place in the template, in dialog units.
 constexpr int PALETTE_X = 6, PALETTE_Y = 6, PALETTE_W = 172, PALETTE_H = 57;
 
@@ -119,14 +119,14 @@ SetupWindow::SetupWindow() : ToolWindow(SETUP_TEMPLATE, false) {}
 void SetupWindow::createControls() {
     auto* palette = new SetupPalette(*this, parentForControls());
     placeControl(palette, IDC_PALETTE, PALETTE_X, PALETTE_Y, PALETTE_W, PALETTE_H);
-    addGroup("先手方", 11, 71, 48, 43);
-    addRadioButton(IDC_RED_FIRST, "红方", 19, 84, 32, 10);
-    addRadioButton(IDC_BLACK_FIRST, "黑方", 19, 97, 32, 10);
-    addButton(IDC_CLEAR_BOARD, "清除棋局", 79, 77, 40, 14);
-    addButton(IDC_INITIAL_BOARD, "初始棋局", 127, 77, 40, 14);
-    addButton(IDC_SWAP_COLOURS, "红黑交换", 79, 99, 40, 14);
-    addButton(ID_OK, "结束", 127, 99, 40, 14, true);
-    addButton(IDC_CANCEL_SETUP, "取消", 127, 121, 40, 14);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "先手方"), 11, 71, 48, 43);
+    addRadioButton(IDC_RED_FIRST, QT_TRANSLATE_NOOP("Texts", "红方"), 19, 84, 32, 10);
+    addRadioButton(IDC_BLACK_FIRST, QT_TRANSLATE_NOOP("Texts", "黑方"), 19, 97, 32, 10);
+    addButton(IDC_CLEAR_BOARD, QT_TRANSLATE_NOOP("Texts", "清除棋局"), 79, 77, 40, 14);
+    addButton(IDC_INITIAL_BOARD, QT_TRANSLATE_NOOP("Texts", "初始棋局"), 127, 77, 40, 14);
+    addButton(IDC_SWAP_COLOURS, QT_TRANSLATE_NOOP("Texts", "红黑交换"), 79, 99, 40, 14);
+    addButton(ID_OK, QT_TRANSLATE_NOOP("Texts", "结束"), 127, 99, 40, 14, true);
+    addButton(IDC_CANCEL_SETUP, QT_TRANSLATE_NOOP("Texts", "取消"), 127, 121, 40, 14);
 }
 
 bool SetupWindow::onInitialise() {

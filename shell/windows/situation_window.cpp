@@ -1,3 +1,4 @@
+#include "shell/platform/shown_text.h"
 #include "shell/windows/situation_window.h"
 
 #include <QDialog>
@@ -33,14 +34,14 @@
 
 namespace {
 
-constexpr DialogTemplate SITUATION_TEMPLATE{126, "局势", 175, 230};
+constexpr DialogTemplate SITUATION_TEMPLATE{126, QT_TRANSLATE_NOOP("Texts", "局势"), 175, 230};
 // With an outside engine at work its lines take a column beside the rest.
 constexpr int LINES_PANEL_X = 174;
 constexpr int LINES_PANEL_WIDTH = 200;
-constexpr char UNKNOWN_VERDICT[] = "局势未知";
+constexpr const char* UNKNOWN_VERDICT = QT_TRANSLATE_NOOP("Texts", "局势未知");
 
 // By Verdict.
-constexpr const char* VERDICT_TEXTS[] = {"黑方必胜", "黑方胜势", "黑方优势", "双方均势", "红方优势", "红方胜势", "红方必胜"};
+constexpr const char* VERDICT_TEXTS[] = {QT_TRANSLATE_NOOP("Texts", "黑方必胜"), QT_TRANSLATE_NOOP("Texts", "黑方胜势"), QT_TRANSLATE_NOOP("Texts", "黑方优势"), QT_TRANSLATE_NOOP("Texts", "双方均势"), QT_TRANSLATE_NOOP("Texts", "红方优势"), QT_TRANSLATE_NOOP("Texts", "红方胜势"), QT_TRANSLATE_NOOP("Texts", "红方必胜")};
 
 Game& game() { return Game::instance(); }
 
@@ -62,25 +63,25 @@ SituationWindow& SituationWindow::instance() {
 SituationWindow::SituationWindow() : ToolWindow(SITUATION_TEMPLATE, false) {}
 
 void SituationWindow::createControls() {
-    addGroup("基本", 7, 7, 160, 29);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "基本"), 7, 7, 160, 29);
     auto* bar = new EvalBar(parentForControls());
     placeControl(bar, IDC_EVAL_BAR, 17, 22, 97, 5);
     bar->setScore(analysis.score);
     addStatic(IDC_VERDICT, UNKNOWN_VERDICT, 124, 21, 33, 8);
-    addGroup("主要变化", 7, 41, 160, 109);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "主要变化"), 7, 41, 160, 109);
     addMoveList(IDC_VARIATION_LIST, IDC_VARIATION_SCROLL, 15, 53, 143, 73, 132,
                 {[this](int row, int column) { doubleClicked(row, column); },
                  [this](QPoint at) { contextMenu(at); },
                  [this](int action, int position, bool held) { scrollAction(action, position, held); },
                  [this] { scrollReleased(); }});
-    addGroup("后台思考", 7, 155, 160, 49);
-    addStatic(0, "猜测着法", 25, 170);
-    addStatic(0, "应对着法", 25, 186);
+    addGroup(QT_TRANSLATE_NOOP("Texts", "后台思考"), 7, 155, 160, 49);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "猜测着法"), 25, 170);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "应对着法"), 25, 186);
     for (int id : {IDC_GUESSED_MOVE, IDC_PREPARED_REPLY}) {
         QLineEdit* edit = addEdit(id, 74, id == IDC_GUESSED_MOVE ? 168 : 184, 67, 12);
         edit->setReadOnly(true);
     }
-    addButton(ID_OK, "关闭", 68, 210, 38, 14, true);
+    addButton(ID_OK, QT_TRANSLATE_NOOP("Texts", "关闭"), 68, 210, 38, 14, true);
     // The engine lines: the built-in engine's analysis shows there as an outside one's.
     window()->setFixedSize(
         dialogUnits().toPixels(SITUATION_TEMPLATE.width + LINES_PANEL_WIDTH, SITUATION_TEMPLATE.height));
@@ -275,7 +276,7 @@ void SituationWindow::idle() {
 
 void SituationWindow::showResult() {
     if (auto* bar = control<EvalBar>(IDC_EVAL_BAR)) bar->setScore(analysis.score);
-    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(verdictText(analysis.score)));
+    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(shownText(verdictText(analysis.score)));
     fillVariation();
     step_ = 0;
     applyStep(std::exchange(stepToKeep, 0));
@@ -291,7 +292,7 @@ void SituationWindow::showOutside() {
 }
 
 void SituationWindow::showUnknown() {
-    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(QString::fromUtf8(UNKNOWN_VERDICT));
+    if (auto* verdict = control<QLabel>(IDC_VERDICT)) verdict->setText(shownText(UNKNOWN_VERDICT));
     if (auto* list = control<QTreeWidget>(IDC_VARIATION_LIST)) list->clear();
     texts.clear();
     // No variation, no step: 还原 has nothing to go back from.

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr DialogTemplate TIMER_TEMPLATE{112, "计时", 99, 58};
+constexpr DialogTemplate TIMER_TEMPLATE{112, QT_TRANSLATE_NOOP("Texts", "计时"), 99, 58};
 
 std::int64_t now() { return BoardView::now(); }
 
@@ -22,11 +22,11 @@ TimerWindow& TimerWindow::instance() {
 TimerWindow::TimerWindow() : ToolWindow(TIMER_TEMPLATE, false) { clock_.reset(now()); }
 
 void TimerWindow::createControls() {
-    addStatic(0, "红方用时", 12, 9);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "红方用时"), 12, 9);
     addStatic(IDC_RED_TIME, "00:00:00", 54, 9, 33, 8);
-    addStatic(0, "黑方用时", 12, 23);
+    addStatic(0, QT_TRANSLATE_NOOP("Texts", "黑方用时"), 12, 23);
     addStatic(IDC_BLACK_TIME, "00:00:00", 54, 23, 33, 8);
-    addButton(ID_CANCEL, "关闭", 30, 39, 38, 14, true);
+    addButton(ID_CANCEL, QT_TRANSLATE_NOOP("Texts", "关闭"), 30, 39, 38, 14, true);
 }
 
 bool TimerWindow::onInitialise() {

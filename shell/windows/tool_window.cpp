@@ -1,4 +1,5 @@
 #include "shell/windows/tool_window.h"
+#include "shell/platform/shown_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -62,7 +63,7 @@ ToolDialog* ToolWindow::createDialog() {
     d->setObjectName(controlName(tmpl.id));
     d->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     d->setFont(dialogFont());
-    d->setWindowTitle(QString::fromUtf8(tmpl.title));
+    d->setWindowTitle(shownText(tmpl.title));
     d->setFixedSize(dialogUnits().toPixels(tmpl.width, tmpl.height));
     dialog_ = d;
     createControls();
@@ -150,7 +151,7 @@ void keepTextHeight(QWidget* control) {
 
 QTreeWidget* ToolWindow::addMoveList(int listId, int scrollId, int x, int y, int w, int h, int scrollY,
                                      MoveListHandlers handlers) {
-    QTreeWidget* list = addReportList(listId, x, y, w, h, {{"回合", 40}, {"先手方", 70}, {"后手方", 70}});
+    QTreeWidget* list = addReportList(listId, x, y, w, h, {{QT_TRANSLATE_NOOP("Texts", "回合"), 40}, {QT_TRANSLATE_NOOP("Texts", "先手方"), 70}, {QT_TRANSLATE_NOOP("Texts", "后手方"), 70}});
     QObject::connect(list, &QTreeWidget::itemDoubleClicked, list,
                      [list, f = handlers.doubleClicked](QTreeWidgetItem* item, int column) {
                          f(list->indexOfTopLevelItem(item), column);
@@ -186,7 +187,7 @@ void ToolWindow::placeControl(QWidget* control, int id, int x, int y, int w, int
 }
 
 QPushButton* ToolWindow::addButton(int id, const char* text, int x, int y, int w, int h, bool isDefault) {
-    auto* b = new QPushButton(QString::fromUtf8(text), dialog_);
+    auto* b = new QPushButton(shownText(text), dialog_);
     placeControl(b, id, x, y, w, h);
     b->setAutoDefault(false);
     b->setDefault(isDefault);
@@ -195,7 +196,7 @@ QPushButton* ToolWindow::addButton(int id, const char* text, int x, int y, int w
 }
 
 QLabel* ToolWindow::addStatic(int id, const char* text, int x, int y, int w, int h) {
-    auto* l = new QLabel(QString::fromUtf8(text), dialog_);
+    auto* l = new QLabel(shownText(text), dialog_);
     placeControl(l, id, x, y, w, h == 0 ? 8 : h);
     if (w == 0) l->resize(l->sizeHint().width(), l->height());
     keepTextHeight(l);
@@ -203,7 +204,7 @@ QLabel* ToolWindow::addStatic(int id, const char* text, int x, int y, int w, int
 }
 
 QGroupBox* ToolWindow::addGroup(const char* title, int x, int y, int w, int h) {
-    auto* g = new QGroupBox(QString::fromUtf8(title), dialog_);
+    auto* g = new QGroupBox(shownText(title), dialog_);
     placeControl(g, 0, x, y, w, h);
     g->lower();
     return g;
@@ -218,7 +219,7 @@ QLineEdit* ToolWindow::addEdit(int id, int x, int y, int w, int h) {
 }
 
 QCheckBox* ToolWindow::addCheckBox(int id, const char* text, int x, int y, int w, int h) {
-    auto* c = new QCheckBox(QString::fromUtf8(text), dialog_);
+    auto* c = new QCheckBox(shownText(text), dialog_);
     placeControl(c, id, x, y, w, h);
     keepTextHeight(c);
     QObject::connect(c, &QCheckBox::clicked, c, [this, id] { onCommand(id, NOTIFY_CLICKED); });
@@ -226,7 +227,7 @@ QCheckBox* ToolWindow::addCheckBox(int id, const char* text, int x, int y, int w
 }
 
 QRadioButton* ToolWindow::addRadioButton(int id, const char* text, int x, int y, int w, int h) {
-    auto* r = new QRadioButton(QString::fromUtf8(text), dialog_);
+    auto* r = new QRadioButton(shownText(text), dialog_);
     placeControl(r, id, x, y, w, h);
     keepTextHeight(r);
     QObject::connect(r, &QRadioButton::clicked, r, [this, id] { onCommand(id, NOTIFY_CLICKED); });
@@ -253,7 +254,7 @@ QTreeWidget* ToolWindow::addReportList(int id, int x, int y, int w, int h, std::
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     list->setColumnCount(static_cast<int>(columns.size()));
     QStringList headings;
-    for (const ListColumn& c : columns) headings << QString::fromUtf8(c.heading);
+    for (const ListColumn& c : columns) headings << shownText(c.heading);
     list->setHeaderLabels(headings);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);

@@ -31,7 +31,12 @@ void InterfaceLanguageTest::localeAndChoiceDecide() {
 }
 
 void InterfaceLanguageTest::theEnglishTranslationIsCarried() {
+    // The notation a player sees before choosing one follows the language.
+    QCOMPARE(languageInUse(), InterfaceLanguage::Chinese);
+    QCOMPARE(defaultNotationItem(languageInUse()), 0);
     QVERIFY(installInterfaceLanguage(InterfaceLanguage::English));
+    QCOMPARE(languageInUse(), InterfaceLanguage::English);
+    QCOMPARE(defaultNotationItem(languageInUse()), 1);
     QCOMPARE(QCoreApplication::translate("MainMenu", "文件(&F)"), QStringLiteral("&File"));
     QCOMPARE(QCoreApplication::translate("MainMenu", "记谱方式(&N)"), QStringLiteral("&Notation"));
 }
