@@ -41,7 +41,9 @@ void appendPiece(const Board90& board, GridPoint from, BoardPiece p, std::string
         return;
     }
     out += PIECE_LETTERS[kind];
-    out += n == 2 ? (place == 0 ? '+' : '-') : file;
+    // Two advisors or elephants on a file never both have the move, so
+    // they keep the file's number; the others are told apart as front and rear.
+    out += n == 2 && kind != 1 && kind != 2 ? (place == 0 ? '+' : '-') : file;
 }
 
 }  // namespace

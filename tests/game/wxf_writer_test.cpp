@@ -26,12 +26,12 @@ constexpr WxfCase CASES[] = {
     {START_BLACK, "a9a8", "R1+1"},
     {START_BLACK, "g9e7", "E7+5"},
     {START_BLACK, "e6e5", "P5+1"},
-    // Two like pieces on a file: + the front one, - the rear one, whatever the kind.
+    // Two like pieces on a file: + the front one, - the rear one; advisors and elephants keep the file.
     {"3k5/9/9/9/9/9/R8/9/9/R3K4 w", "a3a5", "R++2"}, {"3k5/9/9/9/9/9/R8/9/9/R3K4 w", "a0b0", "R-=8"},
     {"3k5/9/2c6/9/2c6/9/9/9/9/4K4 b", "c5c3", "C++2"}, {"3k5/9/2c6/9/2c6/9/9/9/9/4K4 b", "c7d7", "C-=4"},
     {"3k5/9/9/9/9/9/4H4/9/4H4/5K3 w", "e3d5", "H++6"}, {"3k5/9/9/9/9/9/4H4/9/4H4/5K3 w", "e1d3", "H-+6"},
-    {"3k5/9/9/9/9/9/9/3A5/9/3AK4 w", "d2e1", "A+-5"}, {"3k5/9/9/9/9/9/9/3A5/9/3AK4 w", "d0e1", "A-+5"},
-    {"2b1k4/9/9/9/2b6/9/9/9/9/3K5 b", "c5a7", "E+-1"}, {"2b1k4/9/9/9/2b6/9/9/9/9/3K5 b", "c9e7", "E-+5"},
+    {"3k5/9/9/9/9/9/9/3A5/9/3AK4 w", "d2e1", "A6-5"}, {"3k5/9/9/9/9/9/9/3A5/9/3AK4 w", "d0e1", "A6+5"},
+    {"2b1k4/9/9/9/2b6/9/9/9/9/3K5 b", "c5a7", "E3-1"}, {"2b1k4/9/9/9/2b6/9/9/9/9/3K5 b", "c9e7", "E3+5"},
     {"3k5/9/9/9/9/4p4/4p4/9/9/5K3 b", "e3d3", "P+=4"}, {"3k5/9/9/9/9/4p4/4p4/9/9/5K3 b", "e4d4", "P-=4"},
     // Three pawns on a file, or two on each of two files: numbered from the front, then the file.
     {"3k5/9/4P4/4P4/4P4/9/9/9/9/4K4 w", "e7d7", "15=6"}, {"3k5/9/4P4/4P4/4P4/9/9/9/9/4K4 w", "e6f6", "25=4"},
