@@ -105,6 +105,7 @@ bool EngineClient::start(const QString& program, const QStringList& arguments, E
 
 void EngineClient::sendHandshake(EngineProtocol protocol) {
     protocol_ = protocol;
+    millisecondTimes_ = false;
     if (protocol == EngineProtocol::UCI) {
         send(QStringLiteral("uci"));
         if (requested_ == EngineProtocol::AUTO) armTimer(WAIT_DETECT, std::min(timeouts_.detectMs, timeouts_.handshakeMs));
@@ -155,6 +156,7 @@ void EngineClient::finishHandshake() {
         }
     } else if (const EngineOption* millis = findOption(QStringLiteral("usemillisec"))) {
         sendOption(*millis, QStringLiteral("true"));  // times are sent in milliseconds
+        millisecondTimes_ = true;
     }
     if (const EngineOption* lines = findOption(QStringLiteral("MultiPV")); lines && lines->type == EngineOption::SPIN)
         multiPv_ = multiPvSent_ = std::max(1, lines->defaultValue.toInt());
@@ -241,15 +243,7 @@ bool EngineClient::analyse(const Board90& startBoard, Side startSide, const std:
 }
 
 QString EngineClient::goCommand(const EngineLimits& limits) const {
-    if (limits.infinite()) return QStringLiteral("go infinite");
-    QString command = QStringLiteral("go");
-    if (limits.moveTimeMs > 0) {
-        // UCCI has no fixed time a move: the whole clock for this one move.
-        command += protocol_ == EngineProtocol::UCI ? QStringLiteral(" movetime %1").arg(limits.moveTimeMs)
-                                                    : QStringLiteral(" time %1 movestogo 1").arg(limits.moveTimeMs);
-    }
-    if (limits.depth > 0) command += QStringLiteral(" depth %1").arg(limits.depth);
-    return command;
+    return goCommandLine(limits, current_.side, protocol_ == EngineProtocol::UCI, millisecondTimes_);
 }
 
 void EngineClient::beginSearch(const Search& search) {
@@ -270,7 +264,11 @@ void EngineClient::beginSearch(const Search& search) {
     send(position);
     send(goCommand(search.limits));
     state_ = SEARCHING;
-    if (search.limits.moveTimeMs <= 0) {
+    if (search.limits.clocked()) {
+        // The engine keeps its own time; it may take all it has before its flag.
+        const std::int64_t allowed = std::min<std::int64_t>(search.limits.clock.untilFlagMs, 1 << 30);
+        armTimer(WAIT_ANSWER, static_cast<int>(allowed) + timeouts_.graceMs);
+    } else if (search.limits.moveTimeMs <= 0) {
         timer_.stop();  // a depth or an analysis: no time to hold it to
         wait_ = WAIT_NONE;
     } else if (protocol_ == EngineProtocol::UCCI) {
