@@ -119,6 +119,11 @@
         <translation>Keep Variations</translation>
     </message>
     <message>
+        <location filename="../main_window/main_menu.cpp" line="68" />
+        <source>时限(&amp;I)...</source>
+        <translation>T&amp;ime Controls...</translation>
+    </message>
+    <message>
         <location filename="../main_window/main_menu.cpp" line="63" />
         <source>记谱方式(&amp;N)</source>
         <translation>&amp;Notation</translation>

@@ -9,6 +9,10 @@
 namespace {
 
 constexpr DialogTemplate TIMER_TEMPLATE{112, "计时", 99, 58};
+// The captions: the time used (不限时), or the time left under a control.
+constexpr const char* USED_CAPTIONS[2] = {"红方用时", "黑方用时"};
+constexpr const char* LEFT_CAPTIONS[2] = {"红方剩余", "黑方剩余"};
+constexpr Side SIDES[2] = {SIDE_RED, SIDE_BLACK};
 
 std::int64_t now() { return BoardView::now(); }
 
@@ -22,9 +26,9 @@ TimerWindow& TimerWindow::instance() {
 TimerWindow::TimerWindow() : ToolWindow(TIMER_TEMPLATE, false) { clock_.reset(now()); }
 
 void TimerWindow::createControls() {
-    addStatic(0, "红方用时", 12, 9);
+    addStatic(IDC_RED_CAPTION, USED_CAPTIONS[0], 12, 9);
     addStatic(IDC_RED_TIME, "00:00:00", 54, 9, 33, 8);
-    addStatic(0, "黑方用时", 12, 23);
+    addStatic(IDC_BLACK_CAPTION, USED_CAPTIONS[1], 12, 23);
     addStatic(IDC_BLACK_TIME, "00:00:00", 54, 23, 33, 8);
     addButton(ID_CANCEL, "关闭", 30, 39, 38, 14, true);
 }
@@ -32,6 +36,9 @@ void TimerWindow::createControls() {
 bool TimerWindow::onInitialise() {
     ToolWindow::onInitialise();
     shownRed = shownBlack = 0;
+    shownCaptions = nullptr;
+    shownTexts[0].clear();
+    shownTexts[1].clear();
     display();
     return true;
 }
@@ -51,13 +58,22 @@ void TimerWindow::resume() { clock_.resume(); }
 
 void TimerWindow::idle() {
     if (!clock_.running) return;
-    const bool sliding = MainWindow::exists() && MainWindow::instance().isAnimating();
-    if (!sliding) clock_.tick(Game::instance().sideToMove(), now());
+    // The time used counts only while the game's clock runs: not while a
+    // move slides, the player looks back, a review holds the record.
+    const Game& game = Game::instance();
+    if (game.clockRuns()) clock_.tick(game.sideToMove(), now());
+    else clock_.pause(now());
     display();
 }
 
 void TimerWindow::display() {
     if (!isOpen()) return;
+    const Game& game = Game::instance();
+    if (game.clocks().limited()) {
+        displayLeft(game);
+        return;
+    }
+    showCaptions(USED_CAPTIONS);
     const std::int64_t t = now();
     const std::int64_t elapsed[2] = {clock_.redElapsed(t), clock_.blackElapsed(t)};
     std::int64_t* shown[2] = {&shownRed, &shownBlack};
@@ -68,4 +84,30 @@ void TimerWindow::display() {
         *shown[i] = s;
         if (auto* label = control<QLabel>(IDS[i])) label->setText(QString::fromStdString(formatClock(elapsed[i])));
     }
+}
+
+void TimerWindow::displayLeft(const Game& game) {
+    showCaptions(LEFT_CAPTIONS);
+    const std::int64_t t = game.clockNow();
+    constexpr int IDS[2] = {IDC_RED_TIME, IDC_BLACK_TIME};
+    for (int i = 0; i < 2; ++i) {
+        // A side without a limit under a handicap shows none.
+        const std::string text = game.timeControl(SIDES[i]).unlimited()
+                                     ? std::string("-")
+                                     : formatRemaining(game.clocks().reading(SIDES[i], t));
+        if (text == shownTexts[i]) continue;
+        shownTexts[i] = text;
+        if (auto* label = control<QLabel>(IDS[i])) label->setText(QString::fromStdString(text));
+    }
+    shownRed = shownBlack = -1;  // the time used is drawn afresh when the control goes
+}
+
+void TimerWindow::showCaptions(const char* const (&captions)[2]) {
+    if (shownCaptions == captions) return;
+    shownCaptions = captions;
+    constexpr int IDS[2] = {IDC_RED_CAPTION, IDC_BLACK_CAPTION};
+    for (int i = 0; i < 2; ++i)
+        if (auto* label = control<QLabel>(IDS[i])) label->setText(QString::fromUtf8(captions[i]));
+    shownTexts[0].clear();
+    shownTexts[1].clear();
 }
