@@ -87,9 +87,11 @@ std::int32_t Game::clockLimitMs() const {
     if (control.unlimited() || clocks_.turn() != sideToMove_) return -1;
     const SideClock& clock = clocks_.clock(sideToMove_);
     const MoveBudget budget = moveBudget(control, clock);
-    // Time already gone on this move (the clock ran before the think began).
-    const std::int64_t left = clocks_.untilFlag(clockNow()) - MOVE_OVERHEAD_MS;
-    const std::int64_t limit = std::min(budget.maxMs, left);
+    // Time already gone on this move (the clock ran before the think began)
+    // is off the limit, and so is what the game keeps back for the poll
+    // that stops the think and the answer reaching the board.
+    const std::int64_t untilFlag = clocks_.untilFlag(clockNow());
+    const std::int64_t limit = std::min(budget.maxMs, untilFlag - flagReserve(untilFlag));
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(limit, 1, 1 << 30));
 }
 

@@ -58,11 +58,13 @@ void TimerWindow::resume() { clock_.resume(); }
 
 void TimerWindow::idle() {
     if (!clock_.running) return;
-    // The time used counts only while the game's clock runs: not while a
-    // move slides, the player looks back, a review holds the record.
+    // While a move slides the clocks switch over to nobody yet; otherwise
+    // the time used counts only while the game's clock runs (not while the
+    // player looks back, a review holds the record, set-up is open).
     const Game& game = Game::instance();
+    const bool sliding = MainWindow::exists() && MainWindow::instance().isAnimating();
     if (game.clockRuns()) clock_.tick(game.sideToMove(), now());
-    else clock_.pause(now());
+    else if (!sliding) clock_.pause(now());
     display();
 }
 
