@@ -105,7 +105,6 @@ bool EngineClient::start(const QString& program, const QStringList& arguments, E
 
 void EngineClient::sendHandshake(EngineProtocol protocol) {
     protocol_ = protocol;
-    millisecondTimes_ = false;
     if (protocol == EngineProtocol::UCI) {
         send(QStringLiteral("uci"));
         if (requested_ == EngineProtocol::AUTO) armTimer(WAIT_DETECT, std::min(timeouts_.detectMs, timeouts_.handshakeMs));
@@ -156,7 +155,6 @@ void EngineClient::finishHandshake() {
         }
     } else if (const EngineOption* millis = findOption(QStringLiteral("usemillisec"))) {
         sendOption(*millis, QStringLiteral("true"));  // times are sent in milliseconds
-        millisecondTimes_ = true;
     }
     if (const EngineOption* lines = findOption(QStringLiteral("MultiPV")); lines && lines->type == EngineOption::SPIN)
         multiPv_ = multiPvSent_ = std::max(1, lines->defaultValue.toInt());
@@ -243,7 +241,7 @@ bool EngineClient::analyse(const Board90& startBoard, Side startSide, const std:
 }
 
 QString EngineClient::goCommand(const EngineLimits& limits) const {
-    return goCommandLine(limits, current_.side, protocol_ == EngineProtocol::UCI, millisecondTimes_);
+    return goCommandLine(limits, current_.side, protocol_ == EngineProtocol::UCI);
 }
 
 void EngineClient::beginSearch(const Search& search) {

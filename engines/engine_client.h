@@ -190,8 +190,6 @@ private:
     bool playChecked(Board90& board, Side& side, PackedMove move) const;
 
     EngineTimeouts timeouts_;
-    // A UCCI engine took "usemillisec": its go times are in milliseconds.
-    bool millisecondTimes_ = false;
     QProcess* process_ = nullptr;
     QTimer timer_;
     Wait wait_ = WAIT_NONE;

@@ -20,8 +20,6 @@ EngineLimits EngineLimits::fromClock(const EngineClock& clock) {
 
 namespace {
 
-QString number(std::int64_t ms, bool milliseconds) { return QString::number(milliseconds ? ms : ms / 1000); }
-
 QString uciClock(const EngineClock& c) {
     QString line = QStringLiteral("go wtime %1 btime %2 winc %3 binc %4")
                        .arg(c.timeMs[SIDE_RED])
@@ -32,23 +30,23 @@ QString uciClock(const EngineClock& c) {
     return line;
 }
 
-QString ucciClock(const EngineClock& c, Side mover, bool ms) {
+QString ucciClock(const EngineClock& c, Side mover) {
     const int own = mover & 1, other = own ^ 1;
-    QString line = QStringLiteral("go time ") + number(c.timeMs[own], ms);
+    QString line = QStringLiteral("go time ") + QString::number(c.timeMs[own]);
     if (c.movesToGo > 0) line += QStringLiteral(" movestogo %1").arg(c.movesToGo);
-    else line += QStringLiteral(" increment ") + number(c.incrementMs[own], ms);
-    line += QStringLiteral(" opptime ") + number(c.timeMs[other], ms);
+    else line += QStringLiteral(" increment ") + QString::number(c.incrementMs[own]);
+    line += QStringLiteral(" opptime ") + QString::number(c.timeMs[other]);
     if (c.movesToGo > 0) line += QStringLiteral(" oppmovestogo %1").arg(c.movesToGo);
-    else line += QStringLiteral(" oppincrement ") + number(c.incrementMs[other], ms);
+    else line += QStringLiteral(" oppincrement ") + QString::number(c.incrementMs[other]);
     return line;
 }
 
 }  // namespace
 
-QString goCommandLine(const EngineLimits& limits, Side mover, bool uci, bool milliseconds) {
+QString goCommandLine(const EngineLimits& limits, Side mover, bool uci) {
     if (limits.infinite()) return QStringLiteral("go infinite");
     if (limits.clocked()) {
-        QString line = uci ? uciClock(limits.clock) : ucciClock(limits.clock, mover, milliseconds);
+        QString line = uci ? uciClock(limits.clock) : ucciClock(limits.clock, mover);
         if (limits.depth > 0) line += QStringLiteral(" depth %1").arg(limits.depth);
         return line;
     }
@@ -56,7 +54,7 @@ QString goCommandLine(const EngineLimits& limits, Side mover, bool uci, bool mil
     if (limits.moveTimeMs > 0) {
         // UCCI has no fixed time a move: the whole clock for this one move.
         command += uci ? QStringLiteral(" movetime %1").arg(limits.moveTimeMs)
-                       : QStringLiteral(" time %1 movestogo 1").arg(number(limits.moveTimeMs, milliseconds));
+                       : QStringLiteral(" time %1 movestogo 1").arg(limits.moveTimeMs);
     }
     if (limits.depth > 0) command += QStringLiteral(" depth %1").arg(limits.depth);
     return command;

@@ -24,10 +24,12 @@ struct EngineLimits {
     static EngineLimits fromClock(const EngineClock& clock);
 };
 
-// The protocol's "go" line for the limits. UCI: "go movetime T", "go wtime W
-// btime B winc I binc I [movestogo M]" (Red is UCI's white), in
-// milliseconds. UCCI: "go time T movestogo 1" for a fixed time, "go time T
+// The protocol's "go" line for the limits, in milliseconds. UCI: "go
+// movetime T", "go wtime W btime B winc I binc I [movestogo M]" (Red is
+// UCI's white). UCCI: "go time T movestogo 1" for a fixed time, "go time T
 // increment I opptime T2 oppincrement I2" or "go time T movestogo M
-// opptime T2 oppmovestogo M" for clocks, in milliseconds when the engine
-// took "usemillisec", else in whole seconds.
-QString goCommandLine(const EngineLimits& limits, Side mover, bool uci, bool milliseconds);
+// opptime T2 oppmovestogo M" for clocks. The protocol counts UCCI times in
+// seconds unless the engine took "usemillisec"; the client offers it that
+// option, and the UCCI engines at hand without it (fairy-stockfish) read
+// milliseconds, so milliseconds it is.
+QString goCommandLine(const EngineLimits& limits, Side mover, bool uci);

@@ -1,5 +1,5 @@
 // The "go" line an outside engine gets from the game's clocks: UCI and
-// UCCI (in milliseconds or whole seconds) for every kind of time control.
+// UCCI for every kind of time control.
 #include <gtest/gtest.h>
 
 #include "engines/engine_limits.h"
@@ -18,30 +18,28 @@ struct GoCase {
     TimeControl red, black;
     std::int64_t redSpent;  // red's first move took this long; black then thinks
     std::int64_t thinking;  // the mover has thought this long already
-    bool uci, milliseconds;
+    bool uci;
     const char* line;
 };
 
 constexpr GoCase GO_CASES[] = {
-    {"UCI increment", INCREMENT, INCREMENT, -1, 0, true, true, "go wtime 60000 btime 60000 winc 1000 binc 1000"},
-    {"UCI sudden, red thought 5 s", SUDDEN, SUDDEN, -1, 5'000, true, true, "go wtime 595000 btime 600000 winc 0 binc 0"},
-    {"UCI black after red's 4 s", INCREMENT, INCREMENT, 4'000, 0, true, true,
+    {"UCI increment", INCREMENT, INCREMENT, -1, 0, true, "go wtime 60000 btime 60000 winc 1000 binc 1000"},
+    {"UCI sudden, red thought 5 s", SUDDEN, SUDDEN, -1, 5'000, true, "go wtime 595000 btime 600000 winc 0 binc 0"},
+    {"UCI black after red's 4 s", INCREMENT, INCREMENT, 4'000, 0, true,
      "go wtime 57000 btime 60000 winc 1000 binc 1000"},
-    {"UCI moves in time", STAGES, STAGES, -1, 0, true, true,
+    {"UCI moves in time", STAGES, STAGES, -1, 0, true,
      "go wtime 5400000 btime 5400000 winc 0 binc 0 movestogo 40"},
-    {"UCI 读秒 before the periods", BYOYOMI, BYOYOMI, -1, 0, true, true,
+    {"UCI 读秒 before the periods", BYOYOMI, BYOYOMI, -1, 0, true,
      "go wtime 630000 btime 630000 winc 30000 binc 30000"},
-    {"UCI 读秒 in the periods", PERIODS, PERIODS, -1, 10'000, true, true, "go movetime 19500"},
-    {"UCI handicap, black unlimited", INCREMENT, {}, -1, 0, true, true, "go wtime 60000 btime 60000 winc 1000 binc 1000"},
-    {"UCCI increment, ms", INCREMENT, INCREMENT, -1, 0, false, true,
+    {"UCI 读秒 in the periods", PERIODS, PERIODS, -1, 10'000, true, "go movetime 19500"},
+    {"UCI handicap, black unlimited", INCREMENT, {}, -1, 0, true, "go wtime 60000 btime 60000 winc 1000 binc 1000"},
+    {"UCCI increment", INCREMENT, INCREMENT, -1, 0, false,
      "go time 60000 increment 1000 opptime 60000 oppincrement 1000"},
-    {"UCCI increment, seconds", INCREMENT, INCREMENT, -1, 0, false, false,
-     "go time 60 increment 1 opptime 60 oppincrement 1"},
-    {"UCCI black, its own time first", SUDDEN, INCREMENT, 4'000, 0, false, true,
+    {"UCCI black, its own time first", SUDDEN, INCREMENT, 4'000, 0, false,
      "go time 60000 increment 1000 opptime 596000 oppincrement 0"},
-    {"UCCI moves in time", STAGES, STAGES, -1, 0, false, true,
+    {"UCCI moves in time", STAGES, STAGES, -1, 0, false,
      "go time 5400000 movestogo 40 opptime 5400000 oppmovestogo 40"},
-    {"UCCI 读秒 in the periods, seconds", PERIODS, PERIODS, -1, 0, false, false, "go time 29 movestogo 1"},
+    {"UCCI 读秒 in the periods", PERIODS, PERIODS, -1, 0, false, "go time 29500 movestogo 1"},
 };
 
 TEST(EngineGoLine, FromTheGameClocks) {
@@ -63,7 +61,7 @@ TEST(EngineGoLine, FromTheGameClocks) {
         ASSERT_TRUE(clock.timed) << c.name;
         EXPECT_EQ(clock.untilFlagMs, clocks.untilFlag(now)) << c.name;
         const EngineLimits limits = EngineLimits::fromClock(clock);
-        EXPECT_EQ(goCommandLine(limits, mover, c.uci, c.milliseconds).toStdString(), c.line) << c.name;
+        EXPECT_EQ(goCommandLine(limits, mover, c.uci).toStdString(), c.line) << c.name;
     }
 }
 
@@ -72,9 +70,9 @@ TEST(EngineGoLine, WithoutAControlTheLevelDecides) {
     clocks.restart(SIDE_RED);
     EXPECT_FALSE(engineClock(clocks, SIDE_RED, 0).timed);
     const EngineLimits level = EngineLimits::fromRequest({LIMIT_TIME, 0, 2});
-    EXPECT_EQ(goCommandLine(level, SIDE_RED, true, true).toStdString(), "go movetime 2000");
-    EXPECT_EQ(goCommandLine(level, SIDE_RED, false, false).toStdString(), "go time 2 movestogo 1");
-    EXPECT_EQ(goCommandLine(EngineLimits{}, SIDE_RED, true, true).toStdString(), "go infinite");
+    EXPECT_EQ(goCommandLine(level, SIDE_RED, true).toStdString(), "go movetime 2000");
+    EXPECT_EQ(goCommandLine(level, SIDE_RED, false).toStdString(), "go time 2000 movestogo 1");
+    EXPECT_EQ(goCommandLine(EngineLimits{}, SIDE_RED, true).toStdString(), "go infinite");
 }
 
 }  // namespace
