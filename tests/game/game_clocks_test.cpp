@@ -7,6 +7,7 @@
 #include "engine/engine.h"
 #include "engine/service.h"
 #include "fake_shell_support.h"
+#include "file_test_support.h"
 #include "game/game.h"
 #include "game/gbk.h"
 #include "game/move_budget.h"
@@ -206,6 +207,30 @@ TEST_F(GameClocksTest, TheClockLimitReachesTheThink) {
     EXPECT_EQ(engine.clockLimitMs, -1) << "不限时: the level decides";
     EXPECT_FALSE(engine.wallClockJob.load());
     game.stopThinking();
+}
+
+// A timed game saved as PGN keeps its control and every mover's clock;
+// opened again, the clocks leave the comments and the control is in the notes.
+TEST_F(GameClocksTest, APgnSaveKeepsTheClocks) {
+    const TimeControl increment{TimeControlKind::Increment, 60'000, 1'000, 0, 0};
+    game.setTimeControls(increment, increment);
+    game.newGame();
+    pass(4'000);
+    game.makeMove(RED_HORSE_OUT);
+    pass(2'500);
+    game.makeMove(BLACK_HORSE_OUT);
+    TempDir dir;
+    const std::string path = dir.file("timed.pgn");
+    ASSERT_TRUE(game.saveFile(path));
+    const Bytes bytes = readBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("[TimeControl \"60+1\"]"), std::string::npos) << text;
+    EXPECT_NE(text.find("{[%clk 0:00:57]}"), std::string::npos) << text;
+    EXPECT_NE(text.find("{[%clk 0:00:58]}"), std::string::npos) << text;
+    ASSERT_TRUE(game.openFile(path));
+    EXPECT_TRUE(game.recordEntry(0)->comment.empty());
+    EXPECT_TRUE(game.recordEntry(1)->comment.empty());
+    EXPECT_NE(shell.info.notes.find(std::string(GBK_TIME_CONTROL_LABEL) + "60+1"), std::string::npos);
 }
 
 }  // namespace
