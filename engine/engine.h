@@ -184,6 +184,10 @@ public:
     // Both refuse (false) after shutdown, without a worker, or while a job
     // is still running or unpolled; startPonder also when pondering is off.
     bool startThink(CompletionCallback callback);
+    // A think under a game's time control: limitMs of wall-clock time at
+    // most (the game's own clock is a wall clock), in place of the
+    // configured limits. Deepening stops after a third of it.
+    bool startThinkWithin(CompletionCallback callback, std::int32_t limitMs);
     bool startPonder(CompletionCallback callback);
     void pollEngine();
     void stopAndWait();
@@ -197,11 +201,11 @@ public:
     bool getPonderEnabled() const { return ponderEnabled; }
     EngineState state() const { return static_cast<EngineState>(engineState.load(std::memory_order_acquire)); }
     // The time limit of activeLimits in milliseconds, -1 without one. A
-    // moveTimeMs of 0 or more replaces seconds x 1000 (the protocol's
-    // millisecond budgets).
+    // clockLimitMs, else a moveTimeMs, of 0 or more replaces seconds x 1000
+    // (the game's clocks, the protocol's millisecond budgets).
     std::int32_t timeLimitMs() const;
     void beginTimePhase();
-    bool startJob(CompletionCallback callback, EngineState job);
+    bool startJob(CompletionCallback callback, EngineState job, std::int32_t limitMs = -1);
     void applyTimeRule();
     void finishJob();
 
@@ -213,6 +217,12 @@ public:
     bool bookSwitch = true;  // copied into useBook when a job starts
     bool ponderEnabled = true;
     std::int32_t moveTimeMs = -1;
+    // The running job's limit from startThinkWithin, -1 for none: it comes
+    // before moveTimeMs and the configured seconds.
+    std::int32_t clockLimitMs = -1;
+    // The running job measures its time on the monotonic wall clock
+    // instead of the worker's processor time.
+    std::atomic<bool> wallClockJob{false};
     // The running phase's time rule as the interface thread reads it. The
     // worker changes start and budget between two steps of timePhase (odd
     // while it writes), so a reader can tell a consistent pair and notice

@@ -5,6 +5,7 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "engine/book.h"
@@ -16,7 +17,9 @@ namespace {
 std::uint32_t workerCpuMillis(void* context) {
     const Engine& engine = *static_cast<const Engine*>(context);
     timespec t{};
-    if (clock_gettime(engine.jobClock.load(std::memory_order_acquire), &t) != 0) return engine.frozenWorkerTime;
+    const clockid_t clock =
+        engine.wallClockJob.load(std::memory_order_acquire) ? CLOCK_MONOTONIC : engine.jobClock.load(std::memory_order_acquire);
+    if (clock_gettime(clock, &t) != 0) return engine.frozenWorkerTime;
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(t.tv_sec) * 1000u +
                                       static_cast<std::uint64_t>(t.tv_nsec) / 1000000u);
 }
@@ -157,18 +160,21 @@ void Engine::beginTimePhase() {
 
 std::int32_t Engine::timeLimitMs() const {
     if (!activeLimits.limitsTime()) return -1;
+    if (clockLimitMs >= 0) return clockLimitMs;
     if (moveTimeMs >= 0) return moveTimeMs;
     return activeLimits.seconds < 0 ? 0 : activeLimits.seconds * 1000;
 }
 
 // ---- interface thread ----
 
-bool Engine::startJob(CompletionCallback callback, EngineState job) {
+bool Engine::startJob(CompletionCallback callback, EngineState job, std::int32_t limitMs) {
     if (quitFlag.load(std::memory_order_acquire) || !worker.joinable()) return false;
     if (engineState.load(std::memory_order_acquire) != STATE_IDLE) return false;
     completionCallback = std::move(callback);
     jobClock.store(job == STATE_PONDERING ? idleWorkerClock : workerClock, std::memory_order_release);
-    activeLimits = configuredLimits;
+    wallClockJob.store(limitMs >= 0, std::memory_order_release);
+    clockLimitMs = limitMs;
+    activeLimits = limitMs >= 0 ? SearchRequest{LIMIT_TIME, 0, 0} : configuredLimits;
     useBook = bookSwitch;
     stopFlag->store(STOP_NONE, std::memory_order_release);
     beginTimePhase();
@@ -177,6 +183,10 @@ bool Engine::startJob(CompletionCallback callback, EngineState job) {
 }
 
 bool Engine::startThink(CompletionCallback callback) { return startJob(std::move(callback), STATE_THINKING); }
+
+bool Engine::startThinkWithin(CompletionCallback callback, std::int32_t limitMs) {
+    return startJob(std::move(callback), STATE_THINKING, std::max<std::int32_t>(limitMs, 1));
+}
 
 bool Engine::startPonder(CompletionCallback callback) {
     if (!ponderEnabled || quitFlag.load(std::memory_order_acquire)) return false;

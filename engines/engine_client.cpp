@@ -242,42 +242,7 @@ bool EngineClient::analyse(const Board90& startBoard, Side startSide, const std:
 }
 
 QString EngineClient::goCommand(const EngineLimits& limits) const {
-    if (limits.infinite()) return QStringLiteral("go infinite");
-    QString command = QStringLiteral("go");
-    if (limits.moveTimeMs > 0) {
-        // UCCI has no fixed time a move: the whole clock for this one move.
-        command += protocol_ == EngineProtocol::UCI ? QStringLiteral(" movetime %1").arg(limits.moveTimeMs)
-                                                    : QStringLiteral(" time %1 movestogo 1").arg(limits.moveTimeMs);
-    }
-    if (limits.depth > 0) command += QStringLiteral(" depth %1").arg(limits.depth);
-    if (limits.clock.set()) command += clockWords(limits.clock, current_.side);
-    return command;
-}
-
-// UCI: "wtime btime winc binc [movestogo]" (读秒 as its period, the
-// increment an engine without the notion plans with). UCCI: the own clock
-// and the opponent's ("time T increment I opptime T oppincrement I", or
-// movestogo / oppmovestogo for so many moves in a time).
-QString EngineClient::clockWords(const EngineClock& clock, Side side) const {
-    const auto part = [](const char* word, std::int64_t value) {
-        return QStringLiteral(" %1 %2").arg(QLatin1String(word)).arg(std::max<std::int64_t>(value, 0));
-    };
-    const std::int64_t period = clock.periodMs;
-    QString words;
-    if (protocol_ == EngineProtocol::UCI) {
-        words = part("wtime", clock.timeMs[SIDE_RED]) + part("btime", clock.timeMs[SIDE_BLACK]);
-        words += part("winc", clock.incrementMs[SIDE_RED] + period) + part("binc", clock.incrementMs[SIDE_BLACK] + period);
-        if (clock.movesToGo > 0) words += part("movestogo", clock.movesToGo);
-        return words;
-    }
-    // UCCI gives each side either the moves to go or an increment.
-    const Side other = side == SIDE_RED ? SIDE_BLACK : SIDE_RED;
-    const auto rest = [&](Side s, const char* moves, const char* increment) {
-        return clock.movesToGo > 0 ? part(moves, clock.movesToGo) : part(increment, clock.incrementMs[s] + period);
-    };
-    words = part("time", clock.timeMs[side]) + rest(side, "movestogo", "increment");
-    words += part("opptime", clock.timeMs[other]) + rest(other, "oppmovestogo", "oppincrement");
-    return words;
+    return goCommandLine(limits, current_.side, protocol_ == EngineProtocol::UCI);
 }
 
 void EngineClient::beginSearch(const Search& search) {
@@ -298,11 +263,10 @@ void EngineClient::beginSearch(const Search& search) {
     send(position);
     send(goCommand(search.limits));
     state_ = SEARCHING;
-    if (search.limits.clock.set() && search.limits.moveTimeMs <= 0) {
-        // The engine keeps its own time; the caller judges its flag.
-        const EngineClock& clock = search.limits.clock;
-        const std::int64_t own = clock.timeMs[search.side] + clock.incrementMs[search.side] + clock.periodMs;
-        armTimer(WAIT_ANSWER, static_cast<int>(std::min<std::int64_t>(own + timeouts_.graceMs, 1 << 30)));
+    if (search.limits.clocked()) {
+        // The engine keeps its own time; it may take all it has before its flag.
+        const std::int64_t allowed = std::min<std::int64_t>(search.limits.clock.untilFlagMs, 1 << 30);
+        armTimer(WAIT_ANSWER, static_cast<int>(allowed) + timeouts_.graceMs);
     } else if (search.limits.moveTimeMs <= 0) {
         timer_.stop();  // a depth or an analysis: no time to hold it to
         wait_ = WAIT_NONE;

@@ -183,7 +183,6 @@ private:
     void armTimer(Wait wait, int ms);
     bool decodeLine(const QByteArray& bytes, QString& line) const;
     QString goCommand(const EngineLimits& limits) const;
-    QString clockWords(const EngineClock& clock, Side side) const;
     void sendOption(const EngineOption& option, const QString& value);
     void fail(EngineFailure kind, const QString& message);
     void endProcess();

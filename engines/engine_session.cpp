@@ -111,7 +111,8 @@ bool EngineSession::runSearch() {
     const bool started = search_.analysis
                              ? client_->analyse(search_.startBoard, search_.startSide, search_.moves)
                              : client_->go(search_.startBoard, search_.startSide, search_.moves,
-                                           EngineLimits::fromRequest(search_.limits));
+                                           search_.clock.timed ? EngineLimits::fromClock(search_.clock)
+                                                               : EngineLimits::fromRequest(search_.limits));
     if (started) {
         searched = client_->searchBoard();
         searchedSide_ = client_->searchSide();

@@ -135,8 +135,14 @@ void Game::computerMove() {
 
 void Game::startThinking(bool analysis) {
     Engine& engine = thinkingEngine();
-    engineJobOut = analysis ? engine.startThink([this] { onAnalysisDone(); })
-                            : engine.startThink([this] { onComputerMoveFound(); });
+    const std::int32_t clockLimit = analysis ? -1 : clockLimitMs();
+    if (analysis) {
+        engineJobOut = engine.startThink([this] { onAnalysisDone(); });
+    } else if (clockLimit >= 0) {
+        engineJobOut = engine.startThinkWithin([this] { onComputerMoveFound(); }, clockLimit);
+    } else {
+        engineJobOut = engine.startThink([this] { onComputerMoveFound(); });
+    }
     if (engineJobOut) {
         shell().showBusyCursor();
     } else {
@@ -157,7 +163,9 @@ void Game::playComputerMove(PackedMove m) {
         rules.setPosition(board_, sideToMove_);
         // A move that arrives while a job holds the record is dropped.
         if (rules.tryMove(m) && !recordLocked()) {
+            const Side mover = sideToMove_;
             addMove(m);
+            clockMove(mover);
         } else {
             m = 0;
         }
@@ -319,6 +327,7 @@ bool Game::startOutsideSearch(OutsideEngine* engine, bool analysis) {
     for (int i = 0; i < moveCount_; ++i) search.moves.push_back(record[static_cast<std::size_t>(i)].move);
     search.limits = thinkingEngine().configuredLimits;
     search.analysis = analysis;
+    if (!analysis) search.clock = engineClock(clocks_, sideToMove_, clockNow());
     if (!engine->startSearch(search)) return false;
     outsideBusy = engine;
     shell().showBusyCursor();

@@ -62,6 +62,7 @@ void Game::newGame() {
     startBoard_ = board_;
     startSide_ = SIDE_RED;
     lastKey = 0;
+    restartClocks();
     shell().refreshCommands();
     shell().syncView();
     shell().clockResetAndStart();
@@ -137,6 +138,7 @@ void Game::commitStartPosition() {
     result_ = RESULT_IN_PLAY;
     startSide_ = sideToMove_;
     lastKey = 0;
+    restartClocks();
 }
 
 GameResult Game::checkResult() const { return judgeEnd().result; }
@@ -163,6 +165,7 @@ void Game::setRepetitionRulings(bool on) {
 }
 
 void Game::updateResult() {
+    if (endedOnTime_) return;  // the clocks decided it; the position does not reopen it
     lastEnd_ = judgeEnd();
     const GameResult r = lastEnd_.result;
     if (r != RESULT_IN_PLAY) {
@@ -180,6 +183,7 @@ void Game::updateResult() {
 }
 
 void Game::idle() {
+    updateClocks();
     playOutsideAnswer();
     Engine& rules = plainEngine();
     rules.setPosition(board_, sideToMove_);

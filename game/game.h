@@ -12,6 +12,7 @@
 
 #include "engine/types.h"
 #include "game/game_document.h"
+#include "game/game_clocks.h"
 #include "game/game_end.h"
 #include "game/game_info.h"
 #include "game/iteration_feed.h"
@@ -173,6 +174,23 @@ public:
     void setTitleFromRecord(const std::string& sourcePath);
     void setModified(bool flag);
 
+    // ---- time controls (game_time.cpp) ----
+    // 设置 → 时限: each side's control, 不限时 (Unlimited) by default. A new
+    // control takes effect at once: both clocks start afresh.
+    const TimeControl& timeControl(Side side) const { return clocks_.control(side); }
+    void setTimeControls(const TimeControl& red, const TimeControl& black);
+    const GameClocks& clocks() const { return clocks_; }
+    // Whether the clock of the side to move runs: the game is in play at
+    // the end of its record, no job holds the record, set-up is closed, no
+    // slide runs and no dialog of the program's own holds the board.
+    bool clockRuns() const;
+    // A modal dialog of the program is open: the clocks stop until the
+    // next idle pass (which no modal dialog lets run).
+    void holdClocks();
+    // Where the clocks read the time (steadyMillis unless a test gives its own).
+    void setClockSource(std::int64_t (*source)()) { clockSource_ = source; }
+    std::int64_t clockNow() const { return clockSource_(); }
+
     // ---- files and settings (game_io.cpp, game_settings.cpp) ----
     // Opens a game file (.sav), a text record (.txt), the first game of a
     // PGN collection (.pgn, .pgn.gz) or an XQF record (.xqf); any other
@@ -270,6 +288,7 @@ private:
     bool openImportedGame(const std::string& path, int loaded, const GameDocument& doc, const std::string& detail);
     void clearRecord();
     void addRulingComment(GameDocument& doc) const;
+    void addClocks(GameDocument& doc) const;
     void showLine(const std::vector<int>& nodes, int ply);
     void syncLineComments();
     bool tailWorthAsking() const;
@@ -289,6 +308,11 @@ private:
     void playComputerMove(PackedMove m);
     void playOutsideAnswer();
     void abandonOutsideSearch();
+    void restartClocks();
+    void clockMove(Side mover);
+    void updateClocks();
+    void endOnTime(Side loser);
+    std::int32_t clockLimitMs() const;
 
     ShellPort* shellPort = nullptr;
     std::string fileName_;
@@ -310,6 +334,13 @@ private:
     bool keepVariations_ = false;
     bool repetitionRulings_ = false;
     GameEnd lastEnd_;
+    GameClocks clocks_;
+    std::int64_t (*clockSource_)() = steadyMillis;
+    bool clocksHeld_ = false;
+    // The side whose flag fell on a move, until the idle pass ends the game.
+    std::optional<Side> flagOnMove_;
+    // The game ended on time: a later look at the position does not undo it.
+    bool endedOnTime_ = false;
     bool keepVariationsDefault = false;
     bool keepOnce = false;  // the next move becomes a variation whatever the setting
     bool tailFromRecord = false;  // the game's moves came from a file

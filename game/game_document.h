@@ -14,6 +14,8 @@
 struct DocumentMove {
     PackedMove move = 0;
     std::string comment;  // GBK
+    // The time the mover had left after the move (a PGN's clock), -1 none.
+    std::int64_t clockMs = -1;
 
     friend bool operator==(const DocumentMove&, const DocumentMove&) = default;
 };
@@ -28,6 +30,8 @@ struct GameDocument {
     // The whole record with its variations, moves' comments included; empty
     // when the record is the line of moves alone.
     MoveTree tree;
+    // The PGN TimeControl tag's value ("60+1"); empty when the game had none.
+    std::string timeControl{};
 
     friend bool operator==(const GameDocument&, const GameDocument&) = default;
 };

@@ -50,6 +50,7 @@ const char* endReasonName(EndReason reason) {
     case EndReason::PerpetualCheck: return "perpetual-check";
     case EndReason::PerpetualChase: return "perpetual-chase";
     case EndReason::Repetition: return "repetition";
+    case EndReason::Time: return "time";
     case EndReason::None: break;
     }
     return "";

@@ -9,7 +9,8 @@
 #include "engine/types.h"
 #include "game/repetition_ruling.h"
 
-enum class EndReason { None, HundredPlies, NoAttackers, Mate, PerpetualCheck, PerpetualChase, Repetition };
+// Time: a side's flag fell (the clocks decide it, not the position).
+enum class EndReason { None, HundredPlies, NoAttackers, Mate, PerpetualCheck, PerpetualChase, Repetition, Time };
 
 struct GameEnd {
     GameResult result = RESULT_IN_PLAY;
@@ -24,5 +25,5 @@ GameEnd judgeGameEnd(const Board90& lineStart, Side lineSide, std::span<const Pa
                      bool repetitionRulings);
 
 // "mate", "no-attackers", "100-plies", "perpetual-check",
-// "perpetual-chase", "repetition"; empty for None.
+// "perpetual-chase", "repetition", "time"; empty for None.
 const char* endReasonName(EndReason reason);

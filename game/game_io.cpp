@@ -8,6 +8,7 @@
 #include "game/game_document.h"
 #include "game/game_file.h"
 #include "game/game.h"
+#include "game/pgn_clock.h"
 #include "game/gbk.h"
 #include "game/pasted_position.h"
 #include "game/pgn_collection.h"
@@ -192,14 +193,38 @@ void Game::replaceGame(const GameDocument& doc) {
         showLine(nodes, doc.currentPly);
     }
     if (doc.info.result != GBK_IN_PLAY) statedResult_ = doc.info.result;
+    if (!doc.timeControl.empty()) {
+        // The record's time control is shown with its notes; the game's own
+        // clocks keep the settings' control.
+        GameInfo info = doc.info;
+        appendLine(info.notes, GBK_TIME_CONTROL_LABEL + doc.timeControl);
+        shell().setGameInfo(info);
+    }
 }
 
 // After replaceGame and the title: the game starts unchanged, clocks anew.
 void Game::startReplacedGame() {
     setModified(false);
+    restartClocks();
     shell().clockResetAndStart();
     shell().situationReset();
     resumePlay();
+}
+
+// A PGN keeps the game's time control and, after each move, the time its
+// mover had left (the tree's comments carry them when it is written).
+void Game::addClocks(GameDocument& doc) const {
+    if (!clocks_.limited()) return;
+    const TimeControl& red = clocks_.control(SIDE_RED);
+    doc.timeControl = pgnTimeControl(red.unlimited() ? clocks_.control(SIDE_BLACK) : red);
+    for (std::size_t i = 0; i < doc.moves.size(); ++i) {
+        const std::int64_t left = clocks_.leftAfter(static_cast<int>(i));
+        doc.moves[i].clockMs = left;
+        const int node = lineNode(static_cast<int>(i));
+        if (left < 0 || doc.tree.empty() || node <= MoveTree::ROOT) continue;
+        const std::string& comment = doc.tree.comment(node);
+        doc.tree.setComment(node, comment.empty() ? clockCommand(left) : clockCommand(left) + ' ' + comment);
+    }
 }
 
 void Game::addRulingComment(GameDocument& doc) const {
@@ -231,7 +256,10 @@ bool Game::saveFile(const std::string& path) {
     if (writesTextRecord(format) && !textRecordAgreed(doc)) return false;
     if (format == RecordFormat::Pgn && mode() == MODE_HUMAN_COMPUTER && !tailFromRecord)
         namePlayers(doc.info, computerPlaysRed());
-    if (format == RecordFormat::Pgn) addRulingComment(doc);
+    if (format == RecordFormat::Pgn) {
+        addRulingComment(doc);
+        addClocks(doc);
+    }
     GameFile& files = GameFile::instance();
     files.setDocument(doc);
     // A save that did not reach the disk must not look like one that did:

@@ -32,7 +32,9 @@ void Game::setComment(int ply, const std::string& text) {
 
 bool Game::makeMove(PackedMove move) {
     if (refuseRecordChange()) return false;
+    const Side mover = sideToMove_;
     addMove(move);
+    clockMove(mover);
     return true;
 }
 
@@ -94,7 +96,9 @@ bool Game::tryUserMove(PackedMove move) {
         }
     }
     if (sameAsNext && tailWorthAsking()) keepOnce = true;
+    const Side mover = sideToMove_;
     addMove(move);
+    clockMove(mover);
     return true;
 }
 

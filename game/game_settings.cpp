@@ -23,6 +23,13 @@ std::optional<WindowPlacement>& placementOf(StoredSettings& s, ShellWindow w) {
     return s.statusWindow;
 }
 
+// A stored time control; one missing or damaged is 不限时.
+TimeControl storedControl(const std::optional<std::string>& text) {
+    if (!text) return {};
+    const std::optional<TimeControl> control = parseTimeControl(*text);
+    return control && control->valid() ? *control : TimeControl{};
+}
+
 }  // namespace
 
 void Game::saveSettings() {
@@ -44,6 +51,8 @@ void Game::saveSettings() {
     if (const int n = shell().selectedItem(RadioGroup::Notation); n >= 0) s.notation = n;
     if (const int p = shell().selectedItem(RadioGroup::PieceSet); p >= 0) s.pieceSet = p;
     s.nonstopAnalysis = shell().isChecked(CheckMark::NonstopAnalysis) ? 1 : 0;
+    s.redClock = timeControlText(timeControl(SIDE_RED));
+    s.blackClock = timeControlText(timeControl(SIDE_BLACK));
     // Empty unless this run wrote one: a file already announced is forgotten.
     s.recoveryFile = recoveryFile;
     SettingsFile& file = SettingsFile::instance();
@@ -84,4 +93,5 @@ void Game::loadSettings() {
     if (s.repetitionRulings) setRepetitionRulings(*s.repetitionRulings == 1);
     if (s.nonstopAnalysis) shell().setChecked(CheckMark::NonstopAnalysis, *s.nonstopAnalysis != 0);
     if (s.recoveryFile) recoveryToAnnounce = *s.recoveryFile;
+    setTimeControls(storedControl(s.redClock), storedControl(s.blackClock));
 }

@@ -81,6 +81,11 @@ inline constexpr char GBK_CHASE_NEEDS_JUDGE[] =
     "\xB3\xA4\xD7\xBD\xD0\xEB\xD3\xC9\xB2\xC3\xC5\xD0\xC5\xD0\xB6\xA8\xA3\xAC\xC5\xD0\xBA\xCD";
 // 重复局面判和
 inline constexpr char GBK_REPETITION_DRAWN[] = "\xD6\xD8\xB8\xB4\xBE\xD6\xC3\xE6\xC5\xD0\xBA\xCD";
+// 超时，判负 (after the side's name)
+inline constexpr char GBK_TIME_LOSES[] = "\xB3\xAC\xCA\xB1\xA3\xAC\xC5\xD0\xB8\xBA";
+// 超时，对方无进攻子力，判和 (after the side's name)
+inline constexpr char GBK_TIME_DRAWN[] =
+    "\xB3\xAC\xCA\xB1\xA3\xAC\xB6\xD4\xB7\xBD\xCE\xDE\xBD\xF8\xB9\xA5\xD7\xD3\xC1\xA6\xA3\xAC\xC5\xD0\xBA\xCD";
 
 // ---- texts the game hands to the shell ----
 inline constexpr char GBK_UNTITLED[] = "\xCE\xB4\xC3\xFC\xC3\xFB";  // 未命名
@@ -96,6 +101,8 @@ inline constexpr char GBK_MONTH_MARK[] = "\xD4\xC2";
 inline constexpr char GBK_DAY_MARK[] = "\xC8\xD5";
 // 日期： (a game's date that is no calendar date, kept in a PGN comment)
 inline constexpr char GBK_DATE_LABEL[] = "\xC8\xD5\xC6\xDA\xA3\xBA";
+// 时限： (a record's time control, in its notes)
+inline constexpr char GBK_TIME_CONTROL_LABEL[] = "\xCA\xB1\xCF\xDE\xA3\xBA";
 // 玩家 (the person's side of a game against the computer, in a saved record)
 inline constexpr char GBK_PLAYER[] = "\xCD\xE6\xBC\xD2";
 // The computer's side of such a game.

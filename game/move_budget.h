@@ -19,5 +19,12 @@ constexpr int PLANNED_MOVES_TO_GO = 30;
 // game, the board drawing it): kept off every budget.
 constexpr std::int64_t MOVE_OVERHEAD_MS = 60;
 
+// What the game keeps back from the time until the flag when it hands the
+// engine its limit: a tenth of it, at least three overheads (the poll that
+// stops the think may come late on a busy machine).
+constexpr std::int64_t flagReserve(std::int64_t untilFlag) {
+    return untilFlag / 10 > 3 * MOVE_OVERHEAD_MS ? untilFlag / 10 : 3 * MOVE_OVERHEAD_MS;
+}
+
 // For Unlimited, an empty budget (both 0): the per-move levels decide.
 MoveBudget moveBudget(const TimeControl& control, const SideClock& clock);

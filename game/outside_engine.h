@@ -10,6 +10,7 @@
 
 #include "engine/think.h"
 #include "engine/types.h"
+#include "game/engine_clock.h"
 
 // The position to search, as the record has it: the start position and
 // the moves played from it (the last of them leads to the game's board).
@@ -18,6 +19,7 @@ struct OutsideSearch {
     Side startSide = SIDE_RED;
     std::vector<PackedMove> moves;
     SearchRequest limits{};  // the level's; an analysis runs without end
+    EngineClock clock;       // timed: the game's clocks replace the level
     bool analysis = false;
 };
 

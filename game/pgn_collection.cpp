@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "game/gbk.h"
+#include "game/pgn_clock.h"
 #include "game/pgn_moves.h"
 #include "game/pgn_reader.h"
 #include "game/record_import.h"
@@ -89,12 +90,25 @@ PgnGameSummary summaryOf(const PgnGame& game) {
 
 GameDocument pgnGameDocument(const PgnGame& game, const std::vector<PackedMove>& moves) {
     GameDocument doc = documentOfMoves(game.startBoard, game.startSide, moves);
-    for (std::size_t i = 0; i < doc.moves.size() && i < game.comments.size(); ++i) doc.moves[i].comment = game.comments[i];
+    for (std::size_t i = 0; i < doc.moves.size() && i < game.comments.size(); ++i) {
+        DocumentMove& m = doc.moves[i];
+        m.comment = game.comments[i];
+        m.clockMs = takeClockCommands(m.comment).value_or(-1);
+    }
     doc.info = infoOf(game);
+    doc.timeControl = game.tag("TimeControl");
     JudgedTree judged = judgePgnTree(game);
     if (judged.refusedPly > 0) return doc;  // the caller refuses the game by its main line
     if (judged.cutBranches > 0) appendLine(doc.info.notes, formatMessage(GBK_RECORD_CUT_BRANCHES, judged.cutBranches));
     doc.tree = std::move(judged.tree);
+    // The clocks are the line's (above); the tree keeps the comments alone.
+    std::vector<int> commented;
+    doc.tree.walk([&](int n) { return commented.push_back(n), true; }, [](int) {});
+    for (int n : commented) {
+        std::string comment = doc.tree.comment(n);
+        takeClockCommands(comment);
+        if (comment != doc.tree.comment(n)) doc.tree.setComment(n, comment);
+    }
     return doc;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/board_move.h"
 #include "engine/fen.h"
 #include "game/gbk.h"
+#include "game/pgn_clock.h"
 #include "game/notation.h"
 #include "game/pgn_date.h"
 #include "game/record_import.h"
@@ -89,6 +90,12 @@ std::string unambiguousMoveText(const Board90& board, PackedMove m) {
     return text;
 }
 
+// A move's comment with its mover's clock before it, when one is known.
+std::string withClock(const std::string& comment, std::int64_t clockMs) {
+    if (clockMs < 0) return comment;
+    return comment.empty() ? clockCommand(clockMs) : clockCommand(clockMs) + ' ' + comment;
+}
+
 bool startsFromStandardPosition(const GameDocument& doc) {
     return doc.startBoard == INITIAL_BOARD && doc.startSide == SIDE_RED;
 }
@@ -106,8 +113,9 @@ void writeMoves(std::string& out, const GameDocument& doc, bool coordinates = fa
         }
         out += ' ';
         out += coordinates ? writeCoordinateMove(m.move) : gbkToUtf8Lossy(unambiguousMoveText(board, m.move));
-        if (!m.comment.empty()) out += ' ';
-        writeComment(out, m.comment);
+        const std::string comment = withClock(m.comment, m.clockMs);
+        if (!comment.empty()) out += ' ';
+        writeComment(out, comment);
         playOnBoard(board, m.move);
     }
     if (!doc.moves.empty()) out += '\n';
@@ -209,6 +217,7 @@ std::string encodePgn(const GameDocument& doc) {
     const char* result = resultTag(doc.info.result);
     writeTag(out, "Result", result);
     if (!startsFromStandardPosition(doc)) writeTag(out, "FEN", writeFen(doc.startBoard, doc.startSide));
+    if (!doc.timeControl.empty()) writeTag(out, "TimeControl", doc.timeControl);
     out += '\n';
     std::string opening = doc.info.notes;
     if (!date) appendLine(opening, GBK_DATE_LABEL + doc.info.date);

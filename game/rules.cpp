@@ -80,3 +80,11 @@ GameResult boardResult(const Board90& board, Side side, int pliesWithoutCapture)
     engine.setPosition(board, side);
     return engine.gameStatus();
 }
+
+bool hasAttackingMaterial(const Board90& board, Side side) {
+    for (BoardPiece p : board) {
+        const bool own = side == SIDE_RED ? isRedPiece(p) : isBlackPiece(p);
+        if (own && p % PIECE_KINDS >= 3) return true;  // horse, rook, cannon, pawn
+    }
+    return false;
+}

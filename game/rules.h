@@ -161,6 +161,10 @@ constexpr int DRAW_PLIES = 100;
 // plainEngine(), as its tryMove does.
 bool isLegalMove(const Board90& board, Side side, PackedMove m);
 
+// Whether side has a piece that can attack (a horse, rook, cannon or pawn):
+// a side whose opponent's flag falls wins only then, else it is a draw.
+bool hasAttackingMaterial(const Board90& board, Side side);
+
 // The result of the position: the hundred-ply rule first, then the
 // engine's verdict (bare kings drawn, a side without a king-saving move lost).
 GameResult boardResult(const Board90& board, Side side, int pliesWithoutCapture);

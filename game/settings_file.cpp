@@ -1,5 +1,7 @@
 #include "game/settings_file.h"
 
+#include "game/time_control.h"
+
 #include "game/section_file.h"
 
 #include <algorithm>
@@ -222,6 +224,8 @@ StoredSettings SettingsFile::settings() const {
     copyStored(ints, "pieces", s.pieceSet);
     copyStored(ints, "nonstop", s.nonstopAnalysis);
     copyStored(texts, "recovery", s.recoveryFile);
+    copyStored(texts, "clock-red", s.redClock);
+    copyStored(texts, "clock-black", s.blackClock);
     return s;
 }
 
@@ -248,4 +252,10 @@ void SettingsFile::storeSettings(const StoredSettings& s) {
     storeGiven(ints, "nonstop", s.nonstopAnalysis);
     if (s.recoveryFile && s.recoveryFile->empty()) texts.erase("recovery");
     else storeGiven(texts, "recovery", s.recoveryFile);
+    // 不限时 is no key at all: the file stays as a player who never set a
+    // time control always had it.
+    for (const auto& [key, value] : {std::pair{"clock-red", &s.redClock}, std::pair{"clock-black", &s.blackClock}}) {
+        if (*value && **value == timeControlText(TimeControl{})) texts.erase(key);
+        else storeGiven(texts, key, *value);
+    }
 }

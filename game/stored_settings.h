@@ -57,6 +57,11 @@ struct StoredSettings {
     // "recovery": where the game the program was ended with, unsaved, was
     // written; the next start names it. Empty: no such file (the key goes).
     std::optional<std::string> recoveryFile;
+    // "clock-red", "clock-black": 设置 → 时限, each side's time control as
+    // timeControlText writes it ("increment 60000 1000"); a text that does
+    // not read back is 不限时.
+    std::optional<std::string> redClock;
+    std::optional<std::string> blackClock;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

@@ -1,5 +1,7 @@
 #include "match/match_game.h"
 
+#include "game/engine_clock.h"
+
 #include "engine/board_move.h"
 #include "engine/engine.h"
 #include "engine/fen.h"
@@ -108,13 +110,8 @@ EngineLimits MatchGame::limitsFor(Side side) const {
     EngineLimits limits;
     const MatchTime& t = settings_.time;
     if (!t.control.unlimited()) {
-        for (Side s : {SIDE_RED, SIDE_BLACK}) {
-            const ClockReading reading = readClock(t.control, clocks_[s], 0);
-            limits.clock.timeMs[s] = reading.mainMs;
-            limits.clock.incrementMs[s] = t.control.kind == TimeControlKind::Increment ? t.control.incrementMs : 0;
-        }
-        if (t.control.kind == TimeControlKind::Byoyomi) limits.clock.periodMs = t.control.periodMs;
-        if (t.control.kind == TimeControlKind::MovesInTime) limits.clock.movesToGo = clocks_[side].movesToGo;
+        const TimeControl controls[2] = {t.control, t.control};
+        limits = EngineLimits::fromClock(engineClock(controls, clocks_, side));
     } else if (t.moveTimeMs > 0 || t.depth > 0) {
         limits.moveTimeMs = t.moveTimeMs;
         limits.depth = t.depth;

@@ -2,7 +2,7 @@
 # The desktop program against an outside engine under a virtual display
 # (Xvfb), and the program's own memory and processor use while that engine
 # analyses.
-#   tools/engine_match.sh match [ENGINE] [--engine-red]   # one whole game at 2 s a move
+#   tools/engine_match.sh match [ENGINE] [--engine-red] [--clock 60+1]  # one whole game at 2 s a move or under a clock
 #   tools/engine_match.sh analyse [ENGINE] [SECONDS]      # ps of the program every 5 s
 # ENGINE defaults to /usr/games/fairy-stockfish.
 set -euo pipefail

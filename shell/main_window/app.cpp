@@ -92,7 +92,11 @@ bool App::idleSuspended() const {
 }
 
 void App::idle() {
-    if (idleSuspended()) return;
+    if (idleSuspended()) {
+        // A dialog of the program's own holds the board: the game's clocks stop.
+        if (!inIdle) Game::instance().holdClocks();
+        return;
+    }
     inIdle = true;
     thinkingEngine().pollEngine();
     ReviewSession::instance().idle();

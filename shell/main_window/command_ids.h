@@ -60,6 +60,8 @@ enum CommandId : int {
     // 设置 → 重复局面裁决: 不裁决 (the original game) or 亚洲规则.
     CMD_RULINGS_OFF = 40204,
     CMD_RULINGS_ASIAN = 40205,
+    // 设置 → 时限...: each side's time control.
+    CMD_TIME_CONTROL = 40206,
     // 设置 → 记谱方式: 中文, WXF, 坐标 (the moves on screen).
     CMD_NOTATION_FIRST = 40220,
     CMD_NOTATION_LAST = 40222,

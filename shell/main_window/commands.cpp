@@ -28,6 +28,7 @@
 #include "shell/main_window/save_name.h"
 #include "shell/platform/qt_text.h"
 #include "shell/dialogs/review_dialog.h"
+#include "shell/dialogs/time_control_dialog.h"
 #include "review/review_session.h"
 #include "shell/dialogs/score_graph_window.h"
 #include "shell/windows/situation_window.h"
@@ -117,6 +118,11 @@ void MainWindow::onCommand(int id) {
         break;
     case CMD_RULINGS_OFF: game.setRepetitionRulings(false); break;
     case CMD_RULINGS_ASIAN: game.setRepetitionRulings(true); break;
+    case CMD_TIME_CONTROL: {
+        TimeControl red = game.timeControl(SIDE_RED), black = game.timeControl(SIDE_BLACK);
+        if (TimeControlDialog::run(red, black)) game.setTimeControls(red, black);
+        break;
+    }
     case CMD_VIEW_TIMER: TimerWindow::instance().open(); break;
     case CMD_VIEW_GAME_INFO: GameInfoWindow::instance().open(); break;
     case CMD_VIEW_BOOK: BookWindow::instance().open(); break;

@@ -66,6 +66,7 @@ constexpr MenuEntry MAIN_MENU[] = {
     {Entry::Radio, CMD_RULINGS_OFF, QT_TRANSLATE_NOOP("MainMenu", "不裁决"), 4, true},
     {Entry::Radio, CMD_RULINGS_ASIAN, QT_TRANSLATE_NOOP("MainMenu", "亚洲规则"), 4, false},
     {Entry::EndMenu, 0, nullptr, -1, false},
+    {Entry::Item, CMD_TIME_CONTROL, QT_TRANSLATE_NOOP("MainMenu", "时限(&I)..."), -1, false},
     {Entry::Menu, 0, QT_TRANSLATE_NOOP("MainMenu", "记谱方式(&N)"), -1, false},
     {Entry::Radio, CMD_NOTATION_FIRST, QT_TRANSLATE_NOOP("MainMenu", "中文"), 5, false},
     {Entry::Radio, CMD_NOTATION_FIRST + 1, QT_TRANSLATE_NOOP("MainMenu", "WXF"), 5, false},

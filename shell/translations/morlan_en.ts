@@ -145,231 +145,236 @@
     </message>
     <message>
         <location filename="../main_window/main_menu.cpp" line="69"/>
+        <source>时限(&amp;I)...</source>
+        <translation>&amp;Time Control...</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_menu.cpp" line="70"/>
         <source>记谱方式(&amp;N)</source>
         <translation>&amp;Notation</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="70"/>
+        <location filename="../main_window/main_menu.cpp" line="71"/>
         <source>中文</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="71"/>
+        <location filename="../main_window/main_menu.cpp" line="72"/>
         <source>WXF</source>
         <translation>WXF</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="72"/>
+        <location filename="../main_window/main_menu.cpp" line="73"/>
         <source>坐标</source>
         <translation>Coordinates</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="74"/>
+        <location filename="../main_window/main_menu.cpp" line="75"/>
         <source>棋子样式(&amp;P)</source>
         <translation>&amp;Pieces</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="75"/>
+        <location filename="../main_window/main_menu.cpp" line="76"/>
         <source>中文棋子</source>
         <translation>Chinese Characters</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="76"/>
+        <location filename="../main_window/main_menu.cpp" line="77"/>
         <source>国际符号</source>
         <translation>Western Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="78"/>
+        <location filename="../main_window/main_menu.cpp" line="79"/>
         <source>语言(Language)</source>
         <translation>Language (语言)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="79"/>
+        <location filename="../main_window/main_menu.cpp" line="80"/>
         <source>跟随系统</source>
         <translation>As the System</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="84"/>
+        <location filename="../main_window/main_menu.cpp" line="85"/>
         <source>对弈模式(&amp;M)</source>
         <translation>Game &amp;Mode</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="85"/>
+        <location filename="../main_window/main_menu.cpp" line="86"/>
         <source>人机对弈(&amp;C)</source>
         <translation>Against the &amp;Computer</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="86"/>
+        <location filename="../main_window/main_menu.cpp" line="87"/>
         <source>两人对弈(&amp;H)</source>
         <translation>Two &amp;Humans</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="87"/>
+        <location filename="../main_window/main_menu.cpp" line="88"/>
         <source>电脑演示(&amp;D)</source>
         <translation>Computer &amp;Demonstration</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="89"/>
+        <location filename="../main_window/main_menu.cpp" line="90"/>
         <source>先后手(&amp;S)</source>
         <translation>&amp;Sides</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="90"/>
+        <location filename="../main_window/main_menu.cpp" line="91"/>
         <source>电脑执红</source>
         <translation>Computer Plays Red</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="91"/>
+        <location filename="../main_window/main_menu.cpp" line="92"/>
         <source>电脑执黑</source>
         <translation>Computer Plays Black</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="94"/>
+        <location filename="../main_window/main_menu.cpp" line="95"/>
         <source>电脑水平(&amp;L)</source>
         <translation>Computer &amp;Level</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="95"/>
+        <location filename="../main_window/main_menu.cpp" line="96"/>
         <source>初级(&amp;L)</source>
         <translation>Beginner (&amp;L)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="96"/>
+        <location filename="../main_window/main_menu.cpp" line="97"/>
         <source>中级(&amp;M)</source>
         <translation>Intermediate (&amp;M)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="97"/>
+        <location filename="../main_window/main_menu.cpp" line="98"/>
         <source>高级(&amp;H)</source>
         <translation>Advanced (&amp;H)</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="98"/>
+        <location filename="../main_window/main_menu.cpp" line="99"/>
         <source>自定义(&amp;C)...</source>
         <translation>&amp;Custom...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="100"/>
+        <location filename="../main_window/main_menu.cpp" line="101"/>
         <source>电脑思考(&amp;T)</source>
         <translation>Computer &amp;Thinking</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="101"/>
+        <location filename="../main_window/main_menu.cpp" line="102"/>
         <source>开局库</source>
         <translation>Opening Book</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="102"/>
+        <location filename="../main_window/main_menu.cpp" line="103"/>
         <source>后台思考</source>
         <translation>Think on the Opponent&apos;s Time</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="104"/>
+        <location filename="../main_window/main_menu.cpp" line="105"/>
         <source>以上两项只用于内置引擎 Morlan</source>
         <translation>The two above are for the built-in engine Morlan only</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="106"/>
+        <location filename="../main_window/main_menu.cpp" line="107"/>
         <source>引擎管理(&amp;G)...</source>
         <translation>En&amp;gines...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="108"/>
+        <location filename="../main_window/main_menu.cpp" line="109"/>
         <source>效果(&amp;E)</source>
         <translation>&amp;Effects</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="109"/>
+        <location filename="../main_window/main_menu.cpp" line="110"/>
         <source>走子动画(&amp;A)</source>
         <translation>Move &amp;Animation</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="110"/>
+        <location filename="../main_window/main_menu.cpp" line="111"/>
         <source>落子声音(&amp;S)</source>
         <translation>Move &amp;Sound</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="114"/>
+        <location filename="../main_window/main_menu.cpp" line="115"/>
         <source>查看(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="115"/>
+        <location filename="../main_window/main_menu.cpp" line="116"/>
         <source>计时(&amp;T)	Ctrl+1</source>
         <translation>Clock (&amp;T)	Ctrl+1</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="116"/>
+        <location filename="../main_window/main_menu.cpp" line="117"/>
         <source>棋局信息(&amp;I)	Ctrl+2</source>
         <translation>Game &amp;Information	Ctrl+2</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="117"/>
+        <location filename="../main_window/main_menu.cpp" line="118"/>
         <source>开局库(&amp;B)	Ctrl+3</source>
         <translation>Opening &amp;Book	Ctrl+3</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="118"/>
+        <location filename="../main_window/main_menu.cpp" line="119"/>
         <source>局势(&amp;S)	Ctrl+4</source>
         <translation>&amp;Situation	Ctrl+4</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="119"/>
+        <location filename="../main_window/main_menu.cpp" line="120"/>
         <source>局势图(&amp;G)</source>
         <translation>Score &amp;Graph</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="120"/>
+        <location filename="../main_window/main_menu.cpp" line="121"/>
         <source>开局浏览(&amp;X)</source>
         <translation>Opening E&amp;xplorer</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="122"/>
+        <location filename="../main_window/main_menu.cpp" line="123"/>
         <source>引擎通信(&amp;E)</source>
         <translation>&amp;Engine Log</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="123"/>
+        <location filename="../main_window/main_menu.cpp" line="124"/>
         <source>分析箭头(&amp;W)</source>
         <translation>Best Move Arro&amp;w</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="124"/>
+        <location filename="../main_window/main_menu.cpp" line="125"/>
         <source>棋盘大小(&amp;D)</source>
         <translation>Boar&amp;d Size</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="125"/>
+        <location filename="../main_window/main_menu.cpp" line="126"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="126"/>
+        <location filename="../main_window/main_menu.cpp" line="127"/>
         <source>125%</source>
         <translation>125%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="127"/>
+        <location filename="../main_window/main_menu.cpp" line="128"/>
         <source>150%</source>
         <translation>150%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="128"/>
+        <location filename="../main_window/main_menu.cpp" line="129"/>
         <source>200%</source>
         <translation>200%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="129"/>
+        <location filename="../main_window/main_menu.cpp" line="130"/>
         <source>250%</source>
         <translation>250%</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="133"/>
+        <location filename="../main_window/main_menu.cpp" line="134"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../main_window/main_menu.cpp" line="134"/>
+        <location filename="../main_window/main_menu.cpp" line="135"/>
         <source>关于(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
@@ -387,62 +392,62 @@
         <translation>The language chosen is used from the next start of the program.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="224"/>
+        <location filename="../main_window/main_window.cpp" line="226"/>
         <source>新局</source>
         <translation>New Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="225"/>
+        <location filename="../main_window/main_window.cpp" line="227"/>
         <source>打开文件</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="226"/>
+        <location filename="../main_window/main_window.cpp" line="228"/>
         <source>摆子</source>
         <translation>Set Up Position</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="227"/>
+        <location filename="../main_window/main_window.cpp" line="229"/>
         <source>保存文件</source>
         <translation>Save File</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="229"/>
+        <location filename="../main_window/main_window.cpp" line="231"/>
         <source>悔棋</source>
         <translation>Take Back</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="230"/>
+        <location filename="../main_window/main_window.cpp" line="232"/>
         <source>重下</source>
         <translation>Replay</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="232"/>
+        <location filename="../main_window/main_window.cpp" line="234"/>
         <source>电脑走子</source>
         <translation>Computer Moves</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="233"/>
+        <location filename="../main_window/main_window.cpp" line="235"/>
         <source>立即出招</source>
         <translation>Move Now</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="234"/>
+        <location filename="../main_window/main_window.cpp" line="236"/>
         <source>分析棋局</source>
         <translation>Analyse Position</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="235"/>
+        <location filename="../main_window/main_window.cpp" line="237"/>
         <source>停止思考</source>
         <translation>Stop Thinking</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="237"/>
+        <location filename="../main_window/main_window.cpp" line="239"/>
         <source>旋转棋盘</source>
         <translation>Rotate Board</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="239"/>
+        <location filename="../main_window/main_window.cpp" line="241"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
@@ -460,43 +465,43 @@
         <translation>The engine %1 does not play Xiangqi</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="371"/>
+        <location filename="../../engines/engine_client.cpp" line="335"/>
         <source>引擎 %1 没有给出着法，而当前局面有合法着法</source>
         <translation>The engine %1 gave no move, though the position has legal moves</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="377"/>
+        <location filename="../../engines/engine_client.cpp" line="341"/>
         <source>引擎 %1 的着法 %2 无法识别</source>
         <translation>The move %2 of the engine %1 cannot be read</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="379"/>
+        <location filename="../../engines/engine_client.cpp" line="343"/>
         <source>引擎 %1 走了不合法的着法 %2</source>
         <translation>The engine %1 played the illegal move %2</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="403"/>
+        <location filename="../../engines/engine_client.cpp" line="367"/>
         <source>引擎 %1 意外退出</source>
         <translation>The engine %1 quit unexpectedly</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="419"/>
+        <location filename="../../engines/engine_client.cpp" line="383"/>
         <location filename="../dialogs/engine_manager_dialog.cpp" line="156"/>
         <source>引擎程序 %1 不能启动</source>
         <translation>The engine program %1 cannot be started</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="453"/>
+        <location filename="../../engines/engine_client.cpp" line="417"/>
         <source>引擎 %1 在 %2 秒内没有完成握手</source>
         <translation>The engine %1 did not finish its handshake within %2 seconds</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="459"/>
+        <location filename="../../engines/engine_client.cpp" line="423"/>
         <source>引擎 %1 超时没有回答</source>
         <translation>The engine %1 did not answer in time</translation>
     </message>
     <message>
-        <location filename="../../engines/engine_client.cpp" line="503"/>
+        <location filename="../../engines/engine_client.cpp" line="467"/>
         <source>引擎 %1 输出无法识别的内容</source>
         <translation>The engine %1 wrote output that cannot be read</translation>
     </message>
@@ -682,6 +687,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/engine_options_dialog.cpp" line="72"/>
         <location filename="../dialogs/level_dialog.cpp" line="65"/>
         <location filename="../dialogs/match_dialog.cpp" line="127"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="141"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -738,6 +744,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="182"/>
         <location filename="../dialogs/review_dialog.cpp" line="90"/>
         <location filename="../dialogs/review_progress_window.cpp" line="34"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="144"/>
         <location filename="../main_window/record_opening.cpp" line="44"/>
         <location filename="../windows/setup_window.cpp" line="129"/>
         <source>取消</source>
@@ -756,7 +763,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     <message>
         <location filename="../dialogs/engine_manager_dialog.cpp" line="29"/>
         <location filename="../platform/crash_handler.cpp" line="286"/>
-        <location filename="../platform/text_catalog.cpp" line="43"/>
+        <location filename="../platform/text_catalog.cpp" line="45"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -892,6 +899,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <location filename="../dialogs/review_dialog.cpp" line="25"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="24"/>
         <location filename="../platform/text_catalog.cpp" line="36"/>
         <location filename="../windows/engine_lines_panel.cpp" line="73"/>
         <location filename="../windows/engine_lines_panel.cpp" line="135"/>
@@ -905,6 +913,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
         <location filename="../dialogs/review_dialog.cpp" line="25"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="24"/>
         <location filename="../platform/text_catalog.cpp" line="37"/>
         <location filename="../windows/engine_lines_panel.cpp" line="73"/>
         <location filename="../windows/engine_lines_panel.cpp" line="135"/>
@@ -985,6 +994,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_dialog.cpp" line="239"/>
         <location filename="../dialogs/match_window.cpp" line="31"/>
         <location filename="../dialogs/pgn_game_chooser.cpp" line="22"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="67"/>
         <source>步数</source>
         <translation>Plies</translation>
     </message>
@@ -1035,6 +1045,9 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="59"/>
         <location filename="../dialogs/review_dialog.cpp" line="65"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="53"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="54"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="55"/>
         <source> 秒</source>
         <translation> s</translation>
     </message>
@@ -1097,21 +1110,27 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="23"/>
         <source>包干</source>
         <translation>Sudden death</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="23"/>
         <source>加秒</source>
         <translation>Increment</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="23"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="65"/>
+        <location filename="../windows/game_clock.cpp" line="70"/>
         <source>读秒</source>
         <translation>Byoyomi</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="37"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="23"/>
         <source>步数限时</source>
         <translation>Moves in time</translation>
     </message>
@@ -1179,6 +1198,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_dialog.cpp" line="231"/>
         <location filename="../dialogs/match_dialog.cpp" line="250"/>
         <location filename="../dialogs/match_dialog.cpp" line="253"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="56"/>
         <source> 步</source>
         <translation> moves</translation>
     </message>
@@ -1229,11 +1249,13 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="236"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="58"/>
         <source>方式</source>
         <translation>Kind</translation>
     </message>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="237"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="60"/>
         <source>基本时间</source>
         <translation>Base time</translation>
     </message>
@@ -1260,6 +1282,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     <message>
         <location filename="../dialogs/match_dialog.cpp" line="249"/>
         <location filename="../dialogs/match_dialog.cpp" line="252"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="52"/>
         <source> 分</source>
         <translation> points</translation>
     </message>
@@ -1480,7 +1503,7 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../windows/engine_log_window.cpp" line="36"/>
         <location filename="../windows/game_info_window.cpp" line="140"/>
         <location filename="../windows/situation_window.cpp" line="84"/>
-        <location filename="../windows/timer_window.cpp" line="29"/>
+        <location filename="../windows/timer_window.cpp" line="34"/>
         <source>关闭</source>
         <translation>Close</translation>
     </message>
@@ -1500,32 +1523,32 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Cannot write %1</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="39"/>
+        <location filename="../main_window/commands.cpp" line="40"/>
         <source>象棋文件 (*.sav)</source>
         <translation>Xiangqi files (*.sav)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="40"/>
+        <location filename="../main_window/commands.cpp" line="41"/>
         <source>文本文件 (*.txt)</source>
         <translation>Text files (*.txt)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="41"/>
+        <location filename="../main_window/commands.cpp" line="42"/>
         <source>PGN 棋谱 (*.pgn)</source>
         <translation>PGN records (*.pgn)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="42"/>
+        <location filename="../main_window/commands.cpp" line="43"/>
         <source>XQF 棋谱 (*.xqf)</source>
         <translation>XQF records (*.xqf)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="43"/>
+        <location filename="../main_window/commands.cpp" line="44"/>
         <source>所有棋谱 (*.sav *.txt *.pgn *.pgn.gz *.xqf)</source>
         <translation>All records (*.sav *.txt *.pgn *.pgn.gz *.xqf)</translation>
     </message>
     <message>
-        <location filename="../main_window/commands.cpp" line="46"/>
+        <location filename="../main_window/commands.cpp" line="47"/>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -1535,12 +1558,12 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Does not fit the screen: the window needs %1×%2, the screen has only %3×%4 free</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="404"/>
+        <location filename="../main_window/main_window.cpp" line="406"/>
         <source>放弃</source>
         <translation>Drop</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="427"/>
+        <location filename="../main_window/main_window.cpp" line="429"/>
         <source>继续</source>
         <translation>Continue</translation>
     </message>
@@ -1692,6 +1715,16 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
     </message>
     <message>
         <location filename="../platform/text_catalog.cpp" line="42"/>
+        <source>超时，判负</source>
+        <translation>loses on time</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="43"/>
+        <source>超时，对方无进攻子力，判和</source>
+        <translation>ran out of time, but the opponent has no attacking pieces left: a draw</translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="44"/>
         <source>未命名</source>
         <translation>Untitled</translation>
     </message>
@@ -1699,467 +1732,472 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_dialog.cpp" line="134"/>
         <location filename="../dialogs/match_window.cpp" line="181"/>
         <location filename="../dialogs/match_window.cpp" line="307"/>
-        <location filename="../platform/text_catalog.cpp" line="44"/>
+        <location filename="../platform/text_catalog.cpp" line="46"/>
         <source>提示</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="45"/>
+        <location filename="../platform/text_catalog.cpp" line="47"/>
         <source>将(帅)被将军</source>
         <translation>The king is in check</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="46"/>
+        <location filename="../platform/text_catalog.cpp" line="48"/>
         <source>%1年%2月%3日</source>
         <translation>%1-%2-%3</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="47"/>
+        <location filename="../platform/text_catalog.cpp" line="49"/>
         <source>年</source>
         <translation>year</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="48"/>
+        <location filename="../platform/text_catalog.cpp" line="50"/>
         <source>月</source>
         <translation>month</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="49"/>
+        <location filename="../platform/text_catalog.cpp" line="51"/>
         <source>日</source>
         <translation>day</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="50"/>
+        <location filename="../platform/text_catalog.cpp" line="52"/>
         <source>日期：</source>
         <translation>Date: </translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="51"/>
+        <location filename="../platform/text_catalog.cpp" line="53"/>
+        <source>时限：</source>
+        <translation>Time control: </translation>
+    </message>
+    <message>
+        <location filename="../platform/text_catalog.cpp" line="54"/>
         <source>玩家</source>
         <translation>Player</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="52"/>
+        <location filename="../platform/text_catalog.cpp" line="55"/>
         <source>Morlan</source>
         <translation>Morlan</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="53"/>
+        <location filename="../platform/text_catalog.cpp" line="56"/>
         <source>找不到文件 %1</source>
         <translation>File not found: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="54"/>
+        <location filename="../platform/text_catalog.cpp" line="57"/>
         <source>%1 文件格式不正确</source>
         <translation>%1: the file&apos;s format is not right</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="55"/>
+        <location filename="../platform/text_catalog.cpp" line="58"/>
         <source>保存文件 %1 失败</source>
         <translation>Saving the file %1 failed</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="56"/>
+        <location filename="../platform/text_catalog.cpp" line="59"/>
         <source>上次程序结束时棋局尚未保存，已存到 %1</source>
         <translation>The game was not saved when the program last ended; it was kept in %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="57"/>
+        <location filename="../platform/text_catalog.cpp" line="60"/>
         <source>恢复-</source>
         <translation>recovered-</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="58"/>
+        <location filename="../platform/text_catalog.cpp" line="61"/>
         <source>保存当前对局吗？</source>
         <translation>Save the current game?</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="59"/>
+        <location filename="../platform/text_catalog.cpp" line="62"/>
         <source>棋子摆放不正确</source>
         <translation>The pieces are not placed correctly</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="60"/>
+        <location filename="../platform/text_catalog.cpp" line="63"/>
         <source>不是正确的 FEN 局面</source>
         <translation>Not a correct FEN position</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="61"/>
+        <location filename="../platform/text_catalog.cpp" line="64"/>
         <source>第%1局</source>
         <translation>Game %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="62"/>
+        <location filename="../platform/text_catalog.cpp" line="65"/>
         <source>没有第%1局</source>
         <translation>There is no game %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="63"/>
+        <location filename="../platform/text_catalog.cpp" line="66"/>
         <source>第%1步 %2 不合规则</source>
         <translation>Move %1, %2, is illegal</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="64"/>
+        <location filename="../platform/text_catalog.cpp" line="67"/>
         <source>开局局面不合规则</source>
         <translation>The starting position is illegal</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="65"/>
+        <location filename="../platform/text_catalog.cpp" line="68"/>
         <source>棋谱太大，无法保存</source>
         <translation>The record is too large to save</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="66"/>
+        <location filename="../platform/text_catalog.cpp" line="69"/>
         <source>棋谱数据不完整或已损坏</source>
         <translation>The record is incomplete or damaged</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="67"/>
+        <location filename="../platform/text_catalog.cpp" line="70"/>
         <source>不是 XQF 棋谱</source>
         <translation>Not an XQF record</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="68"/>
+        <location filename="../platform/text_catalog.cpp" line="71"/>
         <source>%1 个变着含不合规则的着法，已略去</source>
         <translation>%1 variations with illegal moves were left out</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="69"/>
+        <location filename="../platform/text_catalog.cpp" line="72"/>
         <source>XQF 版本较新，按已知的版本读取</source>
         <translation>A newer XQF version, read as the last known one</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="70"/>
+        <location filename="../platform/text_catalog.cpp" line="73"/>
         <source>评注：</source>
         <translation>Note: </translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="71"/>
+        <location filename="../platform/text_catalog.cpp" line="74"/>
         <source>放弃后面的 %1 步？</source>
         <translation>Drop the %1 moves that follow?</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="72"/>
+        <location filename="../platform/text_catalog.cpp" line="75"/>
         <source>保留为变着</source>
         <translation>Keep as Variation</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="73"/>
+        <location filename="../platform/text_catalog.cpp" line="76"/>
         <source>此格式只保存当前变着，其余变着将丢失。继续吗？</source>
         <translation>This format keeps only the current line; the other variations will be lost. Continue?</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="74"/>
+        <location filename="../platform/text_catalog.cpp" line="77"/>
         <source>另存为 PGN</source>
         <translation>Save as PGN</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="75"/>
+        <location filename="../platform/text_catalog.cpp" line="78"/>
         <source>文本棋谱（.txt）不保存开始局面：这局棋从摆好的局面开始，存为 .txt 后将不能再打开。请另存为 .sav 或 PGN。</source>
         <translation>A text record (.txt) does not keep the starting position: this game starts from a set-up position and could not be opened again as .txt. Please save it as .sav or PGN.</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="76"/>
+        <location filename="../platform/text_catalog.cpp" line="79"/>
         <source>这局棋的着法写成文本棋谱（.txt）后不能照原样读回。请另存为 .sav 或 PGN。</source>
         <translation>The moves of this game cannot be read back as they are from a text record (.txt). Please save it as .sav or PGN.</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="77"/>
+        <location filename="../platform/text_catalog.cpp" line="80"/>
         <source>另存为 .sav</source>
         <translation>Save as .sav</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="78"/>
+        <location filename="../platform/text_catalog.cpp" line="81"/>
         <source>保留变着</source>
         <translation>Keep Variations</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="79"/>
+        <location filename="../platform/text_catalog.cpp" line="82"/>
         <source>提升变着</source>
         <translation>Promote Variation</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="80"/>
+        <location filename="../platform/text_catalog.cpp" line="83"/>
         <source>设为主变</source>
         <translation>Make Main Line</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="81"/>
+        <location filename="../platform/text_catalog.cpp" line="84"/>
         <source>删除变着</source>
         <translation>Delete Variation</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="82"/>
+        <location filename="../platform/text_catalog.cpp" line="85"/>
         <source>编辑注释</source>
         <translation>Edit Comment</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="83"/>
+        <location filename="../platform/text_catalog.cpp" line="86"/>
         <source>十</source>
         <translation>10</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="84"/>
+        <location filename="../platform/text_catalog.cpp" line="87"/>
         <source>１０</source>
         <translation>10</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="85"/>
+        <location filename="../platform/text_catalog.cpp" line="88"/>
         <source>%1路第%2行</source>
         <translation>file %1, rank %2</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="86"/>
+        <location filename="../platform/text_catalog.cpp" line="89"/>
         <source>棋盘外</source>
         <translation>off the board</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="87"/>
+        <location filename="../platform/text_catalog.cpp" line="90"/>
         <source>%1从%2到%3</source>
         <translation>%1 from %2 to %3</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="88"/>
+        <location filename="../platform/text_catalog.cpp" line="91"/>
         <source>从%1到%2（起点无子）</source>
         <translation>from %1 to %2 (no piece there)</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="89"/>
+        <location filename="../platform/text_catalog.cpp" line="92"/>
         <source>无法识别的字节 %1</source>
         <translation>Unreadable bytes %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="90"/>
+        <location filename="../platform/text_catalog.cpp" line="93"/>
         <source>FEN 标记不是正确的局面</source>
         <translation>The FEN tag is not a correct position</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="91"/>
+        <location filename="../platform/text_catalog.cpp" line="94"/>
         <source>FEN 标记的局面棋子摆放不正确</source>
         <translation>The pieces of the FEN tag&apos;s position are not placed correctly</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="92"/>
+        <location filename="../platform/text_catalog.cpp" line="95"/>
         <source>着法太多，一局棋容纳不下</source>
         <translation>Too many moves for one game</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="93"/>
+        <location filename="../platform/text_catalog.cpp" line="96"/>
         <source>变着太长，一局棋容纳不下</source>
         <translation>A variation too long for one game</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="94"/>
+        <location filename="../platform/text_catalog.cpp" line="97"/>
         <source>注释太长，一局棋容纳不下</source>
         <translation>A comment too long for one game</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="95"/>
+        <location filename="../platform/text_catalog.cpp" line="98"/>
         <source>无法打开文件：%1</source>
         <translation>Cannot open the file: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="96"/>
+        <location filename="../platform/text_catalog.cpp" line="99"/>
         <source>读取文件出错，文件可能已损坏</source>
         <translation>Error reading the file; it may be damaged</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="97"/>
+        <location filename="../platform/text_catalog.cpp" line="100"/>
         <source>不是棋谱文件</source>
         <translation>Not a game record file</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="98"/>
+        <location filename="../platform/text_catalog.cpp" line="101"/>
         <source>%1 不是棋谱文件</source>
         <translation>%1 is not a game record file</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="99"/>
+        <location filename="../platform/text_catalog.cpp" line="102"/>
         <source>没有权限</source>
         <translation>permission denied</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="100"/>
+        <location filename="../platform/text_catalog.cpp" line="103"/>
         <source>磁盘已满</source>
         <translation>the disk is full</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="101"/>
+        <location filename="../platform/text_catalog.cpp" line="104"/>
         <source>文件夹不存在</source>
         <translation>the folder does not exist</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="102"/>
+        <location filename="../platform/text_catalog.cpp" line="105"/>
         <source>磁盘只读</source>
         <translation>the disk is read-only</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="103"/>
+        <location filename="../platform/text_catalog.cpp" line="106"/>
         <source>文件不存在</source>
         <translation>the file does not exist</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="104"/>
+        <location filename="../platform/text_catalog.cpp" line="107"/>
         <source>这是一个文件夹</source>
         <translation>this is a folder</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="105"/>
+        <location filename="../platform/text_catalog.cpp" line="108"/>
         <source>文件名太长</source>
         <translation>the file name is too long</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="106"/>
+        <location filename="../platform/text_catalog.cpp" line="109"/>
         <source>系统错误 %1</source>
         <translation>system error %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="107"/>
+        <location filename="../platform/text_catalog.cpp" line="110"/>
         <source>原因不明</source>
         <translation>reason unknown</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="108"/>
+        <location filename="../platform/text_catalog.cpp" line="111"/>
         <source>引擎不接受这个局面</source>
         <translation>The engine does not accept this position</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="109"/>
+        <location filename="../platform/text_catalog.cpp" line="112"/>
         <source>棋谱第%1步不合规则</source>
         <translation>Move %1 of the record is illegal</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="110"/>
+        <location filename="../platform/text_catalog.cpp" line="113"/>
         <source>引擎现在不能分析</source>
         <translation>The engine cannot analyse now</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="111"/>
+        <location filename="../platform/text_catalog.cpp" line="114"/>
         <source>引擎出错</source>
         <translation>The engine failed</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="112"/>
+        <location filename="../platform/text_catalog.cpp" line="115"/>
         <source>起始局面</source>
         <translation>Starting position</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="113"/>
+        <location filename="../platform/text_catalog.cpp" line="116"/>
         <source>%1：判断 %2 步，失误 %3 步（%4 %5，%6 %7，%8 %9），%10 %11，平均损失 %12</source>
         <translation>%1: %2 moves judged, %3 mistakes (%4 %5, %6 %7, %8 %9), %10 %11, average loss %12</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="114"/>
+        <location filename="../platform/text_catalog.cpp" line="117"/>
         <source>一</source>
         <translation>1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="115"/>
+        <location filename="../platform/text_catalog.cpp" line="118"/>
         <source>二</source>
         <translation>2</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="116"/>
+        <location filename="../platform/text_catalog.cpp" line="119"/>
         <source>三</source>
         <translation>3</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="117"/>
+        <location filename="../platform/text_catalog.cpp" line="120"/>
         <source>四</source>
         <translation>4</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="118"/>
+        <location filename="../platform/text_catalog.cpp" line="121"/>
         <source>五</source>
         <translation>5</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="119"/>
+        <location filename="../platform/text_catalog.cpp" line="122"/>
         <source>六</source>
         <translation>6</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="120"/>
+        <location filename="../platform/text_catalog.cpp" line="123"/>
         <source>七</source>
         <translation>7</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="121"/>
+        <location filename="../platform/text_catalog.cpp" line="124"/>
         <source>八</source>
         <translation>8</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="122"/>
+        <location filename="../platform/text_catalog.cpp" line="125"/>
         <source>九</source>
         <translation>9</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="123"/>
+        <location filename="../platform/text_catalog.cpp" line="126"/>
         <source>１</source>
         <translation>1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="124"/>
+        <location filename="../platform/text_catalog.cpp" line="127"/>
         <source>２</source>
         <translation>2</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="125"/>
+        <location filename="../platform/text_catalog.cpp" line="128"/>
         <source>３</source>
         <translation>3</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="126"/>
+        <location filename="../platform/text_catalog.cpp" line="129"/>
         <source>４</source>
         <translation>4</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="127"/>
+        <location filename="../platform/text_catalog.cpp" line="130"/>
         <source>５</source>
         <translation>5</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="128"/>
+        <location filename="../platform/text_catalog.cpp" line="131"/>
         <source>６</source>
         <translation>6</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="129"/>
+        <location filename="../platform/text_catalog.cpp" line="132"/>
         <source>７</source>
         <translation>7</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="130"/>
+        <location filename="../platform/text_catalog.cpp" line="133"/>
         <source>８</source>
         <translation>8</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="131"/>
+        <location filename="../platform/text_catalog.cpp" line="134"/>
         <source>９</source>
         <translation>9</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="133"/>
+        <location filename="../platform/text_catalog.cpp" line="136"/>
         <source>无法打开棋库：%1</source>
         <translation>Cannot open the database: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="134"/>
+        <location filename="../platform/text_catalog.cpp" line="137"/>
         <source>这个文件不是棋库</source>
         <translation>This file is not a game database</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="135"/>
+        <location filename="../platform/text_catalog.cpp" line="138"/>
         <source>这个棋库由更新的版本写成</source>
         <translation>This database was written by a newer version</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="136"/>
+        <location filename="../platform/text_catalog.cpp" line="139"/>
         <source>棋库写入失败：%1</source>
         <translation>Writing the database failed: %1</translation>
     </message>
     <message>
-        <location filename="../platform/text_catalog.cpp" line="137"/>
+        <location filename="../platform/text_catalog.cpp" line="140"/>
         <source>%1 第%2局</source>
         <translation>%1 game %2</translation>
     </message>
@@ -2366,19 +2404,29 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <translation>Reply</translation>
     </message>
     <message>
-        <location filename="../windows/timer_window.cpp" line="11"/>
+        <location filename="../windows/timer_window.cpp" line="12"/>
         <source>计时</source>
         <translation>Clock</translation>
     </message>
     <message>
-        <location filename="../windows/timer_window.cpp" line="25"/>
+        <location filename="../windows/timer_window.cpp" line="14"/>
         <source>红方用时</source>
         <translation>Red&apos;s time</translation>
     </message>
     <message>
-        <location filename="../windows/timer_window.cpp" line="27"/>
+        <location filename="../windows/timer_window.cpp" line="14"/>
         <source>黑方用时</source>
         <translation>Black&apos;s time</translation>
+    </message>
+    <message>
+        <location filename="../windows/timer_window.cpp" line="15"/>
+        <source>红方剩余</source>
+        <translation>Red left</translation>
+    </message>
+    <message>
+        <location filename="../windows/timer_window.cpp" line="15"/>
+        <source>黑方剩余</source>
+        <translation>Black left</translation>
     </message>
     <message>
         <location filename="../windows/tool_window.cpp" line="154"/>
@@ -2485,6 +2533,37 @@ This engine was stopped; the built-in engine %2 takes over.</translation>
         <location filename="../dialogs/match_board.cpp" line="42"/>
         <source>此局的局面无法显示</source>
         <translation>This game&apos;s position cannot be shown</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="23"/>
+        <source>不限时</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="25"/>
+        <source>包干、加秒与步数限时须有基本时间</source>
+        <translation>Sudden death, increment and moves in time need a base time</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="63"/>
+        <source>每步加秒</source>
+        <translation>Increment per move</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="133"/>
+        <location filename="../dialogs/time_control_dialog.cpp" line="173"/>
+        <source>时限</source>
+        <translation>Time Control</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="134"/>
+        <source>双方相同</source>
+        <translation>Same for both sides</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/time_control_dialog.cpp" line="155"/>
+        <source>新的时限即时生效，双方计时重新开始。</source>
+        <translation>A new time control takes effect at once; both clocks start again.</translation>
     </message>
 </context>
 </TS>

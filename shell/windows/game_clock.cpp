@@ -1,5 +1,7 @@
 #include "shell/windows/game_clock.h"
 
+#include "shell/platform/shown_text.h"
+
 #include <cstdio>
 
 std::int64_t clockReading(std::int64_t now) { return now == 0 ? 1 : now; }
@@ -16,8 +18,12 @@ void GameClock::restart(std::int64_t now) {
 }
 
 void GameClock::stop(std::int64_t now) {
-    now = clockReading(now);
+    pause(now);
     running = false;
+}
+
+void GameClock::pause(std::int64_t now) {
+    now = clockReading(now);
     if (redPausedAt == 0) redPausedAt = now;
     if (blackPausedAt == 0) blackPausedAt = now;
 }
@@ -51,5 +57,19 @@ std::string formatClock(std::int64_t elapsed) {
     const long long seconds = (elapsed / 1000) % 60;
     char text[32];
     std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", hours, minutes, seconds);
+    return text;
+}
+
+std::string formatRemaining(const ClockReading& reading) {
+    // A started second counts as left: the flag falls when 0:00 shows.
+    const auto upward = [](std::int64_t ms) { return (ms + 999) / 1000; };
+    char text[48];
+    if (reading.inPeriod) {
+        const long long s = upward(reading.periodMs);
+        std::snprintf(text, sizeof text, " %lld:%02lld", s / 60, s % 60);
+        return shownText(QT_TRANSLATE_NOOP("Texts", "读秒")).toStdString() + text;
+    }
+    const long long s = upward(reading.mainMs);
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
     return text;
 }

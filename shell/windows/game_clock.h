@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/types.h"
+#include "game/time_control.h"
 
 struct GameClock {
     bool running = false;
@@ -20,6 +21,8 @@ struct GameClock {
     // Reset, then running; the side to move's clock starts at the next tick.
     void restart(std::int64_t now);
     void stop(std::int64_t now);
+    // Both clocks stand, still running: the next tick goes on from here.
+    void pause(std::int64_t now);
     void resume() { running = true; }
     // Runs the clock of the side to move and stops the other one.
     void tick(Side sideToMove, std::int64_t now);
@@ -33,3 +36,7 @@ std::int64_t clockReading(std::int64_t now);
 
 // "hh:mm:ss" of elapsed milliseconds; the hours take more digits past 99.
 std::string formatClock(std::int64_t elapsed);
+
+// A clock under a time control: the base time left ("0:09:58"), or in the
+// 读秒 periods the period left ("读秒 0:25"), UTF-8.
+std::string formatRemaining(const ClockReading& reading);

@@ -295,4 +295,39 @@ TEST_F(GameSettingsTest, WithoutAFileTheDefaultsStay) {
     EXPECT_EQ(thinkingEngine().configuredLimits, (SearchRequest{LIMIT_TIME, 0, 2}));
 }
 
+// 设置 → 时限 is kept as two texts; one that does not read back is 不限时,
+// and 不限时 is no key at all.
+TEST_F(GameSettingsTest, TimeControlsComeBackAndDamagedOnesAreUnlimited) {
+    const TimeControl increment{TimeControlKind::Increment, 60'000, 1'000, 0, 0};
+    const TimeControl byoyomi{TimeControlKind::Byoyomi, 600'000, 0, 30'000, 0};
+    struct {
+        const char* red;  // nullptr: no key
+        const char* black;
+        TimeControl wantRed, wantBlack;
+    } cases[] = {
+        {"increment 60000 1000", "byoyomi 600000 30000", increment, byoyomi},
+        {"increment 60000 x", "sudden 0", {}, {}},
+        {"moves 0 5400000", nullptr, {}, {}},
+        {"", "byoyomi 600000 30000 7", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SettingsFile::instance() = SettingsFile();
+        StoredSettings written;
+        if (c.red) written.redClock = c.red;
+        if (c.black) written.blackClock = c.black;
+        SettingsFile file;
+        file.storeSettings(written);
+        ASSERT_TRUE(file.save(SETTINGS_FILE_NAME));
+        game.loadSettings();
+        EXPECT_EQ(game.timeControl(SIDE_RED), c.wantRed) << (c.red ? c.red : "-");
+        EXPECT_EQ(game.timeControl(SIDE_BLACK), c.wantBlack) << (c.black ? c.black : "-");
+    }
+    game.setTimeControls(increment, {});
+    game.saveSettings();
+    SettingsFile stored;
+    ASSERT_TRUE(stored.load(SETTINGS_FILE_NAME));
+    EXPECT_EQ(stored.settings().redClock, timeControlText(increment));
+    EXPECT_FALSE(stored.settings().blackClock.has_value()) << "不限时 writes no key";
+}
+
 }  // namespace

@@ -231,7 +231,8 @@ const ClockCase CLOCKS[] = {
     {"ucci", {TimeControlKind::Increment, 60000, 1000, 0, 0}, "go time 60000 increment 1000 opptime 60000 oppincrement 1000"},
     {"uci", {TimeControlKind::MovesInTime, 300000, 0, 0, 40}, "go wtime 300000 btime 300000 winc 0 binc 0 movestogo 40"},
     {"ucci", {TimeControlKind::MovesInTime, 300000, 0, 0, 40}, "go time 300000 movestogo 40 opptime 300000 oppmovestogo 40"},
-    {"uci", {TimeControlKind::Byoyomi, 60000, 0, 10000, 0}, "go wtime 60000 btime 60000 winc 10000 binc 10000"},
+    // 读秒 before its periods: the base and one period, the period as the increment.
+    {"uci", {TimeControlKind::Byoyomi, 60000, 0, 10000, 0}, "go wtime 70000 btime 70000 winc 10000 binc 10000"},
     {"uci", {TimeControlKind::Sudden, 60000, 0, 0, 0}, "go wtime 60000 btime 60000 winc 0 binc 0"},
 };
 

@@ -212,6 +212,7 @@ void EnglishInterfaceTest::everyWindowSpeaksEnglish() {
     visibleWindows();
 
     modal([&] { window.onCommand(CMD_LEVEL_CUSTOM); });
+    modal([&] { window.onCommand(CMD_TIME_CONTROL); });
     modal([&] { window.onCommand(CMD_ABOUT); });
     modal([&] { window.onCommand(CMD_ENGINE_MANAGER); }, [&](QWidget* manager) {
         // The built-in engine's options, from the manager's own button.

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void theWindowShowsWholeSeconds();
     void noSwitchWhileAMoveSlides();
     void gameOverStopsAndResumes();
+    void browsingBackStopsTheTimeUsed();
+    void underAControlTheWindowShowsTheTimeLeft();
 };
 
 void TimerWindowTest::timesRead() {
@@ -130,6 +132,44 @@ void TimerWindowTest::gameOverStopsAndResumes() {
     QVERIFY(timer.clock().running);
     pump(60);
     QCOMPARE(timer.clock().redPausedAt, std::int64_t{0});
+}
+
+void TimerWindowTest::browsingBackStopsTheTimeUsed() {
+    freshGame();
+    TimerWindow& timer = TimerWindow::instance();
+    Game& game = Game::instance();
+    game.makeMove(CANNON_TO_CENTRE);
+    pump(60);
+    QCOMPARE(timer.clock().blackPausedAt, std::int64_t{0});
+    game.undo();  // looking back: nobody's time counts
+    timer.idle();
+    QVERIFY(timer.clock().redPausedAt != 0 && timer.clock().blackPausedAt != 0);
+    const std::int64_t black = timer.clock().blackElapsed(BoardView::now());
+    pump(300);
+    QCOMPARE(timer.clock().blackElapsed(BoardView::now()), black);
+    game.redo();
+    pump(60);
+    QCOMPARE(timer.clock().blackPausedAt, std::int64_t{0});
+}
+
+void TimerWindowTest::underAControlTheWindowShowsTheTimeLeft() {
+    QCOMPARE(formatRemaining({599'001, 0, false, false}), std::string("0:10:00"));
+    QCOMPARE(formatRemaining({3'723'000, 0, false, false}), std::string("1:02:03"));
+    QCOMPARE(formatRemaining({0, 25'000, true, false}), std::string("读秒 0:25"));
+    QCOMPARE(formatRemaining({0, 0, true, true}), std::string("读秒 0:00"));
+    freshGame();
+    Game& game = Game::instance();
+    game.setTimeControls({TimeControlKind::Sudden, 600'000, 0, 0, 0}, {TimeControlKind::Byoyomi, 0, 0, 30'000, 0});
+    TimerWindow& timer = TimerWindow::instance();
+    timer.open();
+    pump(60);
+    QCOMPARE(timer.control<QLabel>(IDC_RED_TIME)->text(), QStringLiteral("0:10:00"));
+    QCOMPARE(timer.control<QLabel>(IDC_BLACK_TIME)->text(), QStringLiteral("读秒 0:30"));
+    QCOMPARE(timer.control<QLabel>(IDC_RED_CAPTION)->text(), QStringLiteral("红方剩余"));
+    game.setTimeControls({}, {});
+    pump(60);
+    QCOMPARE(timer.control<QLabel>(IDC_RED_CAPTION)->text(), QStringLiteral("红方用时"));
+    timer.close();
 }
 
 SHELL_TEST(TimerWindowTest);

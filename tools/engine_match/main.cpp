@@ -3,10 +3,12 @@
 // one with Xvfb). Everything goes the program's own way: the engine list,
 // the game's computer moves with their slides, the end-of-game message.
 //
-//   morlan-engine-match match ENGINE [--engine-red]
-//       a whole game at 初级 (2 seconds a move): the built-in engine against
-//       ENGINE; prints the result, the plies, the time, and whether the
-//       saved game reads back with every move.
+//   morlan-engine-match match ENGINE [--engine-red] [--clock CONTROL]
+//       a whole game at 初级 (2 seconds a move), or both sides under the
+//       time control CONTROL as a PGN tag writes it ("60+1"): the built-in
+//       engine against ENGINE; prints the result, the plies, the time, how
+//       the game ended, the least time the built-in side had left after a
+//       move, and whether the saved game reads back with every move.
 //   morlan-engine-match analyse ENGINE SECONDS
 //       ENGINE analyses the start position with three lines for SECONDS;
 //       prints the program's pid first, so its use can be measured.
@@ -21,6 +23,7 @@
 
 #include "engine/engine.h"
 #include "game/game.h"
+#include "game/time_control.h"
 #include "shell/main_window/app.h"
 #include "engines/engine_roster.h"
 #include "shell/main_window/main_window.h"
@@ -61,7 +64,19 @@ std::vector<PackedMove> recordMoves(const Game& game) {
     return moves;
 }
 
-int match(const QString& program, bool engineRed) {
+// The least main time the side had left after one of its moves, -1 when
+// the game kept no clock for it.
+long long leastLeft(const Game& game, Side side) {
+    long long least = -1;
+    for (int ply = 0; ply < game.recordSize(); ++ply) {
+        if (((game.startSide() ^ ply) & 1) != (side & 1)) continue;
+        const long long left = game.clocks().leftAfter(ply);
+        if (left >= 0 && (least < 0 || left < least)) least = left;
+    }
+    return least;
+}
+
+int match(const QString& program, bool engineRed, const TimeControl& control) {
     Game& game = Game::instance();
     MainWindow& window = MainWindow::instance();
     useEngine(program, false);
@@ -70,6 +85,7 @@ int match(const QString& program, bool engineRed) {
     game.setMode(MODE_TWO_HUMANS);
     game.setLevel(LEVEL_BEGINNER);
     game.setPonderEnabled(false);
+    game.setTimeControls(control, control);
     game.newGame();
     const Side engineSide = engineRed ? SIDE_RED : SIDE_BLACK;
     QElapsedTimer clock;
@@ -98,6 +114,8 @@ int match(const QString& program, bool engineRed) {
     const double seconds = clock.elapsed() / 1000.0;
     const std::vector<PackedMove> played = recordMoves(game);
     const GameResult result = game.result();
+    const EndReason endOf = game.lastEnd().reason;
+    const long long least = leastLeft(game, engineRed ? SIDE_BLACK : SIDE_RED);
     game.saveFile("match.sav");
     game.openFile("match.sav");
     const bool kept = recordMoves(game) == played;
@@ -107,6 +125,8 @@ int match(const QString& program, bool engineRed) {
     std::printf("red %s, black %s: %s (%s) after %d plies in %.0f s; saved game read back with every move: %s\n",
                 qPrintable(red), qPrintable(black), names[result], qPrintable(verdict), static_cast<int>(played.size()),
                 seconds, kept ? "yes" : "NO");
+    std::printf("end: %s; built-in side's least time left after a move: %lld ms\n",
+                endReasonName(endOf), least);
     return kept ? 0 : 1;
 }
 
@@ -137,7 +157,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: %s match ENGINE [--engine-red] | analyse ENGINE SECONDS\n", argv[0]);
+        std::fprintf(stderr, "usage: %s match ENGINE [--engine-red] [--clock CONTROL] | analyse ENGINE SECONDS\n", argv[0]);
         return 2;
     }
     QTimer idle;
@@ -146,7 +166,16 @@ int main(int argc, char** argv) {
     pump(300);
     const QString program = QFileInfo(args[2]).absoluteFilePath();
     int code = 2;
-    if (args[1] == QLatin1String("match")) code = match(program, args.contains(QStringLiteral("--engine-red")));
+    TimeControl control;
+    if (const int at = static_cast<int>(args.indexOf(QStringLiteral("--clock"))); at >= 0 && at + 1 < args.size()) {
+        const auto parsed = parsePgnTimeControl(args[at + 1].toStdString());
+        if (!parsed) {
+            std::fprintf(stderr, "not a time control: %s\n", qPrintable(args[at + 1]));
+            return 2;
+        }
+        control = *parsed;
+    }
+    if (args[1] == QLatin1String("match")) code = match(program, args.contains(QStringLiteral("--engine-red")), control);
     if (args[1] == QLatin1String("analyse")) code = analyse(program, args.size() > 3 ? args[3].toInt() : 60);
     Game::instance().setModified(false);
     MainWindow::instance().close();
