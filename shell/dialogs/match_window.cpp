@@ -299,16 +299,19 @@ void MatchWindow::showStandings() {
     if (standings) standings->setPlainText(standingsText(runner->settings(), runner->standings()));
 }
 
-void MatchWindow::closeRequested() {
-    if (running() && runner->running()) {
-        int answer = 0;
-        {
-            ModalScope modal;
-            answer = QMessageBox::question(window(), Texts::tr("提示"),
-                                           Texts::tr("比赛正在进行。停止比赛吗？已完成的对局保留在棋谱文件中。"));
-        }
-        if (answer != QMessageBox::Yes) return;
-        stopMatch();
+bool MatchWindow::mayEndMatch() {
+    if (!running() || !runner->running()) return true;
+    int answer = 0;
+    {
+        ModalScope modal;
+        answer = QMessageBox::question(window(), Texts::tr("提示"),
+                                       Texts::tr("比赛正在进行。停止比赛吗？已完成的对局保留在棋谱文件中。"));
     }
-    close();
+    if (answer != QMessageBox::Yes) return false;
+    stopMatch();
+    return true;
+}
+
+void MatchWindow::closeRequested() {
+    if (mayEndMatch()) close();
 }

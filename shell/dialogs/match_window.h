@@ -35,6 +35,9 @@ public:
     // Esc and the close box: a running match is stopped first, if the
     // player agrees.
     void closeRequested() override;
+    // Before the program ends: true when no match runs, or when the player
+    // agreed to stop it (its finished games stay in the PGN).
+    bool mayEndMatch();
 
 private:
     MatchWindow();

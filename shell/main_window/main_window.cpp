@@ -1,5 +1,7 @@
 #include "shell/main_window/main_window.h"
 
+#include "shell/dialogs/match_window.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -470,7 +472,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    if (!askToSave()) {
+    if (!MatchWindow::instance().mayEndMatch() || !askToSave()) {
         e->ignore();
         return;
     }

@@ -1,7 +1,11 @@
 // The match window plays a short match of the built-in engine against
 // itself: the games reach the list and the PGN, the standings count them,
 // and the player's own game stays exactly as it was.
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -15,6 +19,7 @@ class MatchWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void aMatchLeavesThePlayersGameAlone();
+    void closingTheProgramAsksBeforeStoppingAMatch();
 };
 
 void MatchWindowTest::aMatchLeavesThePlayersGameAlone() {
@@ -58,6 +63,41 @@ void MatchWindowTest::aMatchLeavesThePlayersGameAlone() {
     QVERIFY(game.board() == board);
     QCOMPARE(game.moveCount(), moves);
     QCOMPARE(game.modified(), modified);
+    w.close();
+}
+
+// Answers the question that comes up with the button given.
+static void answerNextQuestion(QMessageBox::StandardButton button) {
+    QTimer::singleShot(100, [button] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(button)->click();
+    });
+}
+
+void MatchWindowTest::closingTheProgramAsksBeforeStoppingAMatch() {
+    MainWindow& main = startedWindow();
+    MatchChoice c;
+    MatchPlayer a, b;
+    a.name = QStringLiteral("A");
+    b.name = QStringLiteral("B");
+    a.depth = b.depth = 1;
+    c.settings.players = {a, b};
+    c.settings.gamesPerPairing = 100;
+    c.settings.pgnPath = QStringLiteral("long-match.pgn");
+    MatchWindow& w = MatchWindow::instance();
+    w.open();
+    w.setChoice(c);
+    w.start();
+    QVERIFY(w.running());
+    // No: the program stays, and so does the match.
+    answerNextQuestion(QMessageBox::No);
+    main.close();
+    QVERIFY(main.isVisible());
+    QVERIFY(w.running());
+    // Yes: the match stops (the program would then end).
+    answerNextQuestion(QMessageBox::Yes);
+    QVERIFY(w.mayEndMatch());
+    QVERIFY(pumpUntil([&] { return !w.running(); }, 30000));
+    QVERIFY(w.mayEndMatch());  // nothing runs: no question
     w.close();
 }
 
