@@ -65,14 +65,14 @@ bool takeFromList(const QString& listPath, const QString& name, MatchPlayer& pla
 
 }  // namespace
 
-bool parseEngineSpec(const QString& spec, MatchPlayer& player, QString& listName, QString& problem) {
-    const QStringList parts = spec.split(QLatin1Char(','));
+bool parseEngineArgument(const QString& argument, MatchPlayer& player, QString& listName, QString& problem) {
+    const QStringList fields = argument.split(QLatin1Char(','));
     player = {};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString& part = parts[i];
-        const QString key = part.section(QLatin1Char('='), 0, 0), value = part.section(QLatin1Char('='), 1);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const QString& field = fields[i];
+        const QString key = field.section(QLatin1Char('='), 0, 0), value = field.section(QLatin1Char('='), 1);
         bool ok = true;
-        if (i == 0 && !part.contains(QLatin1Char('='))) player.program = part == QLatin1String("builtin") ? QString() : part;
+        if (i == 0 && !field.contains(QLatin1Char('='))) player.program = field == QLatin1String("builtin") ? QString() : field;
         else if (key == QLatin1String("name")) player.name = value;
         else if (key == QLatin1String("cmd")) player.program = value;
         else if (key == QLatin1String("proto")) ok = value == QLatin1String("uci") || value == QLatin1String("ucci");
@@ -89,7 +89,7 @@ bool parseEngineSpec(const QString& spec, MatchPlayer& player, QString& listName
         else ok = false;
         if (key == QLatin1String("proto")) player.protocol = value;
         if (!ok) {
-            problem = QStringLiteral("--engine %1: cannot read \"%2\"").arg(spec, part);
+            problem = QStringLiteral("--engine %1: cannot read \"%2\"").arg(argument, field);
             return false;
         }
     }
@@ -99,7 +99,7 @@ bool parseEngineSpec(const QString& spec, MatchPlayer& player, QString& listName
 }
 
 bool parseMatchOptions(const QStringList& args, MatchSettings& s, QStringList& rest, QString& problem) {
-    QStringList engineSpecs;
+    QStringList engineArguments;
     QString listPath;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -131,7 +131,7 @@ bool parseMatchOptions(const QStringList& args, MatchSettings& s, QStringList& r
         }
         const QString v = args[++i];
         bool ok = true;
-        if (a == QLatin1String("--engine")) engineSpecs << v;
+        if (a == QLatin1String("--engine")) engineArguments << v;
         else if (a == QLatin1String("--engine-list")) listPath = v;
         else if (a == QLatin1String("--format")) {
             ok = false;
@@ -179,10 +179,10 @@ bool parseMatchOptions(const QStringList& args, MatchSettings& s, QStringList& r
         }
     }
     s.players.clear();
-    for (const QString& spec : engineSpecs) {
+    for (const QString& argument : engineArguments) {
         MatchPlayer player;
         QString listName;
-        if (!parseEngineSpec(spec, player, listName, problem)) return false;
+        if (!parseEngineArgument(argument, player, listName, problem)) return false;
         if (!listName.isEmpty() && !takeFromList(listPath, listName, player, problem)) return false;
         s.players.push_back(player);
     }

@@ -1,6 +1,6 @@
 // The command line of morlan-match read into match settings:
-//   --engine SPEC          a player (repeat); SPEC is "builtin" or a program
-//                          path, then ",key=value" parts: name=, proto=uci|ucci,
+//   --engine PLAYER        a player (repeat): "builtin" or a program
+//                          path, then ",key=value" fields: name=, proto=uci|ucci,
 //                          arg=, option.NAME=VALUE, movetime=MS, depth=N,
 //                          level=1|2|3 (the built-in levels' 2, 6, 18 s a move),
 //                          or list=NAME for an engine of an Engines.json list
@@ -24,5 +24,5 @@
 // that does not read or a player the list does not have.
 bool parseMatchOptions(const QStringList& args, MatchSettings& settings, QStringList& rest, QString& problem);
 
-// One --engine SPEC.
-bool parseEngineSpec(const QString& spec, MatchPlayer& player, QString& listName, QString& problem);
+// One --engine argument: PROGRAM or builtin, then key=value fields.
+bool parseEngineArgument(const QString& argument, MatchPlayer& player, QString& listName, QString& problem);
