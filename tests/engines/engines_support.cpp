@@ -8,24 +8,6 @@
 #include "engine/engine.h"
 #include "engine/perft.h"
 
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "engines_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return done();
-}
-
 QString fairyStockfishPath() {
     const QString path = QStringLiteral("/usr/games/fairy-stockfish");
     return QFileInfo(path).isExecutable() ? path : QString();

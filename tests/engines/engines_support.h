@@ -9,12 +9,8 @@
 #include <vector>
 
 #include "engines/engine_client.h"
+#include "event_loop_support.h"
 
-// The application object the client's process and timers need.
-void ensureApplication();
-
-// Runs the event loop until done() holds or timeoutMs pass; returns done().
-bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
 QString fairyStockfishPath();   // empty when the Debian package is absent
 QString morlanEnginePath();     // the built engine command

@@ -8,10 +8,8 @@
 
 #include "match/match_runner.h"
 #include "match/match_settings.h"
+#include "event_loop_support.h"
 
-void ensureApplication();
-// Runs the event loop until done() holds or timeoutMs pass; returns done().
-bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
 // A player run by tests/match/match_engine.sh with that score and those answers.
 MatchPlayer scriptedPlayer(const QString& name, int score, const QStringList& answers);
