@@ -19,47 +19,43 @@ void describeSide(const TimeControl& control, const ClockReading& reading, Engin
     }
 }
 
-}  // namespace
-
-EngineClock engineClock(const GameClocks& clocks, Side mover, std::int64_t now) {
+// The picture from both sides' controls and clocks, by Side, each side
+// having spent thinking[side] on the move it is thinking about.
+EngineClock describeClocks(const TimeControl (&controls)[2], const SideClock (&clocks)[2],
+                           const std::int64_t (&thinking)[2], Side mover) {
     EngineClock out;
-    const TimeControl& own = clocks.control(mover);
-    if (own.unlimited()) return out;
+    const int own = mover & 1, other = own ^ 1;
+    const TimeControl& control = controls[own];
+    if (control.unlimited()) return out;
     out.timed = true;
-    const ClockReading reading = clocks.reading(mover, now);
-    describeSide(own, reading, out, mover);
-    const Side other = mover == SIDE_RED ? SIDE_BLACK : SIDE_RED;
-    if (clocks.control(other).unlimited()) {
+    const ClockReading reading = readClock(control, clocks[own], thinking[own]);
+    describeSide(control, reading, out, mover);
+    if (controls[other].unlimited()) {
         // An opponent without a limit: shown the mover's own picture.
-        out.timeMs[other & 1] = out.timeMs[mover & 1];
-        out.incrementMs[other & 1] = out.incrementMs[mover & 1];
+        out.timeMs[other] = out.timeMs[own];
+        out.incrementMs[other] = out.incrementMs[own];
     } else {
-        describeSide(clocks.control(other), clocks.reading(other, now), out, other);
+        describeSide(controls[other], readClock(controls[other], clocks[other], thinking[other]), out,
+                     static_cast<Side>(other));
     }
-    if (own.kind == TimeControlKind::MovesInTime) out.movesToGo = std::max(clocks.clock(mover).movesToGo, 1);
-    out.untilFlagMs = mover == clocks.turn() ? clocks.untilFlag(now) : timeUntilFlag(own, clocks.clock(mover), 0);
-    if (own.kind == TimeControlKind::Byoyomi && reading.inPeriod)
+    if (control.kind == TimeControlKind::MovesInTime) out.movesToGo = std::max(clocks[own].movesToGo, 1);
+    out.untilFlagMs = timeUntilFlag(control, clocks[own], thinking[own]);
+    if (control.kind == TimeControlKind::Byoyomi && reading.inPeriod)
         out.moveTimeMs = std::max<std::int64_t>(reading.periodMs - PERIOD_MARGIN_MS, 1);
     return out;
 }
 
+}  // namespace
+
+EngineClock engineClock(const GameClocks& clocks, Side mover, std::int64_t now) {
+    const TimeControl controls[2] = {clocks.control(SIDE_BLACK), clocks.control(SIDE_RED)};
+    const SideClock sides[2] = {clocks.clock(SIDE_BLACK), clocks.clock(SIDE_RED)};
+    std::int64_t thinking[2] = {0, 0};
+    thinking[clocks.turn() & 1] = clocks.spent(now);
+    return describeClocks(controls, sides, thinking, mover);
+}
+
 EngineClock engineClock(const TimeControl (&controls)[2], const SideClock (&clocks)[2], Side mover) {
-    EngineClock out;
-    const TimeControl& own = controls[mover & 1];
-    if (own.unlimited()) return out;
-    out.timed = true;
-    const ClockReading reading = readClock(own, clocks[mover & 1], 0);
-    describeSide(own, reading, out, mover);
-    const Side other = mover == SIDE_RED ? SIDE_BLACK : SIDE_RED;
-    if (controls[other & 1].unlimited()) {
-        out.timeMs[other & 1] = out.timeMs[mover & 1];
-        out.incrementMs[other & 1] = out.incrementMs[mover & 1];
-    } else {
-        describeSide(controls[other & 1], readClock(controls[other & 1], clocks[other & 1], 0), out, other);
-    }
-    if (own.kind == TimeControlKind::MovesInTime) out.movesToGo = std::max(clocks[mover & 1].movesToGo, 1);
-    out.untilFlagMs = timeUntilFlag(own, clocks[mover & 1], 0);
-    if (own.kind == TimeControlKind::Byoyomi && reading.inPeriod)
-        out.moveTimeMs = std::max<std::int64_t>(reading.periodMs - PERIOD_MARGIN_MS, 1);
-    return out;
+    constexpr std::int64_t NONE[2] = {0, 0};
+    return describeClocks(controls, clocks, NONE, mover);
 }
